@@ -1,0 +1,109 @@
+#include "app/batch/batch_runner.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/app_state.h"
+#include "app/batch/batch_step.h"
+#include "app/start_up.h"
+
+namespace dw::batch {
+namespace {
+
+struct PlannedStep {
+    const StepSpec* spec;
+    StepArguments arguments;
+};
+
+std::vector<StepSpec> allSteps() {
+    std::vector<StepSpec> steps;
+    addDocumentSteps(steps);
+    addPictureSteps(steps);
+    addToolSteps(steps);
+    addFilterSteps(steps);
+    return steps;
+}
+
+void printUsage(const std::vector<StepSpec>& steps) {
+    std::printf(
+        "Usage: daubwerk-batch [--seed N] STEP...\n"
+        "Runs Daubwerk's painting engine without a window. Steps run in the order given,\n"
+        "starting from a white 600 x 600 painting; the first failing step ends the run.\n\n");
+    for (const StepSpec& step : steps) {
+        const std::string head = std::string(step.name) + " " + std::string(step.arguments);
+        std::printf("  %-26s %.*s\n", head.c_str(), int(step.help.size()), step.help.data());
+    }
+    std::printf("\nExit status: 0 done, 1 a step failed, 2 the command line is wrong.\n");
+}
+
+std::string describe(const PlannedStep& step) {
+    std::string text(step.spec->name);
+    for (const std::string& argument : step.arguments) {
+        text += " " + argument;
+    }
+    return text;
+}
+
+bool plan(const std::vector<std::string>& arguments, const std::vector<StepSpec>& steps,
+          std::vector<PlannedStep>& planned) {
+    for (std::size_t i = 0; i < arguments.size();) {
+        const std::string& name = arguments[i];
+        const StepSpec* spec = nullptr;
+        for (const StepSpec& candidate : steps) {
+            if (candidate.name == name) {
+                spec = &candidate;
+            }
+        }
+        if (!spec) {
+            reportStepError("unknown step \"" + name + "\" (see daubwerk-batch --help)");
+            return false;
+        }
+        if (arguments.size() - i - 1 < std::size_t(spec->argumentCount)) {
+            reportStepError(name + " needs " + std::string(spec->arguments));
+            return false;
+        }
+        PlannedStep step{spec, {}};
+        for (int k = 0; k < spec->argumentCount; ++k) {
+            std::string value = arguments[i + 1 + std::size_t(k)];
+            if (spec->pathArguments & (1u << k)) {
+                value = std::filesystem::absolute(value).lexically_normal().string();
+            }
+            step.arguments.push_back(std::move(value));
+        }
+        i += 1 + std::size_t(spec->argumentCount);
+        planned.push_back(std::move(step));
+    }
+    return true;
+}
+
+}  // namespace
+
+int runBatch(const std::vector<std::string>& arguments, const std::string& dataDirectory) {
+    const std::vector<StepSpec> steps = allSteps();
+    if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
+        printUsage(steps);
+        return arguments.empty() ? kExitUsage : kExitOk;
+    }
+    std::vector<PlannedStep> planned;
+    if (!plan(arguments, steps, planned)) {
+        return kExitUsage;
+    }
+    if (chdir(dataDirectory.c_str()) != 0) {
+        reportStepError("cannot enter the program's folder " + dataDirectory);
+        return kExitStepFailed;
+    }
+    AppState state;
+    startUpEngine(state);
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+        if (!planned[i].spec->run(state, planned[i].arguments)) {
+            reportStepError("step " + std::to_string(i + 1) + " (" + describe(planned[i]) +
+                            ") failed; nothing after it was run");
+            return kExitStepFailed;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace dw::batch

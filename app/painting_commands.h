@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/app_state.h"
+
+namespace dw {
+
+// The painting commands of the File and Image menus, without their dialogs: the GUI asks for
+// sizes and paths, the batch tool takes them from its command line. Each reports its own
+// failures to the user and returns false.
+
+// Shown for New and Image Size outside 1x1 .. 5000x5000.
+void reportSizeRefused();
+
+// File > New at width x height.
+bool newPainting(AppState& state, int64_t width, int64_t height);
+// Image Size: resamples the painting, undoably.
+bool resizePainting(AppState& state, int64_t width, int64_t height);
+// File > Open once a path is chosen: load, then clear the history and shade.
+bool openPainting(AppState& state, const std::string& path);
+// Writes the document; exact writes raw cells (version 1), losing nothing.
+enum class SaveFormat { Document, Exact };
+bool savePainting(AppState& state, const std::string& path, SaveFormat format);
+// File > Export Image: the painting as shown, lit or not, as a 24-bit BMP.
+bool exportPaintingBitmap(AppState& state, const std::string& path);
+// View > Lighting.
+void setLighting(AppState& state, bool on);
+
+}  // namespace dw

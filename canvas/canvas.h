@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+
+#include "canvas/canvas_cell.h"
+#include "canvas/large_buffer.h"
+#include "canvas/surface.h"
+
+namespace dw {
+
+struct LightVector {
+    float x = 0.0f;  // along the columns
+    float y = 1.0f;  // out of the canvas plane
+    float z = 0.0f;  // along the rows
+};
+
+// A grid of cells with the surface it is shown in. The painting is one; previews, thumbnails,
+// undo snapshots and the resample buffer are others.
+class Canvas {
+  public:
+    static constexpr uint32_t kMinSide = 1;
+    static constexpr uint32_t kMaxSide = 5000;
+    // Marks the painting among all canvases: only there are dab positions window pixels.
+    static constexpr int32_t kPaintingDisplayState = 9;
+
+    Canvas() = default;
+    Canvas(Canvas&&) noexcept = default;
+    Canvas& operator=(Canvas&&) noexcept = default;
+
+    static bool sizeAllowed(int64_t width, int64_t height) {
+        return width >= kMinSide && width <= kMaxSide && height >= kMinSide && height <= kMaxSide;
+    }
+
+    // A fresh white grid and a fresh white surface; the old content is lost.
+    void create(uint32_t width, uint32_t height);
+    void releaseCells();
+    void clearToWhite();
+    // The brush preview's paper: half the brush colour, glossy, raised, with the grain of
+    // paperStyle (paint style 1) at half strength.
+    void fillWithPaper(uint8_t red, uint8_t green, uint8_t blue, const Surface& paperStyle);
+    void copyFrom(const Canvas& other);
+    // Image Size: bilinear resample of every field; the result is left unshaded.
+    void resample(uint32_t newWidth, uint32_t newHeight);
+    void invalidateShading() { shaded = false; }
+
+    void shadeCell(uint32_t x, uint32_t y);
+    void shadeRect(int x0, int y0, int x1, int y1);
+    void shadeAll();
+
+    bool hasCells() const { return !cells_.empty(); }
+    bool isPainting() const { return displayState == kPaintingDisplayState; }
+    uint32_t width() const { return width_; }
+    uint32_t height() const { return height_; }
+    std::size_t cellCount() const { return std::size_t(width_) * height_; }
+    CanvasCell* cells() { return cells_.data(); }
+    const CanvasCell* cells() const { return cells_.data(); }
+    CanvasCell& at(uint32_t x, uint32_t y) { return cells_[std::size_t(y) * width_ + x]; }
+    const CanvasCell& at(uint32_t x, uint32_t y) const {
+        return cells_[std::size_t(y) * width_ + x];
+    }
+    bool contains(int64_t x, int64_t y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_;
+    }
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+    // Hands over the cell memory (the undo history recycles snapshot blocks this way).
+    LargeBuffer<CanvasCell> takeCells();
+    // Takes a block of width x height cells as the grid; the surface is recreated white.
+    void adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
+
+    int32_t displayState = 0;
+    LightVector light;
+    bool shaded = false;
+    bool lighting = false;
+    float strokeLength = 0.0f;
+
+  private:
+    void shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1);
+
+    LargeBuffer<CanvasCell> cells_;
+    Surface surface_;
+    uint32_t width_ = 400;  // a constructed canvas says 400 x 400 before it has cells
+    uint32_t height_ = 400;
+};
+
+}  // namespace dw

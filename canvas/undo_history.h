@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string_view>
+#include <vector>
+
+#include "canvas/canvas.h"
+
+namespace dw {
+
+// What a step of Undo or Redo did to the painting, for the window that shows it.
+struct RestoreResult {
+    bool restored = false;
+    bool sizeChanged = false;  // the canvas window must be recreated
+};
+
+// Whole-painting snapshots, newest first, at most six. Undo first stores the live painting as
+// the newest entry so that Redo can come back to it.
+class UndoHistory {
+  public:
+    static constexpr uint32_t kMaxEntries = 6;
+
+    // Called just before an operation changes the painting; save false does nothing at all.
+    // The name is the operation's, for the reader of the code: it is neither stored nor shown.
+    void pushSnapshot(const Canvas& painting, bool save, std::string_view name);
+    RestoreResult undo(Canvas& painting);
+    RestoreResult redo(Canvas& painting);
+    // Makes the painting equal to entry number position (1 = newest) and shades it.
+    RestoreResult restoreEntry(Canvas& painting);
+    // Another painting replaces the current one: nothing of the old one can come back.
+    void clearHistory();
+
+    // The Edit menu's rule.
+    bool undoEnabled() const { return position_ < count(); }
+    bool redoEnabled() const { return position_ > 1; }
+
+    // True while the painting has no unsaved changes; every snapshot, Undo and Redo clears it.
+    bool documentClean() const { return documentClean_; }
+    void setDocumentClean(bool clean) { documentClean_ = clean; }
+
+    uint32_t count() const { return uint32_t(entries_.size()); }
+    uint32_t position() const { return position_; }
+    bool presentSaved() const { return presentSaved_; }
+
+  private:
+    struct Entry {
+        uint32_t width = 0;
+        uint32_t height = 0;
+        LargeBuffer<CanvasCell> cells;
+    };
+
+    void removeEntry(std::size_t index);
+    LargeBuffer<CanvasCell> blockFor(std::size_t cellCount);
+
+    std::deque<Entry> entries_;  // newest first
+    // Blocks of dropped entries, reused so that a snapshot does not fault in fresh memory.
+    std::vector<LargeBuffer<CanvasCell>> spare_;
+    uint32_t position_ = 0;
+    bool presentSaved_ = false;
+    bool documentClean_ = true;
+};
+
+}  // namespace dw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "files/byte_stream.h"
+
+namespace dw {
+
+// The lossy 4 x 4 block codec for one 8-bit plane (width x height bytes, row-major). Every
+// caller uses quality exponent 1: a step of 2, so a value comes back within 1 of itself.
+//
+// Stream: a 32-bit byte count, then the blocks, column of blocks by column of blocks; each
+// block a 4-bit code (offset width, 0 = flat), an 8-bit mean or base, and 16 offsets.
+
+// False when the plane is missing (reported) or the sink failed to take the bytes.
+bool WriteCompressed2(ByteSink& sink, const uint8_t* plane, uint32_t width, uint32_t height,
+                      uint32_t quality);
+
+enum class StreamState {
+    Complete,
+    ShortStream,  // the stream held fewer bits than its blocks need: the rest read as 0
+    SourceEnded,  // the data ended before the stream's byte count was reached
+};
+
+// Decodes one stream into the width x height plane. Never reads or writes outside its
+// buffers, whatever the stream holds.
+StreamState ReadCompressed2(ByteSource& source, uint8_t* plane, uint32_t width, uint32_t height,
+                            uint32_t quality);
+
+}  // namespace dw

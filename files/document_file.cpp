@@ -1,0 +1,185 @@
+#include "files/document_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "canvas/undo_history.h"
+#include "files/channel_codec.h"
+#include "files/file_stream.h"
+#include "files/safe_file_writer.h"
+#include "platform/message_box.h"
+
+namespace dw {
+namespace {
+
+static_assert(std::endian::native == std::endian::little,
+              "cells and heights are stored in the machine's own little-endian layout");
+
+constexpr uint32_t kCodecQuality = 1;
+constexpr int kPlaneCount = 5;  // red, green, blue, paint, gloss: cell bytes 0..4
+constexpr std::size_t kHeightChunk = 1 << 16;
+
+const char* const kCannotOpen = "The file you selected could not be opened!";
+const char* const kCorrupt =
+    "The file you selected is either corrupt \nor not a valid Daubwerk file.";
+const char* const kLaterVersion = "The file you selected requires a later version of Daubwerk!";
+
+void reportCorrupt() {
+    platform::showMessage({kCorrupt, "Error", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, platform::MessageOwner::Frame});
+}
+
+bool readRawCells(ByteSource& file, LargeBuffer<CanvasCell>& cells) {
+    return readExact(file, cells.data(), cells.size() * sizeof(CanvasCell));
+}
+
+bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint32_t width,
+                         uint32_t height) {
+    const std::size_t n = cells.size();
+    LargeBuffer<uint8_t> plane(n);
+    for (int k = 0; k < kPlaneCount; ++k) {
+        if (ReadCompressed2(file, plane.data(), width, height, kCodecQuality) ==
+            StreamState::SourceEnded) {
+            return false;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            reinterpret_cast<uint8_t*>(&cells[i])[k] = plane[i];
+        }
+    }
+    std::vector<float> heights(std::min(kHeightChunk, n));
+    for (std::size_t done = 0; done < n;) {
+        const std::size_t step = std::min(kHeightChunk, n - done);
+        if (!readExact(file, heights.data(), step * sizeof(float))) {
+            return false;
+        }
+        for (std::size_t i = 0; i < step; ++i) {
+            cells[done + i].height = heights[i];
+        }
+        done += step;
+    }
+    return true;
+}
+
+bool writeHeader(ByteSink& file, DocumentVersion version, uint32_t width, uint32_t height) {
+    uint8_t header[kDocumentHeaderSize] = {};
+    storeLE32(header + 0, uint32_t(kDocumentMagic));
+    storeLE32(header + 4, uint32_t(version));
+    storeLE32(header + 8, width);
+    storeLE32(header + 12, height);
+    return file.write(header, sizeof header);
+}
+
+bool writeRawCells(ByteSink& file, const Canvas& painting) {
+    // Bytes 5..7 of a cell are not part of the painting: store them as zero.
+    constexpr std::size_t kChunk = 1 << 14;
+    const std::size_t n = painting.cellCount();
+    std::vector<CanvasCell> chunk(std::min(kChunk, n));
+    for (std::size_t done = 0; done < n;) {
+        const std::size_t step = std::min(kChunk, n - done);
+        std::memcpy(chunk.data(), painting.cells() + done, step * sizeof(CanvasCell));
+        for (std::size_t i = 0; i < step; ++i) {
+            chunk[i].unused[0] = chunk[i].unused[1] = chunk[i].unused[2] = 0;
+        }
+        if (!file.write(chunk.data(), step * sizeof(CanvasCell))) {
+            return false;
+        }
+        done += step;
+    }
+    return true;
+}
+
+bool writeCompressedCells(ByteSink& file, const Canvas& painting) {
+    const std::size_t n = painting.cellCount();
+    const CanvasCell* cells = painting.cells();
+    // Gather all five planes in one walk over the cells.
+    LargeBuffer<uint8_t> planes(n * kPlaneCount);
+    uint8_t* red = planes.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        red[i] = cells[i].red;
+        red[n + i] = cells[i].green;
+        red[2 * n + i] = cells[i].blue;
+        red[3 * n + i] = cells[i].paint;
+        red[4 * n + i] = cells[i].gloss;
+    }
+    for (int k = 0; k < kPlaneCount; ++k) {
+        if (!WriteCompressed2(file, red + std::size_t(k) * n, painting.width(), painting.height(),
+                              kCodecQuality)) {
+            return false;
+        }
+    }
+    std::vector<float> heights(std::min(kHeightChunk, n));
+    for (std::size_t done = 0; done < n;) {
+        const std::size_t step = std::min(kHeightChunk, n - done);
+        for (std::size_t i = 0; i < step; ++i) {
+            heights[i] = cells[done + i].height;
+        }
+        if (!file.write(heights.data(), step * sizeof(float))) {
+            return false;
+        }
+        done += step;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LoadDocument(Canvas& painting, UndoHistory& history, const std::string& path) {
+    FileStream file;
+    if (!file.open(path, FileMode::Read)) {
+        platform::showMessage(kCannotOpen, "Error");
+        return false;
+    }
+    history.clearHistory();
+    uint8_t header[kDocumentHeaderSize];
+    if (!readExact(file, header, sizeof header) || int32_t(loadLE32(header)) != kDocumentMagic) {
+        reportCorrupt();
+        return false;
+    }
+    const auto version = int32_t(loadLE32(header + 4));
+    const auto width = int32_t(loadLE32(header + 8));
+    const auto height = int32_t(loadLE32(header + 12));
+    if (version == 3) {
+        return false;  // known, but never given a body reader
+    }
+    if (version != 1 && version != 2) {
+        platform::showMessage(kLaterVersion, "Error");
+        return false;
+    }
+    if (!Canvas::sizeAllowed(width, height)) {
+        reportCorrupt();
+        return false;
+    }
+    // Fill a block of fresh cells and hand it to the painting only when the whole body is in.
+    LargeBuffer<CanvasCell> cells(std::size_t(width) * std::size_t(height));
+    std::fill(cells.begin(), cells.end(), kWhiteCell);
+    const bool complete =
+        version == 1 ? readRawCells(file, cells) : readCompressedCells(file, cells, width, height);
+    if (!complete) {
+        reportCorrupt();
+        return false;
+    }
+    painting.adoptCells(std::move(cells), uint32_t(width), uint32_t(height));
+    painting.invalidateShading();
+    return true;
+}
+
+bool SaveDocument(const Canvas& painting, const std::string& path, DocumentVersion version) {
+    if (!painting.hasCells()) {
+        return false;
+    }
+    SafeFileWriter writer;
+    if (!writer.begin(path)) {
+        return false;
+    }
+    ByteSink& file = writer.stream();
+    const bool written =
+        writeHeader(file, version, painting.width(), painting.height()) &&
+        (version == DocumentVersion::RawCells ? writeRawCells(file, painting)
+                                              : writeCompressedCells(file, painting));
+    return written && writer.commit();
+}
+
+}  // namespace dw

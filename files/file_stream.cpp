@@ -1,0 +1,71 @@
+#include "files/file_stream.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dw {
+
+bool FileStream::open(const std::string& path, FileMode mode) {
+    close();
+    const char* flags = mode == FileMode::Read ? "rb" : (mode == FileMode::Write ? "wb" : "ab");
+    file_ = std::fopen(path.c_str(), flags);
+    if (!file_) {
+        return false;
+    }
+    path_ = path;
+    mode_ = mode;
+    struct stat info {};
+    size_ = fstat(fileno(file_), &info) == 0 ? uint64_t(info.st_size) : 0;
+    return true;
+}
+
+bool FileStream::close() {
+    if (!file_) {
+        return true;
+    }
+    const bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return ok;
+}
+
+std::size_t FileStream::read(void* destination, std::size_t count) {
+    return file_ ? std::fread(destination, 1, count, file_) : 0;
+}
+
+bool FileStream::skip(uint64_t count) {
+    if (!file_) {
+        return false;
+    }
+    const uint64_t here = tell();
+    if (count > size_ || here > size_ - count) {
+        return false;
+    }
+    return seek(here + count);
+}
+
+bool FileStream::write(const void* source, std::size_t count) {
+    return file_ && std::fwrite(source, 1, count, file_) == count;
+}
+
+bool FileStream::seek(uint64_t offset) {
+    return file_ && fseeko(file_, off_t(offset), SEEK_SET) == 0;
+}
+
+uint64_t FileStream::tell() const {
+    if (!file_) {
+        return 0;
+    }
+    const off_t position = ftello(file_);
+    return position < 0 ? 0 : uint64_t(position);
+}
+
+bool FileStream::flushToDisk() {
+    return file_ && std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace dw
