@@ -9,7 +9,7 @@ void GlossMap::fillFrom(const Surface& picture) {
     for (int gx = 0; gx < kSide; ++gx) {
         for (int gz = 0; gz < kSide; ++gz) {
             const int value = int(picture.getPixel(gx, gz).red) - 128;
-            values_[gx * kSide + gz] = value < 0 ? 0 : value;
+            values_[gx * kSide + gz] = uint8_t(value < 0 ? 0 : value);
         }
     }
 }

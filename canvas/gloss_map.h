@@ -14,14 +14,14 @@ class GlossMap {
     static constexpr int kSide = 256;
 
     int32_t at(int gx, int gz) const { return values_[gx * kSide + gz]; }
-    const int32_t* data() const { return values_.data(); }
+    const uint8_t* data() const { return values_.data(); }
     void clear() { values_.fill(0); }
     // Fills the table from the red channel of a picture: red - 128, never below 0. Pixels
     // outside the picture read as black.
     void fillFrom(const Surface& picture);
 
   private:
-    std::array<int32_t, kSide * kSide> values_{};
+    std::array<uint8_t, kSide * kSide> values_{};
 };
 
 GlossMap& glossMap();

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "app/painting_commands.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/temp_dir.h"
+
+namespace dw {
+namespace {
+
+const char* const kSizeWarning =
+    "The document can be no less than 1x1 pixels and no greater than 5000x5000 pixels!";
+
+class PaintingCommands : public ::testing::Test {
+  protected:
+    void SetUp() override { setUpFirstPainting(state); }
+    AppState state;
+    test::MessageCapture messages;
+    test::TempDir dir;
+};
+
+TEST_F(PaintingCommands, FirstPaintingIsWhiteLitAndClean) {
+    EXPECT_EQ(state.painting.width(), 600u);
+    EXPECT_TRUE(state.painting.isPainting());
+    EXPECT_TRUE(state.painting.lighting);
+    EXPECT_TRUE(state.history.documentClean());
+}
+
+TEST_F(PaintingCommands, NewRefusesSizesOutsideTheLimitAndKeepsThePainting) {
+    EXPECT_FALSE(newPainting(state, 5001, 10));
+    EXPECT_FALSE(newPainting(state, 0, 10));
+    EXPECT_EQ(state.painting.width(), 600u);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, kSizeWarning);
+    EXPECT_EQ(messages.shown()[0].caption, "Warning");
+    EXPECT_TRUE(newPainting(state, 30, 20));
+    EXPECT_EQ(state.painting.height(), 20u);
+    EXPECT_EQ(state.zoomFactor, 1.0f);
+}
+
+TEST_F(PaintingCommands, ImageSizeIsUndoable) {
+    state.painting.at(5, 5).red = 3;
+    ASSERT_TRUE(resizePainting(state, 300, 200));
+    EXPECT_TRUE(state.painting.shaded);
+    EXPECT_FALSE(resizePainting(state, 300, 5001));
+    EXPECT_EQ(state.painting.width(), 300u);
+    const RestoreResult back = state.history.undo(state.painting);
+    EXPECT_TRUE(back.sizeChanged);
+    EXPECT_EQ(state.painting.width(), 600u);
+    EXPECT_EQ(state.painting.at(5, 5).red, 3);
+}
+
+TEST_F(PaintingCommands, RefusedOpenAddsTheGeneralMessageAndKeepsThePainting) {
+    state.painting.at(0, 0).red = 9;
+    state.history.setDocumentClean(false);
+    EXPECT_FALSE(openPainting(state, dir.file("missing.pai")));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{"The file you selected could not be opened!",
+                                        "File Load failed!"}));
+    EXPECT_EQ(state.painting.at(0, 0).red, 9);
+    EXPECT_FALSE(state.history.documentClean());
+}
+
+TEST_F(PaintingCommands, SaveThenOpenLeavesACleanShadedDocumentWithNoHistory) {
+    state.history.pushSnapshot(state.painting, true, "Paint");
+    ASSERT_TRUE(savePainting(state, dir.file("a.pai"), SaveFormat::Document));
+    EXPECT_TRUE(state.history.documentClean());
+    ASSERT_TRUE(newPainting(state, 2, 2));
+    ASSERT_TRUE(openPainting(state, dir.file("a.pai")));
+    EXPECT_EQ(state.painting.width(), 600u);
+    EXPECT_TRUE(state.painting.shaded);
+    EXPECT_FALSE(state.history.undoEnabled());
+    EXPECT_TRUE(state.history.documentClean());
+    EXPECT_FALSE(savePainting(state, dir.file("none/a.pai"), SaveFormat::Exact));
+    EXPECT_EQ(messages.texts().back(), "File Save failed!");
+}
+
+TEST_F(PaintingCommands, ExportShadesFirstSoTheLightingSwitchShows) {
+    state.painting.at(0, 0) = CanvasCell{10, 10, 10, 0, 0, {0, 0, 0}, 0.0f};
+    setLighting(state, false);
+    EXPECT_FALSE(state.painting.shaded);
+    ASSERT_TRUE(exportPaintingBitmap(state, dir.file("a.bmp")));
+    EXPECT_EQ(state.painting.surface().getPixel(0, 0).red, 10);
+    EXPECT_FALSE(exportPaintingBitmap(state, dir.file("none/a.bmp")));
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "canvas/canvas.h"
+
+namespace dw {
+namespace {
+
+void setRed(Canvas& canvas, uint32_t x, uint32_t y, uint8_t red, float height = 0.0f) {
+    canvas.at(x, y).red = red;
+    canvas.at(x, y).height = height;
+}
+
+TEST(CanvasModel, CreatedCellsAreWhitePaperAndSurfaceIsWhite) {
+    Canvas canvas;
+    EXPECT_EQ(canvas.width(), 400u);  // a constructed canvas says 400 x 400 before it has cells
+    EXPECT_FALSE(canvas.hasCells());
+    canvas.create(1, 1);
+    const CanvasCell& cell = canvas.at(0, 0);
+    EXPECT_EQ(cell.red, 255);
+    EXPECT_EQ(cell.green, 255);
+    EXPECT_EQ(cell.blue, 255);
+    EXPECT_EQ(cell.paint, 0);
+    EXPECT_EQ(cell.gloss, 0);
+    EXPECT_EQ(cell.height, 0.0f);
+    EXPECT_EQ(canvas.surface().width(), 1u);
+    EXPECT_EQ(canvas.surface().getPixel(0, 0), (Pixel{255, 255, 255, 0}));
+}
+
+TEST(CanvasModel, SizeLimitIsOneToFiveThousand) {
+    EXPECT_TRUE(Canvas::sizeAllowed(1, 1));
+    EXPECT_TRUE(Canvas::sizeAllowed(5000, 5000));
+    EXPECT_FALSE(Canvas::sizeAllowed(5001, 10));
+    EXPECT_FALSE(Canvas::sizeAllowed(0, 10));
+    EXPECT_FALSE(Canvas::sizeAllowed(10, -1));
+}
+
+TEST(CanvasModel, CopyFromResizesAndCopiesEveryByte) {
+    Canvas source;
+    source.create(3, 2);
+    source.at(2, 1) = CanvasCell{1, 2, 3, 4, 5, {6, 7, 8}, -2.5f};
+    Canvas copy;
+    copy.create(7, 7);
+    copy.copyFrom(source);
+    ASSERT_EQ(copy.width(), 3u);
+    ASSERT_EQ(copy.height(), 2u);
+    EXPECT_EQ(std::memcmp(&copy.at(2, 1), &source.at(2, 1), sizeof(CanvasCell)), 0);
+    EXPECT_EQ(copy.surface().width(), 3u);
+}
+
+TEST(CanvasModel, FillWithPaperHalvesColourAndPaperGrain) {
+    Surface paper;
+    paper.create(200, 200);
+    paper.setPixel(1, 0, 201, 0, 0);
+    Canvas canvas;
+    canvas.create(202, 2);
+    canvas.fillWithPaper(255, 101, 0, paper);
+    EXPECT_EQ(canvas.at(0, 0).red, 127);
+    EXPECT_EQ(canvas.at(0, 0).green, 50);
+    EXPECT_EQ(canvas.at(1, 0).paint, 100);
+    EXPECT_EQ(canvas.at(201, 0).paint, 100);  // the paper repeats every 200 cells
+    EXPECT_EQ(canvas.at(0, 1).gloss, 255);
+    EXPECT_EQ(canvas.at(0, 1).height, 20.0f);
+}
+
+class Resample : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        canvas.create(2, 2);
+        setRed(canvas, 0, 0, 0, 0.0f);
+        setRed(canvas, 1, 0, 100, 1.0f);
+        setRed(canvas, 0, 1, 200, 2.0f);
+        setRed(canvas, 1, 1, 40, 4.0f);
+    }
+    Canvas canvas;
+};
+
+TEST_F(Resample, InteriorIsBilinear) {
+    canvas.resample(4, 4);
+    EXPECT_EQ(canvas.at(1, 1).red, 85);  // top 50, bottom 120
+    EXPECT_FLOAT_EQ(canvas.at(1, 1).height, 1.75f);
+    EXPECT_EQ(canvas.at(0, 0).red, 0);
+}
+
+TEST_F(Resample, FarColumnFallsBackToTheTopLeftSample) {
+    canvas.resample(4, 4);
+    // Column 3: x0 = 1 is the last column, so B = A and D = A, while C is the cell below:
+    // the bottom pair runs from C (40) toward A (100), giving 70, and the middle 85.
+    EXPECT_EQ(canvas.at(3, 1).red, 85);
+    EXPECT_EQ(canvas.at(3, 0).red, 100);
+}
+
+TEST_F(Resample, FarRowFallsBackToTheTopLeftSample) {
+    canvas.resample(4, 4);
+    // Row 3: y0 = 1 is the last row, so C = A and D = A; B is still the cell to the right.
+    EXPECT_EQ(canvas.at(1, 3).red, 160);  // top 120, bottom 200
+}
+
+TEST_F(Resample, FractionsAreTruncated) {
+    setRed(canvas, 1, 0, 101);
+    canvas.resample(4, 4);
+    EXPECT_EQ(canvas.at(1, 0).red, 50);  // 50.5
+}
+
+TEST_F(Resample, SameSizeCopiesEveryCell) {
+    canvas.at(1, 1).gloss = 77;
+    canvas.at(0, 1).paint = 9;
+    canvas.resample(2, 2);
+    EXPECT_EQ(canvas.at(1, 1).red, 40);
+    EXPECT_EQ(canvas.at(1, 1).gloss, 77);
+    EXPECT_EQ(canvas.at(0, 1).paint, 9);
+    EXPECT_EQ(canvas.at(1, 1).height, 4.0f);
+}
+
+TEST_F(Resample, KeepsSwitchesAndLeavesResultUnshaded) {
+    canvas.lighting = true;
+    canvas.shaded = true;
+    canvas.resample(3, 1);
+    EXPECT_EQ(canvas.width(), 3u);
+    EXPECT_EQ(canvas.height(), 1u);
+    EXPECT_TRUE(canvas.lighting);
+    EXPECT_EQ(canvas.surface().width(), 3u);
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "canvas/surface.h"
+#include "files/bitmap_export.h"
+#include "files/byte_stream.h"
+#include "tests/support/temp_dir.h"
+
+namespace dw {
+namespace {
+
+std::vector<uint8_t> readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(BitmapExport, HeadersAndPaddedRowsAreWrittenAsInMemory) {
+    test::TempDir dir;
+    Surface surface;
+    surface.create(5, 2);
+    surface.setPixel(0, 0, 1, 2, 3);  // top row: stored last
+    surface.setPixel(4, 1, 7, 8, 9);
+    ASSERT_TRUE(WriteBitmapFile(surface, dir.file("a.bmp")));
+    const std::vector<uint8_t> file = readAll(dir.file("a.bmp"));
+    ASSERT_EQ(file.size(), 16u * 2 + 54);
+    EXPECT_EQ(file[0], 'B');
+    EXPECT_EQ(file[1], 'M');
+    EXPECT_EQ(loadLE32(&file[2]), 86u);
+    EXPECT_EQ(loadLE32(&file[10]), 54u);
+    EXPECT_EQ(loadLE32(&file[14]), 40u);
+    EXPECT_EQ(loadLE32(&file[18]), 5u);
+    EXPECT_EQ(loadLE32(&file[22]), 2u);
+    EXPECT_EQ(file[26] | file[27] << 8, 1);
+    EXPECT_EQ(file[28] | file[29] << 8, 24);
+    for (int offset = 30; offset < 54; ++offset) {
+        EXPECT_EQ(file[offset], 0) << offset;
+    }
+    // Bottom row first, blue-green-red, each row 16 bytes.
+    EXPECT_EQ(file[54 + 12], 9);
+    EXPECT_EQ(file[54 + 14], 7);
+    EXPECT_EQ(file[54 + 16], 3);
+    EXPECT_EQ(file[54 + 18], 1);
+}
+
+TEST(BitmapExport, RefusesWhatIsNotAShadedPicture) {
+    test::TempDir dir;
+    Surface none;
+    EXPECT_FALSE(WriteBitmapFile(none, dir.file("none.bmp")));
+    Surface alpha;
+    alpha.createWithAlpha(2, 2);
+    EXPECT_FALSE(WriteBitmapFile(alpha, dir.file("alpha.bmp")));
+    Surface fine;
+    fine.create(1, 1);
+    EXPECT_FALSE(WriteBitmapFile(fine, dir.file("missing/folder/x.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.bmp")));
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "canvas/undo_history.h"
+#include "files/byte_stream.h"
+#include "files/document_file.h"
+#include "files/safe_file_writer.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/temp_dir.h"
+
+namespace dw {
+namespace {
+
+const char* const kCorrupt =
+    "The file you selected is either corrupt \nor not a valid Daubwerk file.";
+
+std::vector<uint8_t> readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<uint8_t> header(int32_t magic, int32_t version, int32_t width, int32_t height) {
+    std::vector<uint8_t> bytes(kDocumentHeaderSize, 0);
+    storeLE32(&bytes[0], uint32_t(magic));
+    storeLE32(&bytes[4], uint32_t(version));
+    storeLE32(&bytes[8], uint32_t(width));
+    storeLE32(&bytes[12], uint32_t(height));
+    return bytes;
+}
+
+class DocumentFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        painting.create(7, 5);
+        for (uint32_t y = 0; y < 5; ++y) {
+            for (uint32_t x = 0; x < 7; ++x) {
+                CanvasCell& c = painting.at(x, y);
+                c.red = uint8_t(x * 37 + y);
+                c.green = uint8_t(y * 51);
+                c.blue = uint8_t(x ^ y);
+                c.paint = uint8_t(x * y * 9);
+                c.gloss = uint8_t(255 - x * 20);
+                c.height = float(x) * 0.37f - float(y) * 1.5f;
+            }
+        }
+        painting.lighting = true;
+        painting.shaded = true;
+        // Something for a refused load to throw away.
+        history.pushSnapshot(painting, true, "Paint");
+    }
+
+    // Loads a file into a fresh 3 x 3 painting that must survive any refusal.
+    bool load(const std::string& path, Canvas& target) {
+        target.create(3, 3);
+        target.at(1, 1).red = 42;
+        return LoadDocument(target, history, path);
+    }
+
+    void expectRefusedWith(const std::vector<uint8_t>& bytes,
+                           const std::vector<std::string>& texts) {
+        writeAll(dir.file("bad.pai"), bytes);
+        test::MessageCapture messages;
+        Canvas target;
+        EXPECT_FALSE(load(dir.file("bad.pai"), target));
+        EXPECT_EQ(messages.texts(), texts);
+        EXPECT_EQ(target.width(), 3u);
+        EXPECT_EQ(target.at(1, 1).red, 42);
+        EXPECT_EQ(history.count(), 0u);  // cleared as soon as the file was open
+    }
+
+    test::TempDir dir;
+    Canvas painting;
+    UndoHistory history;
+};
+
+TEST_F(DocumentFile, SavedPaintingComesBackWithExactHeightsAndBytesWithinOne) {
+    ASSERT_TRUE(SaveDocument(painting, dir.file("a.pai")));
+    Canvas loaded;
+    loaded.lighting = true;
+    ASSERT_TRUE(load(dir.file("a.pai"), loaded));
+    ASSERT_EQ(loaded.width(), 7u);
+    ASSERT_EQ(loaded.height(), 5u);
+    EXPECT_FALSE(loaded.shaded);
+    EXPECT_TRUE(loaded.lighting);  // switches belong to the painting, not the file
+    for (uint32_t y = 0; y < 5; ++y) {
+        for (uint32_t x = 0; x < 7; ++x) {
+            const CanvasCell& a = painting.at(x, y);
+            const CanvasCell& b = loaded.at(x, y);
+            EXPECT_EQ(std::memcmp(&a.height, &b.height, 4), 0);
+            EXPECT_LE(std::abs(a.red - b.red), 1);
+            EXPECT_LE(std::abs(a.green - b.green), 1);
+            EXPECT_LE(std::abs(a.blue - b.blue), 1);
+            EXPECT_LE(std::abs(a.paint - b.paint), 1);
+            EXPECT_LE(std::abs(a.gloss - b.gloss), 1);
+        }
+    }
+    EXPECT_EQ(history.count(), 0u);
+}
+
+TEST_F(DocumentFile, OneCellDocumentHasOneBlockPerPlane) {
+    painting.create(1, 1);
+    ASSERT_TRUE(SaveDocument(painting, dir.file("one.pai")));
+    const std::vector<uint8_t> file = readAll(dir.file("one.pai"));
+    // Red, green, blue: 255 among padding zeros is a coded block of 16 bytes; paint and
+    // gloss are flat blocks of 2 bytes; then one raw float.
+    ASSERT_EQ(file.size(), 80u + 3 * (4 + 16) + 2 * (4 + 2) + 4);
+    EXPECT_EQ(loadLE32(&file[0]), 24279u);
+    EXPECT_EQ(loadLE32(&file[4]), 2u);
+    EXPECT_EQ(loadLE32(&file[8]), 1u);
+    EXPECT_EQ(loadLE32(&file[12]), 1u);
+    Canvas loaded;
+    ASSERT_TRUE(load(dir.file("one.pai"), loaded));
+    EXPECT_EQ(loaded.width(), 1u);
+    EXPECT_EQ(loaded.at(0, 0).red, 254);  // odd distance from base 0: one lower
+    EXPECT_EQ(loaded.at(0, 0).gloss, 0);
+}
+
+TEST_F(DocumentFile, ExactDocumentIsRawCellsWithTheUnusedBytesZero) {
+    painting.at(0, 0).unused[1] = 99;
+    ASSERT_TRUE(SaveDocument(painting, dir.file("raw.pai"), DocumentVersion::RawCells));
+    const std::vector<uint8_t> file = readAll(dir.file("raw.pai"));
+    ASSERT_EQ(file.size(), 80u + 12 * 7 * 5);
+    EXPECT_EQ(loadLE32(&file[4]), 1u);
+    EXPECT_EQ(file[80 + 6], 0);
+    Canvas loaded;
+    ASSERT_TRUE(load(dir.file("raw.pai"), loaded));
+    painting.at(0, 0).unused[1] = 0;
+    EXPECT_EQ(std::memcmp(loaded.cells(), painting.cells(), 12 * 7 * 5), 0);
+}
+
+TEST_F(DocumentFile, WrongMagicIsCorrupt) {
+    std::vector<uint8_t> bytes = header(24279, 2, 1, 1);
+    bytes[0] = 0xD8;
+    expectRefusedWith(bytes, {kCorrupt});
+    test::MessageCapture messages;
+    writeAll(dir.file("bad.pai"), bytes);
+    Canvas target;
+    load(dir.file("bad.pai"), target);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "Error");
+    EXPECT_EQ(messages.shown()[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(messages.shown()[0].owner, platform::MessageOwner::Frame);
+}
+
+TEST_F(DocumentFile, UnknownVersionsAskForALaterProgramButVersionThreeIsSilent) {
+    const std::string later = "The file you selected requires a later version of Daubwerk!";
+    expectRefusedWith(header(24279, 0, 1, 1), {later});
+    expectRefusedWith(header(24279, 4, 1, 1), {later});
+    expectRefusedWith(header(24279, -2, 1, 1), {later});
+    expectRefusedWith(header(24279, 3, 1, 1), {});
+}
+
+TEST_F(DocumentFile, SizesOutsideThePaintingLimitAreCorrupt) {
+    expectRefusedWith(header(24279, 2, 0, 5), {kCorrupt});
+    expectRefusedWith(header(24279, 1, 5001, 1), {kCorrupt});
+    expectRefusedWith(header(24279, 2, 4, -4), {kCorrupt});
+    expectRefusedWith(header(24279, 1, 0x40000000, 0x40000000), {kCorrupt});
+}
+
+TEST_F(DocumentFile, BodiesThatEndEarlyAreCorrupt) {
+    ASSERT_TRUE(SaveDocument(painting, dir.file("a.pai")));
+    std::vector<uint8_t> compressed = readAll(dir.file("a.pai"));
+    for (std::size_t keep : {std::size_t(40), std::size_t(85), compressed.size() - 1}) {
+        expectRefusedWith({compressed.begin(), compressed.begin() + std::ptrdiff_t(keep)},
+                          {kCorrupt});
+    }
+    ASSERT_TRUE(SaveDocument(painting, dir.file("r.pai"), DocumentVersion::RawCells));
+    std::vector<uint8_t> raw = readAll(dir.file("r.pai"));
+    raw.pop_back();
+    expectRefusedWith(raw, {kCorrupt});
+}
+
+TEST_F(DocumentFile, MissingFileKeepsTheHistory) {
+    test::MessageCapture messages;
+    Canvas target;
+    EXPECT_FALSE(load(dir.file("nowhere.pai"), target));
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"The file you selected could not be opened!"});
+    EXPECT_EQ(history.count(), 1u);
+}
+
+TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndNoLitter) {
+    ASSERT_TRUE(SaveDocument(painting, dir.file("keep.pai")));
+    const std::vector<uint8_t> before = readAll(dir.file("keep.pai"));
+    {
+        SafeFileWriter writer;
+        ASSERT_TRUE(writer.begin(dir.file("keep.pai")));
+        writer.stream().write("partial", 7);
+        // Destroyed without commit: the save failed half-way.
+    }
+    EXPECT_EQ(readAll(dir.file("keep.pai")), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    EXPECT_FALSE(SaveDocument(painting, dir.file("no/such/folder/x.pai")));
+    Canvas empty;
+    EXPECT_FALSE(SaveDocument(empty, dir.file("keep.pai")));
+    EXPECT_EQ(readAll(dir.file("keep.pai")), before);
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "platform/file_dialog.h"
+#include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_message_boxes.h"
+#include "platform/message_box.h"
+
+namespace dw::platform {
+namespace {
+
+TEST(HeadlessMessageBoxes, AnswersScriptedThenDefaultAndRecordsEverything) {
+    HeadlessMessageBoxes boxes;
+    boxes.setEcho(false);
+    installMessageBoxes(&boxes);
+    boxes.queueAnswer(MessageAnswer::Cancel);
+    const Message question{"Would you like to save your painting?", "Save Changes?",
+                           MessageIcon::Warning, MessageButtons::YesNoCancel, MessageOwner::Frame};
+    EXPECT_EQ(showMessage(question), MessageAnswer::Cancel);
+    EXPECT_EQ(showMessage(question), MessageAnswer::Yes);
+    EXPECT_EQ(showMessage("NULL!", "Error"), MessageAnswer::Ok);
+    installMessageBoxes(nullptr);
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    EXPECT_EQ(boxes.shown()[2].caption, "Error");
+}
+
+TEST(HeadlessMessageBoxes, EchoesCaptionAndTextToStandardError) {
+    HeadlessMessageBoxes boxes;
+    ::testing::internal::CaptureStderr();
+    boxes.show({"File Save failed!", "Error"});
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: File Save failed!\n");
+}
+
+TEST(HeadlessFileDialogs, CancelUnlessAnAnswerIsQueued) {
+    HeadlessFileDialogs dialogs;
+    installFileDialogs(&dialogs);
+    const FileDialogRequest request{FileDialogKind::Save, {{"Daubwerk file", "*.pai"}}, "pai"};
+    EXPECT_EQ(askFileName(request), std::nullopt);
+    dialogs.queueAnswer("/tmp/x.pai");
+    EXPECT_EQ(askFileName(request), "/tmp/x.pai");
+    installFileDialogs(nullptr);
+    ASSERT_EQ(dialogs.asked().size(), 2u);
+    EXPECT_EQ(dialogs.asked()[0].filters[0].pattern, "*.pai");
+}
+
+}  // namespace
+}  // namespace dw::platform
