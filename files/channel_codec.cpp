@@ -165,23 +165,30 @@ StreamState ReadCompressed2(ByteSource& source, uint8_t* plane, uint32_t width, 
     const uint64_t bias = step / 2 - 1;
     const PaddedSize padded = paddedSize(width, height);
     BitReader bits(source, byteCount);
+    uint8_t block[16];
     for (uint32_t bx = 0; bx < padded.blockColumns; ++bx) {
         for (uint32_t by = 0; by < padded.blockRows; ++by) {
             const uint32_t head = bits.read(12);
             const int code = int(head >> 8);
-            const uint64_t value = head & 0xFF;
-            for (uint32_t r = 0; r < 4; ++r) {
-                for (uint32_t c = 0; c < 4; ++c) {
-                    uint64_t v = value;
-                    if (code != 0) {
-                        v = std::min<uint64_t>(bits.read(code) * step + value + bias, 255);
-                    }
-                    const uint32_t x = bx * 4 + c;
-                    const uint32_t y = by * 4 + r;
-                    if (x < width && y < height) {
-                        plane[std::size_t(y) * width + x] = uint8_t(v);
-                    }
+            const auto value = uint8_t(head & 0xFF);
+            if (code == 0) {
+                std::fill(block, block + 16, value);
+            } else {
+                for (uint8_t& v : block) {
+                    v = uint8_t(std::min<uint64_t>(bits.read(code) * step + value + bias, 255));
                 }
+            }
+            // Padding cells are decoded and dropped.
+            const uint32_t x0 = bx * 4;
+            const uint32_t y0 = by * 4;
+            if (x0 >= width || y0 >= height) {
+                continue;
+            }
+            const uint32_t columns = std::min<uint32_t>(4, width - x0);
+            const uint32_t rows = std::min<uint32_t>(4, height - y0);
+            for (uint32_t r = 0; r < rows; ++r) {
+                std::copy(block + r * 4, block + r * 4 + columns,
+                          plane + std::size_t(y0 + r) * width + x0);
             }
         }
     }

@@ -39,24 +39,26 @@ bool readRawCells(ByteSource& file, LargeBuffer<CanvasCell>& cells) {
 bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint32_t width,
                          uint32_t height) {
     const std::size_t n = cells.size();
-    LargeBuffer<uint8_t> plane(n);
+    LargeBuffer<uint8_t> planes(n * kPlaneCount);
     for (int k = 0; k < kPlaneCount; ++k) {
-        if (ReadCompressed2(file, plane.data(), width, height, kCodecQuality) ==
-            StreamState::SourceEnded) {
+        if (ReadCompressed2(file, planes.data() + std::size_t(k) * n, width, height,
+                            kCodecQuality) == StreamState::SourceEnded) {
             return false;
         }
-        for (std::size_t i = 0; i < n; ++i) {
-            reinterpret_cast<uint8_t*>(&cells[i])[k] = plane[i];
-        }
     }
+    // Each cell is written once, whole, as the heights stream in.
+    const uint8_t* red = planes.data();
     std::vector<float> heights(std::min(kHeightChunk, n));
     for (std::size_t done = 0; done < n;) {
         const std::size_t step = std::min(kHeightChunk, n - done);
         if (!readExact(file, heights.data(), step * sizeof(float))) {
             return false;
         }
-        for (std::size_t i = 0; i < step; ++i) {
-            cells[done + i].height = heights[i];
+        for (std::size_t j = 0; j < step; ++j) {
+            const std::size_t i = done + j;
+            cells[i] = CanvasCell{red[i],         red[n + i],     red[2 * n + i],
+                                  red[3 * n + i], red[4 * n + i], {0, 0, 0},
+                                  heights[j]};
         }
         done += step;
     }
@@ -154,7 +156,6 @@ bool LoadDocument(Canvas& painting, UndoHistory& history, const std::string& pat
     }
     // Fill a block of fresh cells and hand it to the painting only when the whole body is in.
     LargeBuffer<CanvasCell> cells(std::size_t(width) * std::size_t(height));
-    std::fill(cells.begin(), cells.end(), kWhiteCell);
     const bool complete =
         version == 1 ? readRawCells(file, cells) : readCompressedCells(file, cells, width, height);
     if (!complete) {
