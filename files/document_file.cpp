@@ -56,9 +56,8 @@ bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint3
         }
         for (std::size_t j = 0; j < step; ++j) {
             const std::size_t i = done + j;
-            cells[i] = CanvasCell{red[i],         red[n + i],     red[2 * n + i],
-                                  red[3 * n + i], red[4 * n + i], {0, 0, 0},
-                                  heights[j]};
+            cells[i] = CanvasCell{red[i],         red[n + i], red[2 * n + i], red[3 * n + i],
+                                  red[4 * n + i], {0, 0, 0},  heights[j]};
         }
         done += step;
     }
