@@ -15,8 +15,8 @@ struct BrushSettings {
     uint8_t paintStyle = 2;  // 0..17
     float thickness = 10.0f;
     ToolId tool = ToolId::PaintBrush;
-    int32_t size = 30;     // brush radius in cells, 1..100
-    float amount = 0.5f;   // strength of one dab
+    int32_t size = 30;    // brush radius in cells, 1..100
+    float amount = 0.5f;  // strength of one dab
     uint8_t glossLevel = 20;
     uint8_t texture = 3;   // 0..17, 0 = none
     uint8_t hardness = 0;  // used as 1..100

@@ -1,0 +1,60 @@
+#include "app/main_loop/apply_dab.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/app_state.h"
+#include "canvas/truncation.h"
+#include "tools/tool_dispatch.h"
+
+namespace dw {
+namespace {
+
+// The colour as shown, lighting and grain included. A position off the painting picks
+// nothing rather than a colour that is not there.
+void pickColour(AppState& state, const Canvas& painting, int x, int y) {
+    if (!painting.contains(x, y) || !painting.surface().valid()) {
+        return;
+    }
+    const Pixel shown = painting.surface().getPixel(x, y);
+    state.brush.red = shown.red;
+    state.brush.green = shown.green;
+    state.brush.blue = shown.blue;
+    state.colourPicked = true;
+}
+
+// The window may go partly or wholly out of view; only the arithmetic is kept in range.
+int32_t shifted(int32_t position, int32_t from, int32_t to) {
+    const int64_t moved = int64_t(position) + (int64_t(to) - from);
+    return int32_t(std::clamp<int64_t>(moved, INT32_MIN, INT32_MAX));
+}
+
+void moveCanvasWindow(AppState& state) {
+    const ScreenPoint cursor = state.cursorScreenPos;
+    state.canvasWindowPos.x = shifted(state.canvasWindowPos.x, state.pressPoint.x, cursor.x);
+    state.canvasWindowPos.y = shifted(state.canvasWindowPos.y, state.pressPoint.y, cursor.y);
+    state.pressPoint = cursor;
+    state.canvasWindowMoved = true;
+}
+
+}  // namespace
+
+void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
+    BuildFootprint(state.footprint, state.strokeSettings);
+    const bool painting = canvas.isPainting();
+    if (painting) {
+        x = truncToInt(x / double(state.zoomFactor));
+        y = truncToInt(y / double(state.zoomFactor));
+    }
+    const ToolId tool = state.brush.tool;
+    if (ApplyToolEffect(tool, canvas, x, y, state.strokeSettings, state.dabContext())) {
+        return;
+    }
+    if (painting && tool == ToolId::EyeDropper) {
+        pickColour(state, canvas, x, y);
+    } else if (painting && tool == ToolId::HandTool) {
+        moveCanvasWindow(state);
+    }
+}
+
+}  // namespace dw

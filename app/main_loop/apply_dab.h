@@ -1,0 +1,13 @@
+#pragma once
+
+namespace dw {
+
+struct AppState;
+class Canvas;
+
+// One dab of the current tool with the stroke settings. On the painting (x, y) is a position
+// in the canvas window, turned into a cell through the zoom factor, and the Eye Dropper and
+// the Hand Tool work; on any other canvas (x, y) is a cell and those two do nothing.
+void ApplyDab(AppState& state, int x, int y, Canvas& canvas);
+
+}  // namespace dw

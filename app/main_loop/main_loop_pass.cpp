@@ -1,0 +1,109 @@
+#include "app/main_loop/main_loop_pass.h"
+
+#include "app/app_state.h"
+#include "app/main_loop/apply_dab.h"
+#include "app/main_loop/canvas_pointer.h"
+#include "app/main_loop/loop_windows.h"
+#include "canvas/truncation.h"
+
+namespace dw {
+namespace {
+
+// Redraws the part of the canvas window that a dab at window position (x, y) can change.
+IntRect dabArea(const AppState& state, int x, int y) {
+    const double r = double(state.brush.size) * state.zoomFactor;
+    return {truncToInt(x - r), truncToInt(y - r), truncToInt(x + r), truncToInt(y + r)};
+}
+
+void dragWork(AppState& state, LoopWindows& windows) {
+    DragState& canvasDrag = state.drags.canvas;
+    if (canvasDrag.active) {
+        if (state.buttonHeld) {
+            ApplyDab(state, canvasDrag.x, canvasDrag.y, state.painting);
+        }
+        windows.invalidateCanvas(dabArea(state, canvasDrag.x, canvasDrag.y));
+        windows.updateCanvas();
+    } else if (state.drags.colours.active) {
+        windows.colourDragStep(state);
+    } else if (state.drags.properties.active) {
+        windows.propertiesDragStep(state);
+    } else {
+        state.sliderDragId = 0;  // the next press may take any slider
+    }
+    if (state.colourPicked) {
+        state.colourPicked = false;
+        windows.colourPicked(state);
+    }
+    if (state.canvasWindowMoved) {
+        state.canvasWindowMoved = false;
+        windows.moveCanvasWindow(state.canvasWindowPos);
+    }
+}
+
+void panelFlags(AppState& state, LoopWindows& windows) {
+    if (state.colourChanged) {
+        state.propertiesRefresh = true;
+        windows.colourChanged(state);
+        state.colourChanged = false;
+    }
+    if (state.propertiesRefreshCountdown != 0) {
+        --state.propertiesRefreshCountdown;
+        if (state.propertiesRefreshCountdown == 1) {
+            state.propertiesRefresh = true;
+        }
+    }
+    if (state.propertiesRefresh) {
+        windows.refreshPreview(state);
+    }
+}
+
+void deliver(AppState& state, const LoopMessage& message, LoopWindows& windows) {
+    if (message.target == MessageTarget::CanvasWindow) {
+        HandleCanvasMessage(state, message, windows);
+    } else {
+        windows.deliver(state, message);
+    }
+}
+
+bool isPointerMessage(MessageKind kind) {
+    return isRepeatedWhenIdle(kind) || kind == MessageKind::PointerLeave;
+}
+
+}  // namespace
+
+void LoopWindows::refreshPreview(AppState& state) {
+    state.propertiesRefresh = false;
+}
+
+void RunMainLoopPass(AppState& state, MessageQueue& queue, LoopWindows& windows) {
+    windows.passStarted();
+    LoopMessage incoming;
+    const bool fresh = queue.take(incoming);
+    if (fresh) {
+        state.lastMessage = incoming;
+        if (isPointerMessage(incoming.kind)) {
+            state.cursorScreenPos = incoming.screen;
+        }
+    }
+    if (state.painting.hasCells() && !state.painting.shaded) {
+        state.painting.shadeAll();
+        windows.invalidateWholeCanvas();
+    }
+    dragWork(state, windows);
+    panelFlags(state, windows);
+    windows.pace();
+    if (fresh || isRepeatedWhenIdle(state.lastMessage.kind)) {
+        const LoopMessage message = state.lastMessage;
+        deliver(state, message, windows);
+    }
+}
+
+bool MainLoopIdle(const AppState& state, const MessageQueue& queue) {
+    const DragStates& drags = state.drags;
+    return queue.empty() && !state.buttonHeld && !drags.canvas.active && !drags.colours.active &&
+           !drags.properties.active && !state.colourChanged && !state.propertiesRefresh &&
+           state.propertiesRefreshCountdown == 0 &&
+           !(state.painting.hasCells() && !state.painting.shaded);
+}
+
+}  // namespace dw

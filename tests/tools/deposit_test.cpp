@@ -1,0 +1,117 @@
+#include "tests/tools/tool_fixture.h"
+#include "tools/deposit_tools.h"
+
+namespace dw {
+namespace {
+
+class DepositTest : public test::ToolTest {
+  protected:
+    DepositTest() {
+        s.red = 10;
+        s.green = 20;
+        s.blue = 30;
+        s.glossLevel = 99;
+    }
+    const CanvasCell& centre() { return canvas.at(4, 4); }
+};
+
+TEST_F(DepositTest, FullStrengthPaintBrushLaysExactlyTheBrushAndTheShiftedGrain) {
+    setPattern(patterns->styles, 2, [](uint32_t x, uint32_t y) { return uint8_t(x + 3 * y); });
+    // |trunc(-7.5) + 4| = 3 and |trunc(2.9) + 4| = 6: the absolute value, not a wrap to 197.
+    offsets.styleOffsetX = -7.5f;
+    offsets.styleOffsetY = 2.9f;
+    canvas.at(4, 4).height = 2.0f;
+    dab(PaintBrush, 4, 4);
+    EXPECT_TRUE(test::sameCell(centre(), {10, 20, 30, 21, 99, {}, 7.0f}));
+    EXPECT_TRUE(test::sameCell(canvas.at(5, 4), kWhiteCell));
+}
+
+TEST_F(DepositTest, BlackTextureStopsThePaintBrushButNotTheTube) {
+    s.texture = 5;  // an image that did not load reads 0 everywhere
+    dab(PaintBrush, 4, 4);
+    EXPECT_TRUE(test::sameCell(centre(), kWhiteCell));
+    dab(TubePaint, 4, 4);
+    EXPECT_TRUE(test::sameCell(centre(), {10, 20, 30, 0, 99, {}, 0.0f}));
+}
+
+TEST_F(DepositTest, TextureScalesStrengthAndThickness) {
+    s.texture = 4;
+    setPattern(patterns->textures, 4, [](uint32_t, uint32_t) { return uint8_t(200); });
+    setPattern(patterns->styles, 2, [](uint32_t, uint32_t) { return uint8_t(21); });
+    dab(PaintBrush, 4, 4);  // k = 200 / 255 = 0.7843138; add = 200 x 0.001 x 5
+    EXPECT_TRUE(test::sameCell(centre(), {62, 70, 78, 16, 77, {}, 1.0f}));
+}
+
+TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
+    s.size = 2;  // the centre and its four neighbours
+    canvas.at(4, 4).height = 4.0f;
+    dab(PaintBrush, 4, 4);
+    EXPECT_EQ(canvas.at(4, 4).height, 9.0f);
+    EXPECT_EQ(canvas.at(3, 4).height, 7.0f);
+    EXPECT_EQ(canvas.at(5, 4).height, 7.0f);
+    EXPECT_EQ(canvas.at(4, 5).height, 7.0f);
+    EXPECT_EQ(canvas.at(5, 5).height, 0.0f);
+}
+
+TEST_F(DepositTest, KnifeScrapesHalfTheRelief) {
+    s.thickness = 0.0f;
+    canvas.at(4, 4).height = 10.0f;
+    dab(Knife, 4, 4);
+    EXPECT_EQ(centre().height, 5.0f);
+    EXPECT_EQ(centre().red, 10);
+}
+
+TEST_F(DepositTest, GelOnWhitePaperRaisesHeightAndGlossButStaysWhite) {
+    dab(GelBrush, 4, 4);
+    EXPECT_TRUE(test::sameCell(centre(), {255, 255, 255, 0, 99, {}, 5.0f}));
+}
+
+TEST_F(DepositTest, OnlySprayWorksWithItsCentreOffTheCanvas) {
+    s.size = 2;
+    for (auto effect : {PaintBrush, TubePaint, Knife, GelBrush}) {
+        dab(effect, -1, 4);
+        EXPECT_TRUE(test::sameCell(canvas.at(0, 4), kWhiteCell));
+    }
+    dab(SprayPaint, -1, 4);
+    EXPECT_NE(canvas.at(0, 4).red, 255);
+}
+
+TEST_F(DepositTest, SprayDrawsOneNumberPerWeightedCellColumnByColumn) {
+    // Seed 1: q = 838, 758, 113, 515, 51 for (3,4), (4,3), (4,4), (4,5), (5,4).
+    fillAll({0, 0, 0, 200, 0, {}, 3.0f});
+    s = {255, 0, 0, 0, 10.0f, ToolId::SprayPaint, 2, 1.0f, 255, 0, 100, 0};
+    dab(SprayPaint, 4, 4);
+    const struct {
+        uint32_t x, y;
+        uint8_t colour, paint;
+    } expected[] = {
+        {3, 4, 71, 144}, {4, 3, 64, 149}, {4, 4, 9, 192}, {4, 5, 43, 165}, {5, 4, 4, 196}};
+    for (const auto& e : expected) {
+        EXPECT_TRUE(
+            test::sameCell(canvas.at(e.x, e.y), {e.colour, 0, 0, e.paint, e.colour, {}, 3.0f}))
+            << e.x << "," << e.y;
+    }
+    EXPECT_EQ(random.next(), 5627);  // the sixth draw: nothing else was drawn
+}
+
+TEST_F(DepositTest, PatternNumbersPastTheLastReadTheLastImage) {
+    s.paintStyle = 200;
+    s.texture = 250;
+    setPattern(patterns->styles, 17, [](uint32_t, uint32_t) { return uint8_t(77); });
+    setPattern(patterns->textures, 17, [](uint32_t, uint32_t) { return uint8_t(255); });
+    dab(PaintBrush, 4, 4);
+    EXPECT_EQ(centre().paint, 77);
+    EXPECT_EQ(centre().red, 10);
+}
+
+TEST_F(DepositTest, SizesPastTheTableVisitOnlyTheLargestSquare) {
+    canvas.create(301, 301);
+    s.size = 5000;
+    dab(PaintBrush, 150, 150);
+    EXPECT_EQ(canvas.at(150, 85).red, 10);  // inside the disc of radius 70.7
+    EXPECT_EQ(canvas.at(150, 40).red, 255);
+    EXPECT_EQ(canvas.at(150, 0).red, 255);
+}
+
+}  // namespace
+}  // namespace dw

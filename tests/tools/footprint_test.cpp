@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "tools/brush_footprint.h"
+
+namespace dw {
+namespace {
+
+class FootprintTest : public ::testing::Test {
+  protected:
+    const BrushFootprint& build(int size, int hardness) {
+        settings.size = size;
+        settings.hardness = uint8_t(hardness);
+        footprint.invalidate();
+        BuildFootprint(footprint, settings);
+        return footprint;
+    }
+    bool black(int x, int y) const {
+        return footprint.profileIcon().getPixel(x, y) == Pixel{0, 0, 0, 0};
+    }
+
+    BrushSettings settings;
+    BrushFootprint footprint;
+};
+
+TEST_F(FootprintTest, SizeOneWeighsOnlyTheCentreAtEveryHardness) {
+    for (int hardness : {0, 1, 50, 100, 255}) {
+        build(1, hardness);
+        EXPECT_EQ(footprint.weight(1, 1), 1.0f) << hardness;
+        EXPECT_EQ(footprint.weight(0, 0), 0.0f);
+        EXPECT_EQ(footprint.weight(0, 1), 0.0f);
+        EXPECT_EQ(footprint.weight(1, 0), 0.0f);
+    }
+}
+
+TEST_F(FootprintTest, SoftEdgeFallsLinearlyToTheDiscRadius) {
+    // Hardness 0 is used as 1; size 3 gives R = 2.1213203: t = d / R, w = 1 - (t - f) / (1 - f).
+    build(3, 0);
+    EXPECT_EQ(footprint.weight(3, 3), 1.0f);
+    EXPECT_FLOAT_EQ(footprint.weight(4, 3), 0.53393477f);   // d = 1
+    EXPECT_FLOAT_EQ(footprint.weight(4, 4), 0.33670032f);   // d = sqrt 2
+    EXPECT_FLOAT_EQ(footprint.weight(3, 1), 0.057768580f);  // d = 2
+    EXPECT_EQ(footprint.weight(5, 4), 0.0f);                // d = sqrt 5 > R
+    EXPECT_FLOAT_EQ(build(2, 50).weight(2, 1), 0.58578646f);
+}
+
+TEST_F(FootprintTest, HardnessHundredCutsAtTheDiscRadiusExactly) {
+    // Size 2: the diagonal neighbours lie exactly at R and are left out.
+    build(2, 100);
+    const float expected[4][4] = {{0, 0, 0, 0}, {0, 0, 1, 0}, {0, 1, 1, 1}, {0, 0, 1, 0}};
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            EXPECT_EQ(footprint.weight(column, row), expected[row][column]) << column << row;
+        }
+    }
+}
+
+TEST_F(FootprintTest, SpansHoldEveryWeightAndAShrunkTableIsClearedBeyondItsSquare) {
+    build(60, 30);
+    build(7, 30);
+    for (int row = 0; row < BrushFootprint::kSide; ++row) {
+        for (int column = 0; column < BrushFootprint::kSide; ++column) {
+            const bool inside =
+                column >= footprint.rowSpan(row).first && column < footprint.rowSpan(row).end &&
+                row >= footprint.columnSpan(column).first && row < footprint.columnSpan(column).end;
+            if (footprint.weight(column, row) > 0.0f) {
+                ASSERT_TRUE(inside) << column << "," << row;
+                ASSERT_LT(row, 14);
+            }
+        }
+    }
+}
+
+TEST_F(FootprintTest, ProfileIconOfAHardBrushIsASquareCorner) {
+    // a = 0: (0,54)-(0,5), (0,5)-(54,5), (54,5)-(54,54); end points are not drawn.
+    build(10, 100);
+    EXPECT_TRUE(black(0, 53));
+    EXPECT_TRUE(black(0, 6));
+    EXPECT_TRUE(black(0, 5));
+    EXPECT_TRUE(black(53, 5));
+    EXPECT_FALSE(black(27, 30));
+    EXPECT_FALSE(black(53, 30));
+    EXPECT_FALSE(black(0, 4));
+}
+
+TEST_F(FootprintTest, ProfileIconOfASoftBrushHasANarrowTop) {
+    // f = 0.01: a = trunc((54 - 0.54) x 0.5) = 26, the top runs from x 26 to 27.
+    build(10, 0);
+    EXPECT_TRUE(black(26, 5));
+    EXPECT_TRUE(black(27, 5));
+    EXPECT_TRUE(black(28, 5));  // start of the right slope
+    EXPECT_TRUE(black(25, 6));
+    EXPECT_TRUE(black(29, 6));
+    EXPECT_FALSE(black(25, 5));
+    EXPECT_FALSE(black(29, 5));
+    EXPECT_FALSE(black(0, 5));
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/main_loop/loop_windows.h"
+#include "app/main_loop/main_loop_pass.h"
+
+namespace dw {
+namespace {
+
+struct RecordingWindows : LoopWindows {
+    void invalidateCanvas(const IntRect& rect) override { invalidated.push_back(rect); }
+    void moveCanvasWindow(const ScreenPoint& position) override { moves.push_back(position); }
+    void colourPicked(AppState&) override { ++colourPicks; }
+    void refreshPreview(AppState& state) override {
+        ++previews;
+        LoopWindows::refreshPreview(state);
+    }
+    void keyboard(AppState&, uint32_t, bool) override { ++keys; }
+
+    std::vector<IntRect> invalidated;
+    std::vector<ScreenPoint> moves;
+    int colourPicks = 0;
+    int previews = 0;
+    int keys = 0;
+};
+
+// A painting in its canvas window at (90, 10) and a one-cell black brush at half strength,
+// which takes a white cell to 127, 63, 31, 15 in successive dabs.
+class MainLoopTest : public ::testing::Test {
+  protected:
+    MainLoopTest() {
+        newPainting(200, 150);
+        state.brush = {0, 0, 0, 2, 10.0f, ToolId::PaintBrush, 1, 0.5f, 20, 0, 100, 0};
+    }
+    void newPainting(uint32_t width, uint32_t height) {
+        state.painting.create(width, height);
+        state.painting.displayState = Canvas::kPaintingDisplayState;
+        state.painting.lighting = true;
+        state.painting.invalidateShading();
+    }
+    void send(MessageKind kind, int x = -1, int y = -1) {
+        if (x >= 0) {
+            pointer = {x, y};
+        }
+        LoopMessage message{kind,      MessageTarget::CanvasWindow,      pointer.x,
+                            pointer.y, {90 + pointer.x, 10 + pointer.y}, 0};
+        queue.post(message);
+        passes(1);
+    }
+    void passes(int count) {
+        for (int i = 0; i < count; ++i) {
+            RunMainLoopPass(state, queue, windows);
+        }
+    }
+    int red(uint32_t x, uint32_t y) { return state.painting.at(x, y).red; }
+
+    AppState state;
+    MessageQueue queue;
+    RecordingWindows windows;
+    ScreenPoint pointer;
+};
+
+TEST_F(MainLoopTest, ARestingPressKeepsPaintingButTakesOneSnapshot) {
+    send(MessageKind::PointerMove, 50, 40);
+    send(MessageKind::LeftButtonDown);
+    passes(4);
+    EXPECT_EQ(red(50, 40), 15);
+    EXPECT_EQ(state.history.count(), 1u);
+    state.history.undo(state.painting);
+    EXPECT_EQ(red(50, 40), 255);
+}
+
+TEST_F(MainLoopTest, ARestingPointerAfterAMoveStopsTheBrush) {
+    send(MessageKind::PointerMove, 50, 40);
+    send(MessageKind::LeftButtonDown);
+    send(MessageKind::PointerMove, 60, 40);  // this pass dabs at (50, 40)
+    passes(5);                               // the first dabs at (60, 40), then it rests
+    EXPECT_EQ(red(50, 40), 127);
+    EXPECT_EQ(red(60, 40), 127);
+}
+
+TEST_F(MainLoopTest, ZoomTurnsWindowPixelsIntoCellsAndScalesTheRedrawnArea) {
+    state.zoomFactor = 2.0f;
+    state.brush.size = 30;
+    send(MessageKind::PointerMove, 100, 60);
+    send(MessageKind::LeftButtonDown);
+    send(MessageKind::LeftButtonUp);
+    EXPECT_EQ(red(50, 30), 127);
+    ASSERT_EQ(windows.invalidated.size(), 1u);
+    EXPECT_EQ(windows.invalidated[0], (IntRect{40, 0, 160, 120}));
+    state.brush.size = 1;
+    newPainting(500, 300);
+    state.zoomFactor = 0.25f;
+    send(MessageKind::LeftButtonDown);
+    send(MessageKind::LeftButtonUp);
+    EXPECT_EQ(red(400, 240), 127);
+}
+
+TEST_F(MainLoopTest, LeavingEndsTheStrokeUntilTheNextPress) {
+    send(MessageKind::PointerMove, 50, 40);
+    send(MessageKind::LeftButtonDown);
+    passes(1);
+    send(MessageKind::PointerLeave);
+    send(MessageKind::PointerMove, 80, 40);
+    passes(3);
+    EXPECT_EQ(red(50, 40), 63);
+    EXPECT_EQ(red(80, 40), 255);
+    EXPECT_TRUE(state.buttonHeld);
+    EXPECT_FALSE(state.drags.canvas.active);
+}
+
+TEST_F(MainLoopTest, OnlyPointerMessagesAreDeliveredAgain) {
+    queue.post({MessageKind::KeyDown, MessageTarget::CanvasWindow, 0, 0, {}, 32});
+    passes(3);
+    EXPECT_EQ(windows.keys, 1);
+}
+
+TEST_F(MainLoopTest, ThePreviewCountdownRefreshes26PassesLater) {
+    state.propertiesRefreshCountdown = 27;
+    passes(25);
+    EXPECT_EQ(windows.previews, 0);
+    passes(1);
+    EXPECT_EQ(windows.previews, 1);
+    EXPECT_FALSE(state.propertiesRefresh);
+}
+
+TEST_F(MainLoopTest, HandToolMovesTheCanvasWindowByTheCursorTravel) {
+    state.brush.tool = ToolId::HandTool;
+    send(MessageKind::PointerMove, 100, 100);
+    send(MessageKind::LeftButtonDown);
+    send(MessageKind::PointerMove, 110, 105);
+    passes(3);
+    EXPECT_EQ(state.canvasWindowPos, (ScreenPoint{100, 15}));
+    ASSERT_FALSE(windows.moves.empty());
+    EXPECT_EQ(windows.moves.back(), (ScreenPoint{100, 15}));
+    EXPECT_EQ(state.history.count(), 0u);
+}
+
+TEST_F(MainLoopTest, EyeDropperPicksTheShownColourNotTheStoredOne) {
+    state.painting.at(50, 40) = {100, 50, 20, 30, 0, {}, 0.0f};
+    state.brush.tool = ToolId::EyeDropper;
+    send(MessageKind::PointerMove, 50, 40);
+    send(MessageKind::LeftButtonDown);
+    passes(1);
+    EXPECT_EQ(state.brush.red, 130);  // flat and matte: colour plus grain
+    EXPECT_EQ(state.brush.green, 80);
+    EXPECT_EQ(state.brush.blue, 50);
+    EXPECT_EQ(windows.colourPicks, 1);
+    EXPECT_EQ(state.history.count(), 0u);
+}
+
+TEST_F(MainLoopTest, IdsOfNoToolAndBadPatternNumbersPaintNothingAndReadNothingOutside) {
+    for (uint32_t tool : {3u, 4u, 7u, 200u}) {
+        state.brush.tool = ToolId(tool);
+        state.brush.paintStyle = 250;
+        state.brush.texture = 99;
+        send(MessageKind::PointerMove, 50, 40);
+        send(MessageKind::LeftButtonDown);
+        passes(2);
+        send(MessageKind::LeftButtonUp);
+        EXPECT_EQ(red(50, 40), 255);
+    }
+}
+
+}  // namespace
+}  // namespace dw

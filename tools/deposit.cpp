@@ -1,0 +1,118 @@
+#include "tools/dab_square.h"
+#include "tools/deposit_tools.h"
+
+namespace dw {
+namespace {
+
+// 1/255 as the float the strength is scaled with.
+constexpr float kByteFraction = 0.003921569f;
+constexpr int kUntextured = 255;
+// Height per unit of texture sample.
+constexpr float kTextureLift = 0.001f;
+
+enum class Relief { PullToCentre, Scrape };
+enum class Strength { Textured, Solid };
+
+// The height a deposit adds: half the strength times the thickness, scaled by the texture
+// sample when there is a texture.
+struct ThicknessAdd {
+    double thickness;
+    bool textured;
+
+    double operator()(float fa, int tv) const {
+        const double add = 0.5 * fa * thickness;
+        return textured ? tv * double(kTextureLift) * add : add;
+    }
+};
+
+// Paint Brush, Tube Paint and Knife differ only in their strength and in where they push the
+// relief; one loop serves all three so that they cannot drift apart.
+template <Strength strength, Relief relief>
+void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabContext& context) {
+    if (!canvas.contains(x, y)) {
+        return;
+    }
+    const double centreHeight = canvas.at(uint32_t(x), uint32_t(y)).height;
+    const dab::Square square = dab::visitedSquare(canvas, x, y, s.size);
+    if (square.empty()) {
+        return;
+    }
+    const bool textured = s.texture != 0;
+    const SamplingOffsets& offsets = context.offsets;
+    const dab::PatternSampler style(context.patterns.styleTiles[dab::patternNumber(s.paintStyle)],
+                                    offsets.styleOffsetX, offsets.styleOffsetY, square);
+    const dab::PatternSampler texture(context.patterns.textureTiles[dab::patternNumber(s.texture)],
+                                      offsets.textureOffsetX, offsets.textureOffsetY, square);
+    const double amount = s.amount;
+    const ThicknessAdd thicknessAdd{s.thickness, textured};
+
+    dab::forEachWeightedCell(canvas, square, context.footprint,
+                             [&](CanvasCell& cell, float w, int i, int j) {
+                                 const int tv = textured ? texture.at(i, j) : kUntextured;
+                                 const float fa = float(w * amount);
+                                 float k = fa;
+                                 if constexpr (strength == Strength::Textured) {
+                                     k = float(tv * double(kByteFraction) * fa);
+                                 }
+                                 CanvasCell c = cell;
+                                 c.red = dab::moveToward(c.red, s.red, k);
+                                 c.green = dab::moveToward(c.green, s.green, k);
+                                 c.blue = dab::moveToward(c.blue, s.blue, k);
+                                 c.paint = dab::moveToward(c.paint, style.at(i, j), k);
+                                 const double h = c.height;
+                                 if constexpr (relief == Relief::PullToCentre) {
+                                     c.height = float(h + (centreHeight - h) * 0.5 * k);
+                                 } else {
+                                     c.height = float(h - 0.5 * h * k);
+                                 }
+                                 c.height = float(c.height + thicknessAdd(fa, tv));
+                                 c.gloss = dab::moveToward(c.gloss, s.glossLevel, k);
+                                 cell = c;
+                             });
+    dab::reshade(canvas, square);
+}
+
+}  // namespace
+
+void PaintBrush(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {
+    deposit<Strength::Textured, Relief::PullToCentre>(canvas, x, y, s, context);
+}
+
+void TubePaint(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {
+    deposit<Strength::Solid, Relief::PullToCentre>(canvas, x, y, s, context);
+}
+
+void Knife(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {
+    deposit<Strength::Textured, Relief::Scrape>(canvas, x, y, s, context);
+}
+
+void GelBrush(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {
+    if (!canvas.contains(x, y)) {
+        return;
+    }
+    const double centreHeight = canvas.at(uint32_t(x), uint32_t(y)).height;
+    const dab::Square square = dab::visitedSquare(canvas, x, y, s.size);
+    if (square.empty()) {
+        return;
+    }
+    const bool textured = s.texture != 0;
+    const dab::PatternSampler texture(context.patterns.textureTiles[dab::patternNumber(s.texture)],
+                                      context.offsets.textureOffsetX,
+                                      context.offsets.textureOffsetY, square);
+    const double amount = s.amount;
+    const double thickness = s.thickness;
+    dab::forEachWeightedCell(canvas, square, context.footprint,
+                             [&](CanvasCell& cell, float w, int i, int j) {
+                                 const float fa = float(w * amount);
+                                 double add = 0.5 * fa * thickness;
+                                 if (textured) {
+                                     add = add * texture.at(i, j) * kTextureLift;
+                                 }
+                                 const double h = cell.height;
+                                 cell.height = float(add + (centreHeight - h) * 0.5 * fa + h);
+                                 cell.gloss = dab::moveToward(cell.gloss, s.glossLevel, fa);
+                             });
+    dab::reshade(canvas, square);
+}
+
+}  // namespace dw
