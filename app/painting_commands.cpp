@@ -14,6 +14,11 @@ void setUpFirstPainting(AppState& state) {
     state.zoomFactor = 1.0f;
     state.history.clearHistory();
     state.history.setDocumentClean(true);
+    placeCanvasWindow(state);
+}
+
+void placeCanvasWindow(AppState& state) {
+    state.canvasWindowPos = kCanvasWindowHome;
 }
 
 void reportSizeRefused() {
@@ -32,6 +37,7 @@ bool newPainting(AppState& state, int64_t width, int64_t height) {
     state.zoomFactor = 1.0f;
     state.painting.displayState = Canvas::kPaintingDisplayState;
     state.painting.invalidateShading();
+    placeCanvasWindow(state);
     return true;
 }
 
@@ -43,6 +49,7 @@ bool resizePainting(AppState& state, int64_t width, int64_t height) {
     state.history.pushSnapshot(state.painting, true, "Image Size");
     state.painting.resample(uint32_t(width), uint32_t(height));
     state.painting.shadeAll();
+    placeCanvasWindow(state);
     return true;
 }
 
@@ -54,6 +61,7 @@ bool openPainting(AppState& state, const std::string& path) {
     state.history.clearHistory();
     state.painting.shadeAll();
     state.history.setDocumentClean(true);
+    placeCanvasWindow(state);
     return true;
 }
 

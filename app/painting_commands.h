@@ -4,12 +4,17 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/main_loop/loop_message.h"
 
 namespace dw {
 
 // The painting commands of the File and Image menus, without their dialogs: the GUI asks for
 // sizes and paths, the batch tool takes them from its command line. Each reports its own
 // failures to the user and returns false.
+
+// Where the canvas window goes in the frame's client area whenever it is (re)created.
+inline constexpr ScreenPoint kCanvasWindowHome{90, 10};
+void placeCanvasWindow(AppState& state);
 
 // Shown for New and Image Size outside 1x1 .. 5000x5000.
 void reportSizeRefused();

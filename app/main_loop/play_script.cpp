@@ -5,13 +5,13 @@
 #include "app/app_state.h"
 #include "app/main_loop/loop_windows.h"
 #include "app/main_loop/main_loop_pass.h"
+#include "app/painting_commands.h"
 
 namespace dw {
 namespace {
 
 constexpr float kZoomSteps[] = {0.25f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
 constexpr int64_t kMaxCoordinate = 65535;  // client coordinates travel as 16-bit words
-constexpr ScreenPoint kCanvasWindowHome{90, 10};
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> result;
@@ -140,7 +140,7 @@ void RunPlayScript(AppState& state, const std::vector<PlayEvent>& events) {
         switch (event.kind) {
             case PlayEvent::Kind::Zoom:
                 state.zoomFactor = event.zoom;
-                state.canvasWindowPos = kCanvasWindowHome;
+                placeCanvasWindow(state);
                 break;
             case PlayEvent::Kind::Move:
                 pointer = {event.x, event.y};

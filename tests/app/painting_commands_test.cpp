@@ -32,8 +32,10 @@ TEST_F(PaintingCommands, NewRefusesSizesOutsideTheLimitAndKeepsThePainting) {
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, kSizeWarning);
     EXPECT_EQ(messages.shown()[0].caption, "Warning");
+    state.canvasWindowPos = {-400, 7};  // dragged away with the Hand Tool
     EXPECT_TRUE(newPainting(state, 30, 20));
     EXPECT_EQ(state.painting.height(), 20u);
+    EXPECT_EQ(state.canvasWindowPos, kCanvasWindowHome);
     EXPECT_EQ(state.zoomFactor, 1.0f);
 }
 
