@@ -75,6 +75,7 @@ class Canvas {
     float strokeLength = 0.0f;
 
   private:
+    void shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1);
     void shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1);
 
     LargeBuffer<CanvasCell> cells_;

@@ -3,11 +3,11 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#include <thread>
 #include <vector>
 
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
+#include "canvas/row_split.h"
 #include "canvas/truncation.h"
 
 namespace dw {
@@ -18,8 +18,8 @@ constexpr float kByteFraction = 1.0f / 255.0f;
 constexpr double kPaintDisplacement = 20.0;
 constexpr double kGlossCentre = 128.0;
 constexpr double kGlossScale = 126.0;
-// Below this many cells a second thread costs more than it saves.
-constexpr std::size_t kParallelCells = 1u << 18;
+// Below this many cells handing half to the second processor costs more than it saves.
+constexpr std::size_t kParallelCells = 1u << 14;
 
 struct GlossFactors {
     double highlight[256];  // gl * k
@@ -116,16 +116,24 @@ inline void shadePixel(const ShadeInput& in, const CanvasCell& cell, const Shade
     int b = cell.blue + grain;
     if (in.lighting) {
         const int gl = cell.gloss;
+        // Both factors are small and finite: a plain conversion truncates correctly.
         const int highlight =
-            truncToInt(kGlossFactors.highlight[gl] * in.gloss->data()[sample.glossIndex]);
+            int(kGlossFactors.highlight[gl] * in.gloss->data()[sample.glossIndex]);
         r += highlight;
         g += highlight;
         b += highlight;
         const double m = kGlossFactors.matte[gl];
         const double d = sample.diffuse;
-        r = truncToInt(r + m * (r * d - r));
-        g = truncToInt(g + m * (g * d - g));
-        b = truncToInt(b + m * (b * d - b));
+        if (d == d) {
+            // d lies in 0..1, so every result lies in 0..637.
+            r = int(r + m * (r * d - r));
+            g = int(g + m * (g * d - g));
+            b = int(b + m * (b * d - b));
+        } else {
+            r = truncToInt(r + m * (r * d - r));
+            g = truncToInt(g + m * (g * d - g));
+            b = truncToInt(b + m * (b * d - b));
+        }
     }
     pixel[0] = clampByte(b);
     pixel[1] = clampByte(g);
@@ -305,20 +313,21 @@ void Canvas::shadeRect(int x0, int y0, int x1, int y1) {
     if (x0 >= x1 || y0 >= y1) {
         return;
     }
-    shadeRows(uint32_t(y0), uint32_t(y1), uint32_t(x0), uint32_t(x1));
+    shadeArea(uint32_t(x0), uint32_t(y0), uint32_t(x1), uint32_t(y1));
+}
+
+void Canvas::shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
+    // Every pixel depends only on the cells, so two threads give the same picture.
+    if (std::size_t(x1 - x0) * (y1 - y0) >= kParallelCells) {
+        splitRows(y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); });
+    } else {
+        shadeRows(y0, y1, x0, x1);
+    }
 }
 
 void Canvas::shadeAll() {
     if (surface_.valid() && hasCells()) {
-        // Every pixel depends only on the cells, so two threads give the same picture.
-        if (cellCount() >= kParallelCells && std::thread::hardware_concurrency() > 1) {
-            const uint32_t middle = height_ / 2;
-            std::thread lower([this, middle] { shadeRows(middle, height_, 0, width_); });
-            shadeRows(0, middle, 0, width_);
-            lower.join();
-        } else {
-            shadeRows(0, height_, 0, width_);
-        }
+        shadeArea(0, 0, width_, height_);
     }
     shaded = true;
 }
