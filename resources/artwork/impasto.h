@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "resources/artwork/picture.h"
+#include "resources/artwork/shapes.h"
+
+namespace dw::artwork {
+
+// A small re-enactment of the program's Paint Brush and Tube Paint on an engine canvas, so
+// that the splash, the icon and the stroke preview show paint exactly as the program will
+// shade it, with our styles, textures and gloss map.
+struct ImpastoBrush {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    int size = 20;  // radius in cells
+    float amount = 0.5f;
+    float thickness = 10.0f;
+    uint8_t gloss = 20;
+    int hardness = 0;
+    bool tube = false;  // Tube Paint lays solid colour whatever the texture
+    const Picture* style = nullptr;
+    const Picture* texture = nullptr;  // none: full deposit
+    int offsetX = 0;
+    int offsetY = 0;
+};
+
+class ImpastoPainter {
+  public:
+    explicit ImpastoPainter(Canvas& canvas) : canvas_(canvas) {}
+
+    void dab(int x, int y, const ImpastoBrush& brush);
+    // Dabs every `spacing` cells along the polyline.
+    void stroke(const std::vector<Point>& path, const ImpastoBrush& brush, float spacing = 2.0f);
+
+  private:
+    void buildFootprint(const ImpastoBrush& brush);
+
+    Canvas& canvas_;
+    std::vector<float> footprint_;
+    int footprintSize_ = -1;
+    int footprintHardness_ = -1;
+};
+
+// Installs the gloss picture as the program's gloss map, for shading.
+void useArtworkGlossMap();
+// Primes a canvas as a painting ground: a colour, the grain of a paint style scaled by
+// styleScale, and the relief of a texture, reliefScale x red (Fill Texture uses 0.02).
+void primeCanvas(Canvas& canvas, Rgb colour, const Picture& style, float styleScale,
+                 const Picture& texture, float reliefScale);
+// The shaded canvas as a picture.
+Picture shadedPicture(Canvas& canvas);
+
+}  // namespace dw::artwork

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "canvas/gloss_map.h"
+#include "resources/artwork/gloss_picture.h"
+
+namespace dw::artwork {
+namespace {
+
+class GlossPicture : public ::testing::Test {
+  protected:
+    void SetUp() override { map.fillFrom(glossPicture().toGreySurface()); }
+    GlossMap map;
+};
+
+TEST_F(GlossPicture, FlatPaintStaysUnwashed) {
+    EXPECT_LE(map.at(128, 128), 12);
+}
+
+// Slopes that rise to the right and downward give a normal to the low gx and gz side: the
+// flanks that face the upper left.
+TEST_F(GlossPicture, HighlightLobeFacesTheUpperLeft) {
+    int bestX = 0;
+    int bestZ = 0;
+    for (int gx = 0; gx < GlossMap::kSide; ++gx) {
+        for (int gz = 0; gz < GlossMap::kSide; ++gz) {
+            if (map.at(gx, gz) > map.at(bestX, bestZ)) {
+                bestX = gx;
+                bestZ = gz;
+            }
+        }
+    }
+    EXPECT_LT(bestX, 110);
+    EXPECT_LT(bestZ, 110);
+    EXPECT_GE(map.at(bestX, bestZ), 100);
+    EXPECT_LE(map.at(256 - bestX, 256 - bestZ), 4) << "the opposite flank lights up as well";
+}
+
+}  // namespace
+}  // namespace dw::artwork
