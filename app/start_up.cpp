@@ -1,15 +1,16 @@
 #include "app/start_up.h"
 
 #include "app/painting_commands.h"
-#include "canvas/gloss_map.h"
-#include "canvas/surface.h"
+#include "files/devil_library.h"
+#include "files/pattern_loading.h"
 
 namespace dw {
 
 void startUpEngine(AppState& state) {
+    initialiseImageLibrary();
+    LoadPatternImages(state.patterns);
     setUpFirstPainting(state);
-    // The gloss picture comes from the picture stores; until they exist the map stays zero.
-    loadGlossMap(Surface());
+    loadGlossMapFromStore();
 }
 
 }  // namespace dw

@@ -1,1 +1,78 @@
-// Benchmarks of this area.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/pictures/export_picture.h"
+#include "app/pictures/import_picture.h"
+#include "bench/natural_painting.h"
+#include "files/image_file.h"
+#include "files/picture_import.h"
+
+namespace dw {
+namespace {
+
+std::string benchPath(const std::string& extension) {
+    return (std::filesystem::temp_directory_path() / ("daubwerk-bench-picture." + extension))
+        .string();
+}
+
+// A photograph-like picture: the shaded natural painting.
+Surface naturalPicture(uint32_t width, uint32_t height) {
+    Canvas canvas;
+    bench::fillNaturalPainting(canvas, width, height);
+    canvas.shadeAll();
+    return std::move(canvas.surface());
+}
+
+void BM_ImportPicture5000(benchmark::State& state, const std::string& extension) {
+    const std::string path = benchPath(extension);
+    if (!SaveImageFile(naturalPicture(5000, 5000), path)) {
+        state.SkipWithError("could not write the picture");
+        return;
+    }
+    AppState app;
+    for (auto _ : state) {
+        if (!importPicture(app, path)) {
+            state.SkipWithError("import failed");
+        }
+    }
+    state.counters["MB"] = double(std::filesystem::file_size(path)) / 1e6;
+    std::remove(path.c_str());
+}
+BENCHMARK_CAPTURE(BM_ImportPicture5000, jpg, std::string("jpg"))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ImportPicture5000, png, std::string("png"))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The pixel-to-cell conversion alone.
+void BM_CellsFromPicture5000(benchmark::State& state) {
+    const Surface picture = naturalPicture(5000, 5000);
+    for (auto _ : state) {
+        LargeBuffer<CanvasCell> cells = cellsFromPicture(picture);
+        benchmark::DoNotOptimize(cells.data());
+    }
+}
+BENCHMARK(BM_CellsFromPicture5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ExportPng(benchmark::State& state) {
+    const auto side = uint32_t(state.range(0));
+    AppState app;
+    bench::fillNaturalPainting(app.painting, side, side);
+    const std::string path = benchPath("png");
+    for (auto _ : state) {
+        if (!exportPaintingPicture(app, path)) {
+            state.SkipWithError("export failed");
+        }
+    }
+    state.counters["MB"] = double(std::filesystem::file_size(path)) / 1e6;
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ExportPng)->Arg(600)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace dw

@@ -1,7 +1,10 @@
+#include <array>
 #include <cctype>
 
 #include "app/batch/batch_step.h"
 #include "app/painting_commands.h"
+#include "app/pictures/export_picture.h"
+#include "app/pictures/import_picture.h"
 
 namespace dw::batch {
 namespace {
@@ -19,19 +22,36 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return true;
 }
 
+// Written through DevIL; .bmp is the program's own writer.
+constexpr std::array<std::string_view, 5> kDevilExports = {".png", ".jpg", ".jpeg", ".tif",
+                                                           ".tiff"};
+
 bool stepExport(AppState& state, const StepArguments& args) {
     if (endsWith(args[0], ".bmp")) {
         return exportPaintingBitmap(state, args[0]);
     }
-    reportStepError("--export writes .bmp files; \"" + args[0] + "\" names another kind");
+    for (std::string_view extension : kDevilExports) {
+        if (endsWith(args[0], extension)) {
+            return exportPaintingPicture(state, args[0]);
+        }
+    }
+    reportStepError("--export writes .bmp, .png, .jpg, .jpeg, .tif or .tiff files; \"" + args[0] +
+                    "\" names another kind");
     return false;
+}
+
+bool stepImport(AppState& state, const StepArguments& args) {
+    return importPicture(state, args[0]);
 }
 
 }  // namespace
 
 void addPictureSteps(std::vector<StepSpec>& steps) {
-    steps.push_back(
-        {"--export", "PATH", "shade and write the painting as shown (.bmp)", 1, 1, stepExport});
+    steps.push_back({"--import", "PICTURE", "File > Import Image: the picture as a new painting", 1,
+                     1, stepImport});
+    steps.push_back({"--export", "PATH",
+                     "shade and write the painting as shown (.bmp, .png, .jpg, .tif)", 1, 1,
+                     stepExport});
 }
 
 }  // namespace dw::batch

@@ -1,0 +1,45 @@
+#include "app/pictures/import_picture.h"
+
+#include <new>
+
+#include "app/painting_commands.h"
+#include "canvas/surface.h"
+#include "files/image_file.h"
+#include "files/picture_import.h"
+#include "files/picture_probe.h"
+#include "platform/message_box.h"
+
+namespace dw {
+
+bool importPicture(AppState& state, const std::string& path) {
+    // A picture too large for a painting is refused before it is decoded, where its header
+    // tells; after loading for the kinds whose header is not read here.
+    const auto declared = probePictureSize(path);
+    if (declared && !Canvas::sizeAllowed(declared->width, declared->height)) {
+        reportSizeRefused();
+        return false;
+    }
+    Surface picture;
+    if (!LoadImageFile(picture, path)) {
+        platform::showMessage("Image failed to load!", "Error");
+        return false;
+    }
+    if (!Canvas::sizeAllowed(picture.width(), picture.height())) {
+        reportSizeRefused();
+        return false;
+    }
+    LargeBuffer<CanvasCell> cells;
+    try {
+        cells = cellsFromPicture(picture);
+    } catch (const std::bad_alloc&) {
+        platform::showMessage("Out of memory!", "Error");
+        return false;
+    }
+    state.painting.adoptCells(std::move(cells), picture.width(), picture.height());
+    state.painting.displayState = Canvas::kPaintingDisplayState;
+    state.history.clearHistory();
+    state.painting.invalidateShading();
+    return true;
+}
+
+}  // namespace dw

@@ -1,0 +1,221 @@
+#include "files/image_file.h"
+
+#include <IL/il.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "canvas/large_buffer.h"
+#include "canvas/surface.h"
+#include "files/jg8_file.h"
+#include "files/jgi_file.h"
+#include "files/picture_probe.h"
+#include "platform/message_box.h"
+
+namespace dw {
+namespace {
+
+std::string extensionOf(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+}
+
+void reportFailedLoad(const std::string& path, ImageMessages messages) {
+    if (messages == ImageMessages::Shown) {
+        platform::showMessage(path + " Failed to load!", "Error");
+    }
+}
+
+void reportOutOfMemory(ImageMessages messages) {
+    if (messages == ImageMessages::Shown) {
+        platform::showMessage("Out of memory!", "Error");
+    }
+}
+
+// A file whose header already says it cannot be held is refused before DevIL allocates for it;
+// a cut-off PNG is refused before libpng reads past its end.
+bool fitForDevil(const std::string& path) {
+    const auto size = probePictureSize(path);
+    if (size && (size->width > Surface::kMaxSide || size->height > Surface::kMaxSide)) {
+        return false;
+    }
+    return !pngEndsEarly(path);
+}
+
+// Copies the bound DevIL image into a new 24-bit surface, top row first.
+bool copyBoundImage(Surface& picture, const std::string& path, ImageMessages messages) {
+    const ILint width = ilGetInteger(IL_IMAGE_WIDTH);
+    const ILint height = ilGetInteger(IL_IMAGE_HEIGHT);
+    if (width > 0 && height > 0) {
+        picture.create(uint32_t(width), uint32_t(height));
+    }
+    LargeBuffer<uint8_t> pixels;
+    try {
+        if (picture.valid()) {
+            pixels.allocate(std::size_t(width) * std::size_t(height) * 3);
+        }
+    } catch (const std::bad_alloc&) {
+        picture.release();
+    }
+    if (!picture.valid()) {
+        reportOutOfMemory(messages);
+        return false;
+    }
+    // Unsigned bytes: DevIL 1.7.8 returns wrong values when asked for IL_BYTE.
+    if (ilCopyPixels(0, 0, 0, ILuint(width), ILuint(height), 1, IL_RGB, IL_UNSIGNED_BYTE,
+                     pixels.data()) == 0) {
+        reportFailedLoad(path, messages);
+        return false;
+    }
+    for (uint32_t y = 0; y < uint32_t(height); ++y) {
+        const uint8_t* source = pixels.data() + std::size_t(y) * std::size_t(width) * 3;
+        uint8_t* target = picture.row(y);
+        for (uint32_t x = 0; x < uint32_t(width); ++x, source += 3, target += 3) {
+            target[0] = source[2];
+            target[1] = source[1];
+            target[2] = source[0];
+        }
+    }
+    return true;
+}
+
+bool loadThroughDevil(Surface& surface, const std::string& path, ImageMessages messages) {
+    bool loaded = false;
+    if (fitForDevil(path)) {
+        BoundDevilImage image;
+        if (ilLoadImage(path.c_str())) {
+            ilEnable(IL_ORIGIN_SET);
+            ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
+            Surface picture;
+            if (copyBoundImage(picture, path, messages)) {
+                picture.setName(path);
+                picture.setImageType(ilGetInteger(IL_IMAGE_TYPE));
+                surface = std::move(picture);
+                loaded = true;
+            }
+        } else {
+            reportFailedLoad(path, messages);
+        }
+    } else {
+        reportFailedLoad(path, messages);
+    }
+    reportDevilErrors(messages);
+    return loaded;
+}
+
+mode_t modeForNewFile(const std::string& target) {
+    struct stat info {};
+    if (stat(target.c_str(), &info) == 0) {
+        return info.st_mode & 07777;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// A file beside the target, ending in the target's extension so that DevIL picks the same
+// format for it. Empty when it cannot be created.
+std::string createSiblingFile(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    const std::size_t dot = target.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string suffix = hasExtension ? target.substr(dot) : std::string();
+    std::string pattern = target + ".saving-XXXXXX" + suffix;
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemps(name.data(), int(suffix.size()));
+    if (fd < 0) {
+        return {};
+    }
+    fchmod(fd, modeForNewFile(target));
+    close(fd);
+    return name.data();
+}
+
+bool syncFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
+
+bool saveBoundImage(const Surface& surface, const std::string& path) {
+    const uint32_t width = surface.width();
+    const uint32_t height = surface.height();
+    if (!ilTexImage(width, height, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, nullptr)) {
+        return false;
+    }
+    LargeBuffer<uint8_t> pixels;
+    try {
+        pixels.allocate(std::size_t(width) * height * 3);
+    } catch (const std::bad_alloc&) {
+        platform::showMessage("Out of memory!", "Error");
+        return false;
+    }
+    // DevIL takes the bottom row first, as the surface keeps its memory.
+    const uint32_t step = surface.bytesPerPixel();
+    for (uint32_t r = 0; r < height; ++r) {
+        const uint8_t* source = surface.bits() + std::size_t(r) * surface.stride();
+        uint8_t* target = pixels.data() + std::size_t(r) * width * 3;
+        for (uint32_t x = 0; x < width; ++x, source += step, target += 3) {
+            target[0] = source[2];
+            target[1] = source[1];
+            target[2] = source[0];
+        }
+    }
+    if (!ilSetData(pixels.data())) {
+        return false;
+    }
+    ilEnable(IL_FILE_OVERWRITE);
+    return ilSaveImage(path.c_str()) == IL_TRUE;
+}
+
+}  // namespace
+
+bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages messages) {
+    // A folder, a device or a pipe is no picture; opening a pipe would wait for ever.
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        reportFailedLoad(path, messages);
+        return false;
+    }
+    const std::string extension = extensionOf(path);
+    if (extension == "JGI" || extension == "jgi") {
+        return LoadJGI(surface, path);
+    }
+    if (extension == "JG8" || extension == "jg8") {
+        return LOADJGI8(surface, path);
+    }
+    return loadThroughDevil(surface, path, messages);
+}
+
+bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacement replacement) {
+    if (!surface.valid() || path.empty()) {
+        return false;
+    }
+    bool saved = false;
+    if (replacement == FileReplacement::InPlace) {
+        BoundDevilImage image;
+        saved = saveBoundImage(surface, path);
+    } else if (const std::string sibling = createSiblingFile(path); !sibling.empty()) {
+        BoundDevilImage image;
+        saved = saveBoundImage(surface, sibling) && syncFile(sibling) &&
+                std::rename(sibling.c_str(), path.c_str()) == 0;
+        if (!saved) {
+            std::remove(sibling.c_str());
+        }
+    }
+    reportDevilErrors(ImageMessages::Shown);
+    return saved;
+}
+
+}  // namespace dw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "files/devil_library.h"
+
+namespace dw {
+
+class Surface;
+
+// Reads any picture file into the surface, re-created at the file's size: "JGI"/"jgi" and
+// "JG8"/"jg8" (exactly these spellings of the text after the last ".") with the program's own
+// readers, everything else through DevIL. True only when the surface holds the new picture;
+// on failure it is left as it was. Failures are reported ("%s Failed to load!" and DevIL's
+// own texts) when messages are shown; the JG8 and JGI readers always report their own. A path
+// naming a folder, a device or a pipe is refused without being opened.
+bool LoadImageFile(Surface& surface, const std::string& path,
+                   ImageMessages messages = ImageMessages::Shown);
+
+enum class FileReplacement {
+    Safe,     // a file that was there is only replaced once the new one is on the disk
+    InPlace,  // for scratch files: written straight to the path
+};
+
+// Writes the surface through DevIL in the format the path's extension names (.jpg, .png,
+// .tif, .bmp, ...).
+bool SaveImageFile(const Surface& surface, const std::string& path,
+                   FileReplacement replacement = FileReplacement::Safe);
+
+}  // namespace dw

@@ -1,0 +1,66 @@
+#include <sys/stat.h>
+
+#include "files/image_file.h"
+#include "files/picture_probe.h"
+#include "tests/pictures/picture_fixture.h"
+
+namespace dw::test {
+namespace {
+
+class ImageFileTest : public PictureTest {};
+
+TEST_F(ImageFileTest, LosslessFormatsComeBackExactlyTopRowFirst) {
+    // Values above 127 in every channel: asked for as signed bytes, DevIL 1.7.8 spoils them.
+    const Surface picture = makePicture(3, 2, patternColour);
+    for (const std::string name : {"p.png", "p.bmp", "p.tif", "p.tiff"}) {
+        ASSERT_TRUE(SaveImageFile(picture, name)) << name;
+        Surface loaded;
+        ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
+        EXPECT_EQ(colours(loaded), colours(picture)) << name;
+        EXPECT_EQ(loaded.name(), name);
+        EXPECT_EQ(loaded.imageType(), 0x1401);  // unsigned bytes
+    }
+    std::filesystem::rename("p.png", "picture");  // no extension: DevIL finds the kind
+    Surface loaded;
+    EXPECT_TRUE(LoadImageFile(loaded, "picture"));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(ImageFileTest, RefusalsNameThePathThenDevilsReason) {
+    std::filesystem::create_directory("folder.png");
+    ASSERT_EQ(mkfifo("pipe.jg8", 0600), 0);  // opening it would wait for a writer
+    Surface surface = makePicture(1, 1, patternColour);
+    EXPECT_FALSE(LoadImageFile(surface, "none.png"));
+    EXPECT_FALSE(LoadImageFile(surface, "folder.png"));
+    EXPECT_FALSE(LoadImageFile(surface, "pipe.jg8"));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{"none.png Failed to load!", "could not open file",
+                                        "folder.png Failed to load!", "pipe.jg8 Failed to load!"}));
+    EXPECT_TRUE(surface.valid());  // left as it was
+    boxes.clear();
+    EXPECT_FALSE(LoadImageFile(surface, "none.png", ImageMessages::Hidden));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
+    writeBytes("keep.weird", {1, 2, 3});
+    EXPECT_FALSE(SaveImageFile(makePicture(2, 2, patternColour), "keep.weird"));
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"invalid extension"});
+    EXPECT_EQ(readBytes("keep.weird"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+}
+
+TEST_F(ImageFileTest, CutOffPngIsRefusedBeforeDevilReadsIt) {
+    ASSERT_TRUE(SaveImageFile(makePicture(7, 5, patternColour), "p.png"));
+    std::vector<uint8_t> bytes = readBytes("p.png");
+    EXPECT_FALSE(pngEndsEarly("p.png"));
+    bytes.pop_back();  // the last byte of IEND's checksum
+    writeBytes("cut.png", bytes);
+    EXPECT_TRUE(pngEndsEarly("cut.png"));
+    Surface surface;
+    EXPECT_FALSE(LoadImageFile(surface, "cut.png"));
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"cut.png Failed to load!"});
+}
+
+}  // namespace
+}  // namespace dw::test

@@ -1,0 +1,48 @@
+#include "app/painting_commands.h"
+#include "app/pictures/export_picture.h"
+#include "files/byte_stream.h"
+#include "files/image_file.h"
+#include "tests/pictures/picture_fixture.h"
+
+namespace dw::test {
+namespace {
+
+// A 5 x 2 painting shown unlit: the top row a colour, the bottom row paint on black.
+class ExportTest : public PictureTest {
+  protected:
+    void SetUp() override {
+        PictureTest::SetUp();
+        newPainting(state, 5, 2);
+        for (uint32_t x = 0; x < 5; ++x) {
+            state.painting.at(x, 0) = {uint8_t(10 + x), 20, 200, 0, 0, {0, 0, 0}, 0.0f};
+            state.painting.at(x, 1) = {0, 0, 0, uint8_t(40 * x), 0, {0, 0, 0}, 0.0f};
+        }
+        setLighting(state, false);
+    }
+
+    AppState state;
+};
+
+TEST_F(ExportTest, BitmapRowsArePaddedTo16BytesForWidth5) {
+    ASSERT_TRUE(exportPaintingBitmap(state, "out.bmp"));
+    const std::vector<uint8_t> bytes = readBytes("out.bmp");
+    ASSERT_EQ(bytes.size(), 16u * 2 + 54);
+    EXPECT_EQ(loadLE32(bytes.data() + 2), 16u * 2 + 54);
+    EXPECT_EQ(bytes[54 + 3], 40);  // bottom row first: pixel (1, 1) is its paint
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 70, bytes.begin() + 73),
+              (std::vector<uint8_t>{200, 20, 10}));  // then (0, 0), blue first
+}
+
+TEST_F(ExportTest, PngHoldsExactlyThePaintingAsShown) {
+    ASSERT_TRUE(exportPaintingPicture(state, "out.png"));
+    Surface loaded;
+    ASSERT_TRUE(LoadImageFile(loaded, "out.png"));
+    EXPECT_EQ(colours(loaded), colours(state.painting.surface()));
+    EXPECT_EQ(loaded.getPixel(4, 1), (Pixel{160, 160, 160, 0}));
+
+    EXPECT_FALSE(exportPaintingPicture(state, "missing/out.png"));
+    EXPECT_EQ(shownTexts().back(), "Export to \"missing/out.png\" failed!");
+}
+
+}  // namespace
+}  // namespace dw::test
