@@ -12,6 +12,7 @@ constexpr float kTextureLift = 0.001f;
 
 enum class Relief { PullToCentre, Scrape };
 enum class Strength { Textured, Solid };
+enum class Shading { Square, Deferred };
 
 // The height a deposit adds: half the strength times the thickness, scaled by the texture
 // sample when there is a texture.
@@ -27,7 +28,7 @@ struct ThicknessAdd {
 
 // Paint Brush, Tube Paint and Knife differ only in their strength and in where they push the
 // relief; one loop serves all three so that they cannot drift apart.
-template <Strength strength, Relief relief>
+template <Strength strength, Relief relief, Shading shading = Shading::Square>
 void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabContext& context) {
     if (!canvas.contains(x, y)) {
         return;
@@ -69,13 +70,20 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
                                  c.gloss = dab::moveToward(c.gloss, s.glossLevel, k);
                                  cell = c;
                              });
-    dab::reshade(canvas, square);
+    if constexpr (shading == Shading::Square) {
+        dab::reshade(canvas, square);
+    }
 }
 
 }  // namespace
 
 void PaintBrush(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {
     deposit<Strength::Textured, Relief::PullToCentre>(canvas, x, y, s, context);
+}
+
+void PaintBrushDeferredShading(Canvas& canvas, int x, int y, BrushSettings s,
+                               const DabContext& context) {
+    deposit<Strength::Textured, Relief::PullToCentre, Shading::Deferred>(canvas, x, y, s, context);
 }
 
 void TubePaint(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context) {

@@ -12,6 +12,10 @@ namespace dw {
 // Colour, grain and gloss toward the brush's, strength shaped by the paper texture; the
 // relief under the brush is pulled toward the centre's height and thickened.
 void PaintBrush(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context);
+// The same dab without re-shading its square, for work that re-shades the whole painting
+// once at the end (Paintify).
+void PaintBrushDeferredShading(Canvas& canvas, int x, int y, BrushSettings s,
+                               const DabContext& context);
 // The Paint Brush without the texture's say in the strength: solid colour.
 void TubePaint(Canvas& canvas, int x, int y, BrushSettings s, const DabContext& context);
 // The Paint Brush that scrapes the relief flat instead of pulling it to the centre.

@@ -1,0 +1,64 @@
+#include "filters/filter_commands.h"
+
+#include <set>
+
+#include "tests/filters/filter_fixture.h"
+
+namespace dw::test {
+namespace {
+
+class FilterCommandsTest : public FilterTest {};
+
+TEST_F(FilterCommandsTest, EachMenuCommandOnce) {
+    std::set<int> ids;
+    for (const FilterCommand& command : filterCommands()) {
+        ids.insert(command.commandId);
+        EXPECT_EQ(filterNamed(command.batchName), &command);
+        EXPECT_EQ(filterForCommand(command.commandId), &command);
+    }
+    EXPECT_EQ(ids, (std::set<int>{1850, 1305, 1315, 1320, 1330, 1335, 1500, 1840, 1310, 1845, 1820,
+                                  1300, 1815, 1830, 1340, 1325, 1800, 1810}));
+    EXPECT_EQ(filterNamed("outline-texture")->undoName, "Outline Texture");
+}
+
+TEST_F(FilterCommandsTest, EveryFilterTakesASnapshotAndLeavesThePaintingUnshaded) {
+    for (const FilterCommand& command : filterCommands()) {
+        painting.shadeAll();
+        history.clearHistory();
+        command.run(painting, history, inputs());
+        EXPECT_EQ(history.count(), 1u) << command.undoName;
+        EXPECT_FALSE(painting.shaded) << command.undoName;
+    }
+}
+
+// Large paintings are rewritten in two halves at once; both must be done, none twice.
+TEST_F(FilterCommandsTest, LargePaintingIsRewrittenThroughout) {
+    painting.create(520, 520);
+    for (const uint32_t y : {0u, 259u, 260u, 519u}) {
+        cell(y, y).red = 200;
+    }
+    filterNamed("invert-color")->run(painting, history, inputs());
+    for (const uint32_t y : {0u, 259u, 260u, 519u}) {
+        expectColour(y, y, 54, 0, 0);
+        expectColour(519 - y, y, 0, 0, 0);
+    }
+}
+
+TEST_F(FilterCommandsTest, UndoAndRedoAcrossFilters) {
+    setColour(1, 1, 200, 10, 0, 33);
+    cell(1, 1).height = 1.25f;
+    filterNamed("invert-color")->run(painting, history, inputs());
+    filterNamed("deflate")->run(painting, history, inputs());
+    history.undo(painting);
+    expectColour(1, 1, 54, 245, 255);
+    EXPECT_EQ(cell(1, 1).height, 1.25f);
+    history.undo(painting);
+    expectColour(1, 1, 200, 10, 0);
+    history.redo(painting);
+    history.redo(painting);
+    expectColour(1, 1, 54, 245, 255);
+    EXPECT_LT(cell(1, 1).height, 0.625f);
+}
+
+}  // namespace
+}  // namespace dw::test
