@@ -62,6 +62,12 @@ TEST_F(BatchTool, FailedStepStopsTheRunBeforeAnythingIsWritten) {
     EXPECT_FALSE(exists("a.pai"));
 }
 
+TEST_F(BatchTool, WelcomePaintingOpensPaintifiesAndExports) {
+    ASSERT_EQ(run("--open '" DAUBWERK_WELCOME_PATH "' --filter paintify --export p.png"), 0)
+        << errors();
+    EXPECT_GT(std::filesystem::file_size(dir.file("p.png")), 1000u);
+}
+
 TEST_F(BatchTool, ResizeUndoRedoAndExactSave) {
     ASSERT_EQ(run("--new 40 30 --resize 20 10 --undo --save-exact u.pai --redo --save-exact r.pai"),
               0)
