@@ -1,8 +1,6 @@
 #include "files/image_file.h"
 
 #include <IL/il.h>
-#include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
 #include "files/picture_probe.h"
+#include "files/safe_file_writer.h"
 #include "platform/message_box.h"
 
 namespace dw {
@@ -108,46 +107,6 @@ bool loadThroughDevil(Surface& surface, const std::string& path, ImageMessages m
     return loaded;
 }
 
-mode_t modeForNewFile(const std::string& target) {
-    struct stat info {};
-    if (stat(target.c_str(), &info) == 0) {
-        return info.st_mode & 07777;
-    }
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// A file beside the target, ending in the target's extension so that DevIL picks the same
-// format for it. Empty when it cannot be created.
-std::string createSiblingFile(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    const std::size_t dot = target.rfind('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string suffix = hasExtension ? target.substr(dot) : std::string();
-    std::string pattern = target + ".saving-XXXXXX" + suffix;
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemps(name.data(), int(suffix.size()));
-    if (fd < 0) {
-        return {};
-    }
-    fchmod(fd, modeForNewFile(target));
-    close(fd);
-    return name.data();
-}
-
-bool syncFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) {
-        return false;
-    }
-    const bool synced = fsync(fd) == 0;
-    close(fd);
-    return synced;
-}
-
 bool saveBoundImage(const Surface& surface, const std::string& path) {
     const uint32_t width = surface.width();
     const uint32_t height = surface.height();
@@ -206,13 +165,9 @@ bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacem
     if (replacement == FileReplacement::InPlace) {
         BoundDevilImage image;
         saved = saveBoundImage(surface, path);
-    } else if (const std::string sibling = createSiblingFile(path); !sibling.empty()) {
+    } else if (SafeFileWriter writer; writer.beginForPath(path)) {
         BoundDevilImage image;
-        saved = saveBoundImage(surface, sibling) && syncFile(sibling) &&
-                std::rename(sibling.c_str(), path.c_str()) == 0;
-        if (!saved) {
-            std::remove(sibling.c_str());
-        }
+        saved = saveBoundImage(surface, writer.temporaryPath()) && writer.commit();
     }
     reportDevilErrors(ImageMessages::Shown);
     return saved;

@@ -27,12 +27,18 @@ SafeFileWriter::~SafeFileWriter() {
     abandon();
 }
 
-bool SafeFileWriter::begin(const std::string& target) {
+bool SafeFileWriter::createTemporary(const std::string& target, bool keepExtension) {
     abandon();
-    std::vector<char> name(target.begin(), target.end());
-    const char suffix[] = ".saving-XXXXXX";
-    name.insert(name.end(), suffix, suffix + sizeof suffix);
-    const int fd = mkstemp(name.data());
+    std::string suffix;
+    const std::size_t slash = target.rfind('/');
+    const std::size_t dot = target.rfind('.');
+    if (keepExtension && dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        suffix = target.substr(dot);
+    }
+    const std::string pattern = target + ".saving-XXXXXX" + suffix;
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemps(name.data(), int(suffix.size()));
     if (fd < 0) {
         return false;
     }
@@ -40,6 +46,13 @@ bool SafeFileWriter::begin(const std::string& target) {
     close(fd);
     temporary_ = name.data();
     target_ = target;
+    return true;
+}
+
+bool SafeFileWriter::begin(const std::string& target) {
+    if (!createTemporary(target, false)) {
+        return false;
+    }
     if (!stream_.open(temporary_, FileMode::Write)) {
         abandon();
         return false;
@@ -47,8 +60,16 @@ bool SafeFileWriter::begin(const std::string& target) {
     return true;
 }
 
+bool SafeFileWriter::beginForPath(const std::string& target) {
+    return createTemporary(target, true);
+}
+
 bool SafeFileWriter::commit() {
     if (temporary_.empty()) {
+        return false;
+    }
+    if (!stream_.isOpen() && !stream_.open(temporary_, FileMode::Append)) {
+        abandon();
         return false;
     }
     const bool synced = stream_.flushToDisk();

@@ -15,12 +15,18 @@ class SafeFileWriter {
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
     ~SafeFileWriter();  // abandons an uncommitted file
 
+    // The temporary file with a stream open to write it.
     bool begin(const std::string& target);
+    // The temporary file for a writer that takes a path (the picture library): it ends in the
+    // target's extension, so that the format chosen by extension is the same.
+    bool beginForPath(const std::string& target);
     FileStream& stream() { return stream_; }
+    const std::string& temporaryPath() const { return temporary_; }
     // Flushes, syncs and renames; false (and nothing changed at the target) on any failure.
     bool commit();
 
   private:
+    bool createTemporary(const std::string& target, bool keepExtension);
     void abandon();
 
     std::string target_;
