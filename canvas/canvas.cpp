@@ -44,10 +44,6 @@ void Canvas::copyFrom(const Canvas& other) {
     }
 }
 
-LargeBuffer<CanvasCell> Canvas::takeCells() {
-    return std::move(cells_);
-}
-
 void Canvas::adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height) {
     width_ = width;
     height_ = height;

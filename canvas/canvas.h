@@ -63,8 +63,6 @@ class Canvas {
     }
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
-    // Hands over the cell memory (the undo history recycles snapshot blocks this way).
-    LargeBuffer<CanvasCell> takeCells();
     // Takes a block of width x height cells as the grid; the surface is recreated white.
     void adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
 
