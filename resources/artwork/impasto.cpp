@@ -2,80 +2,53 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "canvas/gloss_map.h"
 #include "resources/artwork/gloss_picture.h"
+#include "tools/dab_context.h"
+#include "tools/deposit_tools.h"
 
 namespace dw::artwork {
 namespace {
 
-uint8_t towards(uint8_t v, float target, float k) {
-    return uint8_t(int((target - float(v)) * k + float(v)));
-}
-
-int patternValue(const Picture* picture, int x, int y) {
-    if (picture == nullptr || picture->width() == 0) {
-        return 255;
-    }
-    return int(picture->at(std::abs(x) % picture->width(), std::abs(y) % picture->height()).r);
+void fillTile(PatternTile& tile, const Picture* picture) {
+    tile.fillFrom(picture ? picture->toSurface() : Surface());
 }
 
 }  // namespace
 
-void ImpastoPainter::buildFootprint(const ImpastoBrush& brush) {
-    const int r = std::clamp(brush.size, 1, 100);
-    const int hardness = std::clamp(brush.hardness, 1, 100);
-    if (r == footprintSize_ && hardness == footprintHardness_) {
-        return;
+BrushSettings ImpastoPainter::settingsFor(const ImpastoBrush& brush) {
+    if (brush.style != style_ || brush.texture != texture_) {
+        style_ = brush.style;
+        texture_ = brush.texture;
+        fillTile(patterns_.styleTiles[0], style_);
+        fillTile(patterns_.textureTiles[1], texture_);
     }
-    const float radius = float(std::sqrt(2.0 * r * r) * 0.5);
-    const float f = float(hardness) * 0.01f;
-    footprint_.assign(std::size_t(4 * r * r), 0.0f);
-    for (int i = 0; i < 2 * r; ++i) {
-        for (int j = 0; j < 2 * r; ++j) {
-            const float d = float(std::sqrt(double((i - r) * (i - r) + (j - r) * (j - r))));
-            const float t = d / radius;
-            const float w = f >= 1.0f ? (t < 1.0f ? 1.0f : 0.0f) : 1.0f - (t - f) / (1.0f - f);
-            footprint_[std::size_t(j) * 2 * r + i] = std::clamp(w, 0.0f, 1.0f);
-        }
-    }
-    footprintSize_ = r;
-    footprintHardness_ = hardness;
+    BrushSettings settings;
+    settings.red = brush.red;
+    settings.green = brush.green;
+    settings.blue = brush.blue;
+    settings.paintStyle = 0;
+    settings.texture = brush.texture ? 1 : 0;
+    settings.size = std::clamp(brush.size, 1, BrushFootprint::kMaxRadius);
+    settings.amount = brush.amount;
+    settings.thickness = brush.thickness;
+    settings.glossLevel = brush.gloss;
+    settings.hardness = uint8_t(std::clamp(brush.hardness, 0, 255));
+    return settings;
 }
 
 void ImpastoPainter::dab(int x, int y, const ImpastoBrush& brush) {
-    if (!canvas_.contains(x, y)) {
-        return;
-    }
-    buildFootprint(brush);
-    const int r = footprintSize_;
-    const float hc = canvas_.at(uint32_t(x), uint32_t(y)).height;
-    for (int i = x - r; i < x + r; ++i) {
-        for (int j = y - r; j < y + r; ++j) {
-            if (!canvas_.contains(i, j)) {
-                continue;
-            }
-            const float w = footprint_[std::size_t(j - y + r) * 2 * r + (i - x + r)];
-            if (w <= 0.0f) {
-                continue;
-            }
-            CanvasCell cell = canvas_.at(uint32_t(i), uint32_t(j));
-            const float tv =
-                float(patternValue(brush.texture, i + brush.offsetX, j + brush.offsetY));
-            const float sv = float(patternValue(brush.style, i + brush.offsetX, j + brush.offsetY));
-            const float fa = w * brush.amount;
-            const float k = brush.tube ? fa : tv * 0.003921569f * fa;
-            cell.red = towards(cell.red, brush.red, k);
-            cell.green = towards(cell.green, brush.green, k);
-            cell.blue = towards(cell.blue, brush.blue, k);
-            cell.paint = towards(cell.paint, brush.style ? sv : 0.0f, k);
-            cell.height = cell.height + (hc - cell.height) * 0.5f * k;
-            const float add = 0.5f * fa * brush.thickness;
-            cell.height += brush.texture ? tv * 0.001f * add : add;
-            cell.gloss = towards(cell.gloss, brush.gloss, k);
-            canvas_.at(uint32_t(i), uint32_t(j)) = cell;
-        }
+    const BrushSettings settings = settingsFor(brush);
+    footprint_.invalidate();  // cheap next to a dab, and size or hardness may have changed
+    BuildFootprint(footprint_, settings);
+    const SamplingOffsets offsets{float(brush.offsetX), float(brush.offsetY), float(brush.offsetX),
+                                  float(brush.offsetY)};
+    const DabContext context{footprint_, offsets, patterns_, random_};
+    if (brush.tube) {
+        TubePaint(canvas_, x, y, settings, context);
+    } else {
+        PaintBrush(canvas_, x, y, settings, context);
     }
 }
 

@@ -4,14 +4,18 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "canvas/pattern_images.h"
+#include "platform/random_generator.h"
 #include "resources/artwork/picture.h"
 #include "resources/artwork/shapes.h"
+#include "tools/brush_footprint.h"
+#include "tools/brush_settings.h"
 
 namespace dw::artwork {
 
-// A small re-enactment of the program's Paint Brush and Tube Paint on an engine canvas, so
-// that the splash, the icon and the stroke preview show paint exactly as the program will
-// shade it, with our styles, textures and gloss map.
+// The program's own Paint Brush and Tube Paint on an engine canvas, so that the splash, the
+// icon and the stroke preview show paint exactly as the program will lay and shade it, with
+// our styles, textures and gloss map.
 struct ImpastoBrush {
     uint8_t red = 0;
     uint8_t green = 0;
@@ -37,12 +41,15 @@ class ImpastoPainter {
     void stroke(const std::vector<Point>& path, const ImpastoBrush& brush, float spacing = 2.0f);
 
   private:
-    void buildFootprint(const ImpastoBrush& brush);
+    // The engine's settings for the brush; the pictures become pattern 0 (style) and 1.
+    BrushSettings settingsFor(const ImpastoBrush& brush);
 
     Canvas& canvas_;
-    std::vector<float> footprint_;
-    int footprintSize_ = -1;
-    int footprintHardness_ = -1;
+    PatternImages patterns_;
+    const Picture* style_ = nullptr;
+    const Picture* texture_ = nullptr;
+    BrushFootprint footprint_;
+    RandomGenerator random_;
 };
 
 // Installs the gloss picture as the program's gloss map, for shading.
