@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <string>
 
 namespace dw {
 
@@ -20,22 +21,42 @@ enum class MessageKind : uint8_t {
     RightButtonDown,
     RightButtonUp,
     PointerLeave,
-    KeyDown,
+    KeyDown,  // code: the Windows virtual-key code the keyboard routine reads
     KeyUp,
-    Other,  // anything else for the windows: commands, drops, hand-offs, paint, close
+    Command,   // code: the menu command id
+    Close,     // the frame's close box or File > Exit
+    DropFile,  // text: the dropped file's path
+    HandOff,   // text: the path a second start handed over (may be empty)
+    Activate,  // code: 1 when the program became active, 0 when it lost the focus
 };
 
-enum class MessageTarget : uint8_t { CanvasWindow, OtherWindow };
+// The program's windows; every message names the one it is for.
+enum class WindowId : uint8_t {
+    Canvas,
+    Frame,
+    Tools,
+    Properties,
+    Styles,  // a child of the properties panel
+    Colours,
+    Palette,
+    NewImage,
+    Splash,
+};
+inline constexpr int kWindowCount = 9;
 
 // One message of the loop's queue. A pass that takes no new message delivers the previous
 // pointer message again; the stroke driver relies on that.
 struct LoopMessage {
     MessageKind kind = MessageKind::None;
-    MessageTarget target = MessageTarget::CanvasWindow;
+    WindowId target = WindowId::Canvas;
     int32_t x = 0;  // client coordinates of the target window
     int32_t y = 0;
     ScreenPoint screen;  // where the cursor was on the screen
-    uint32_t code = 0;   // key code or the window's own message code
+    uint32_t code = 0;   // key code, command id or activation flag
+    // Keys: whether Ctrl was down as the key moved, so that a Ctrl released inside a dialog
+    // is not taken as still held.
+    bool controlDown = false;
+    std::string text;  // a path, whole, however long
 };
 
 // Pointer moves and button presses are repeated; leaving, keys and everything else, whose

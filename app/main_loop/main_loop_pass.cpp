@@ -58,7 +58,7 @@ void panelFlags(AppState& state, LoopWindows& windows) {
 }
 
 void deliver(AppState& state, const LoopMessage& message, LoopWindows& windows) {
-    if (message.target == MessageTarget::CanvasWindow) {
+    if (message.target == WindowId::Canvas) {
         HandleCanvasMessage(state, message, windows);
     } else {
         windows.deliver(state, message);

@@ -129,7 +129,7 @@ void RunPlayScript(AppState& state, const std::vector<PlayEvent>& events) {
     auto send = [&](MessageKind kind) {
         LoopMessage message;
         message.kind = kind;
-        message.target = MessageTarget::CanvasWindow;
+        message.target = WindowId::Canvas;
         message.x = pointer.x;
         message.y = pointer.y;
         message.screen = {state.canvasWindowPos.x + pointer.x, state.canvasWindowPos.y + pointer.y};

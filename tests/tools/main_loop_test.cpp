@@ -44,8 +44,11 @@ class MainLoopTest : public ::testing::Test {
         if (x >= 0) {
             pointer = {x, y};
         }
-        LoopMessage message{kind,      MessageTarget::CanvasWindow,      pointer.x,
-                            pointer.y, {90 + pointer.x, 10 + pointer.y}, 0};
+        LoopMessage message;
+        message.kind = kind;
+        message.x = pointer.x;
+        message.y = pointer.y;
+        message.screen = {90 + pointer.x, 10 + pointer.y};
         queue.post(message);
         passes(1);
     }
@@ -112,7 +115,10 @@ TEST_F(MainLoopTest, LeavingEndsTheStrokeUntilTheNextPress) {
 }
 
 TEST_F(MainLoopTest, OnlyPointerMessagesAreDeliveredAgain) {
-    queue.post({MessageKind::KeyDown, MessageTarget::CanvasWindow, 0, 0, {}, 32});
+    LoopMessage key;
+    key.kind = MessageKind::KeyDown;
+    key.code = 32;
+    queue.post(key);
     passes(3);
     EXPECT_EQ(windows.keys, 1);
 }
