@@ -75,7 +75,7 @@ void HandleCanvasMessage(AppState& state, const LoopMessage& message, LoopWindow
             break;
         case MessageKind::KeyDown:
         case MessageKind::KeyUp:
-            windows.keyboard(state, message.code, message.kind == MessageKind::KeyDown);
+            windows.keyboard(state, message);
             break;
         default:
             break;  // the right button does not paint

@@ -85,6 +85,18 @@ class MessageQueue {
         messages_.pop_front();
         return true;
     }
+    // The oldest message for one window, leaving the others in their order: the modal
+    // panels' own loops serve their window while the rest waits for the main loop.
+    bool takeFor(WindowId target, LoopMessage& message) {
+        for (auto it = messages_.begin(); it != messages_.end(); ++it) {
+            if (it->target == target) {
+                message = std::move(*it);
+                messages_.erase(it);
+                return true;
+            }
+        }
+        return false;
+    }
     bool empty() const { return messages_.empty(); }
 
   private:

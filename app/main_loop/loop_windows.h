@@ -38,7 +38,7 @@ class LoopWindows {
     virtual void refreshPreview(AppState& state);
 
     // Key messages to the canvas window and every message for another window.
-    virtual void keyboard(AppState&, uint32_t /*keyCode*/, bool /*down*/) {}
+    virtual void keyboard(AppState&, const LoopMessage&) {}
     virtual void deliver(AppState&, const LoopMessage&) {}
 };
 

@@ -17,7 +17,7 @@ struct RecordingWindows : LoopWindows {
         ++previews;
         LoopWindows::refreshPreview(state);
     }
-    void keyboard(AppState&, uint32_t, bool) override { ++keys; }
+    void keyboard(AppState&, const LoopMessage&) override { ++keys; }
 
     std::vector<IntRect> invalidated;
     std::vector<ScreenPoint> moves;

@@ -1,0 +1,35 @@
+#pragma once
+
+namespace dw::command {
+
+// The menu's command ids. The filters' ids live in their own table (filters/filter_commands.h).
+inline constexpr int kNew = 1000;
+inline constexpr int kOpen = 1001;
+inline constexpr int kSave = 1002;
+inline constexpr int kExportImage = 1004;
+inline constexpr int kImportImage = 1005;
+inline constexpr int kPageSetup = 1006;
+inline constexpr int kPrint = 1007;
+inline constexpr int kExit = 1009;
+
+inline constexpr int kToolsPanel = 1100;
+inline constexpr int kColoursPanel = 1101;
+inline constexpr int kPropertiesPanel = 1102;
+inline constexpr int kPalettePanel = 1103;
+
+inline constexpr int kUndo = 1200;
+inline constexpr int kRedo = 1201;
+inline constexpr int kLighting = 1252;
+// 25%, 50%, 100%, 200%, 300%, 400%.
+inline constexpr int kZoomFirst = 1258;
+inline constexpr int kZoomLast = 1263;
+inline constexpr int kImageSize = 1280;
+
+inline constexpr int kAbout = 1400;
+inline constexpr int kHelp = 1401;
+inline constexpr int kWebSite = 1403;
+
+// Ids from here up belong to the window list of the frame's client, which has none to offer.
+inline constexpr int kFirstChildWindow = 1015;
+
+}  // namespace dw::command

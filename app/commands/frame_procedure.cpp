@@ -1,0 +1,234 @@
+#include "app/commands/frame_procedure.h"
+
+#include <array>
+
+#include "app/app_state.h"
+#include "app/commands/command_ids.h"
+#include "app/commands/file_flows.h"
+#include "app/commands/shell.h"
+#include "app/painting_commands.h"
+#include "filters/filter_commands.h"
+#include "platform/message_box.h"
+
+namespace dw {
+namespace {
+
+constexpr std::array<float, 6> kZoomFactors = {0.25f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
+
+struct PanelItem {
+    int commandId;
+    WindowId panel;
+};
+
+constexpr PanelItem kPanelItems[] = {
+    {command::kToolsPanel, WindowId::Tools},
+    {command::kColoursPanel, WindowId::Colours},
+    {command::kPropertiesPanel, WindowId::Properties},
+    {command::kPalettePanel, WindowId::Palette},
+};
+
+void clearPointerState(AppState& state, MessageKind kind) {
+    state.drags.resetAll();
+    if (kind == MessageKind::LeftButtonDown) {
+        state.buttonHeld = true;
+    } else if (kind == MessageKind::LeftButtonUp) {
+        state.buttonHeld = false;
+    }
+}
+
+bool runFilter(AppState& state, int commandId) {
+    const FilterCommand* filter = filterForCommand(commandId);
+    if (!filter) {
+        return false;
+    }
+    filter->run(state.painting, state.history,
+                {state.brush, state.offsets, state.patterns, state.random});
+    return true;
+}
+
+}  // namespace
+
+int windowMenuCommand(WindowId panel) {
+    for (const PanelItem& item : kPanelItems) {
+        if (item.panel == panel) {
+            return item.commandId;
+        }
+    }
+    return 0;
+}
+
+void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
+    switch (message.kind) {
+        case MessageKind::KeyDown:
+        case MessageKind::KeyUp:
+            keyboard_.key(state, message.code, message.kind == MessageKind::KeyDown,
+                          message.controlDown, *this);
+            break;
+        case MessageKind::Command:
+            runCommand(state, int(message.code));
+            break;
+        case MessageKind::Close:
+            close(state);
+            break;
+        case MessageKind::DropFile:
+            LoadArrivedPainting(state, shell_, message.text);
+            break;
+        case MessageKind::HandOff:
+            shell_.bringFrameToFront();
+            LoadArrivedPainting(state, shell_, message.text);
+            break;
+        case MessageKind::Activate:
+            if (message.code == 0) {
+                keyboard_.releaseAll(state, *this);
+            }
+            shell_.programActivated(message.code != 0);
+            break;
+        case MessageKind::PointerMove:
+        case MessageKind::LeftButtonDown:
+        case MessageKind::LeftButtonUp:
+            clearPointerState(state, message.kind);
+            break;
+        default:
+            break;
+    }
+}
+
+void FrameProcedure::runCommand(AppState& state, int id) {
+    using namespace command;
+    if (id >= kZoomFirst && id <= kZoomLast) {
+        state.zoomFactor = kZoomFactors[std::size_t(id - kZoomFirst)];
+        shell_.createCanvasWindow(state);
+        return;
+    }
+    if (runFilter(state, id)) {
+        return;
+    }
+    switch (id) {
+        case kNew:
+            newPainting(state);
+            break;
+        case kOpen:
+            OpenCommand(state, shell_);
+            break;
+        case kImportImage:
+            ImportCommand(state, shell_);
+            break;
+        case kSave:
+            SaveCommand(state);
+            break;
+        case kExportImage:
+            ExportCommand(state);
+            break;
+        case kPageSetup:
+            shell_.pageSetup();
+            break;
+        case kPrint:
+            shell_.printPainting(state);
+            break;
+        case kExit: {
+            LoopMessage close;
+            close.kind = MessageKind::Close;
+            close.target = WindowId::Frame;
+            shell_.post(close);
+            break;
+        }
+        case kUndo:
+        case kRedo:
+            undoOrRedo(state, id);
+            break;
+        case kLighting:
+            toggleLighting(state);
+            break;
+        case kImageSize:
+            imageSize(state);
+            break;
+        case kToolsPanel:
+        case kColoursPanel:
+        case kPropertiesPanel:
+        case kPalettePanel:
+            togglePanel(id);
+            break;
+        case kHelp:
+            shell_.openManualPage("index.html");
+            shell_.minimiseFrame();
+            break;
+        case kWebSite:
+            shell_.openManualPage("home.html");
+            shell_.minimiseFrame();
+            break;
+        case kAbout:
+            shell_.showAbout();
+            break;
+        default:
+            break;  // the client's window list has no entries; nothing else has these ids
+    }
+}
+
+void FrameProcedure::selectTool(AppState& state) {
+    shell_.selectTool(state);
+}
+
+void FrameProcedure::close(AppState& state) {
+    if (!state.history.documentClean()) {
+        const platform::MessageAnswer answer =
+            platform::showMessage({"Would you like to save your painting?", "Save Changes?",
+                                   platform::MessageIcon::Warning, platform::MessageButtons::YesNo,
+                                   platform::MessageOwner::Frame});
+        // A save that was cancelled or failed keeps the program, and the painting, open.
+        if (answer == platform::MessageAnswer::Yes && SaveCommand(state) != SaveOutcome::Saved) {
+            return;
+        }
+    }
+    shell_.destroyFrame(state);
+}
+
+void FrameProcedure::newPainting(AppState& state) {
+    if (!AskSaveChanges(state)) {
+        return;
+    }
+    const NewImageSize size = shell_.showNewImagePanel(state, 600, 600);
+    if (size.cancelled() || !dw::newPainting(state, size.width, size.height)) {
+        return;
+    }
+    shell_.createCanvasWindow(state);
+    state.history.setDocumentClean(true);
+}
+
+void FrameProcedure::imageSize(AppState& state) {
+    const NewImageSize size =
+        shell_.showNewImagePanel(state, int(state.painting.width()), int(state.painting.height()));
+    if (size.cancelled() || !resizePainting(state, size.width, size.height)) {
+        return;
+    }
+    shell_.createCanvasWindow(state);
+    state.colourChanged = true;
+}
+
+void FrameProcedure::undoOrRedo(AppState& state, int commandId) {
+    const RestoreResult result = commandId == command::kUndo ? state.history.undo(state.painting)
+                                                             : state.history.redo(state.painting);
+    if (!result.restored) {
+        return;
+    }
+    if (result.sizeChanged) {
+        shell_.createCanvasWindow(state);
+    }
+    state.colourChanged = true;
+}
+
+void FrameProcedure::toggleLighting(AppState& state) {
+    setLighting(state, !state.painting.lighting);
+    shell_.setMenuChecked(command::kLighting, state.painting.lighting);
+}
+
+void FrameProcedure::togglePanel(int commandId) {
+    const bool shown = !shell_.menuChecked(commandId);
+    shell_.setMenuChecked(commandId, shown);
+    for (const PanelItem& item : kPanelItems) {
+        if (item.commandId == commandId) {
+            shell_.showPanel(item.panel, shown);
+        }
+    }
+}
+
+}  // namespace dw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/commands/keyboard_routine.h"
+#include "app/main_loop/loop_message.h"
+
+namespace dw {
+
+struct AppState;
+class Shell;
+
+// The frame window's procedure: the menu's commands, the keyboard of every window, dropped
+// and handed-over files, activation and the closing query.
+class FrameProcedure : private KeyboardActions {
+  public:
+    explicit FrameProcedure(Shell& shell) : shell_(shell) {}
+
+    // A message for the frame, or a key message of any window.
+    void handle(AppState& state, const LoopMessage& message);
+    void runCommand(AppState& state, int commandId) override;
+
+    const KeyboardRoutine& keyboard() const { return keyboard_; }
+
+  private:
+    void selectTool(AppState& state) override;
+    void close(AppState& state);
+    void newPainting(AppState& state);
+    void imageSize(AppState& state);
+    void undoOrRedo(AppState& state, int commandId);
+    void toggleLighting(AppState& state);
+    void togglePanel(int commandId);
+
+    Shell& shell_;
+    KeyboardRoutine keyboard_;
+};
+
+// The Window menu item that shows and hides a panel.
+int windowMenuCommand(WindowId panel);
+
+}  // namespace dw

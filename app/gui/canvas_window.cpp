@@ -1,0 +1,58 @@
+#include "app/gui/canvas_window.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "app/app_state.h"
+#include "app/gui/surface_image.h"
+#include "canvas/canvas_view.h"
+#include "canvas/truncation.h"
+
+namespace dw {
+namespace {
+
+QCursor canvasCursor() {
+    // The ring's centre is the hotspot.
+    return QCursor(QPixmap(QStringLiteral(":/daubwerk/canvas-cursor.png")), 15, 15);
+}
+
+}  // namespace
+
+CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue)
+    : QWidget(&client), state_(state), events_(queue, WindowId::Canvas, *this) {
+    // Every pixel is drawn from the painting; pixels a request leaves out keep what they had.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setCursor(canvasCursor());
+}
+
+void CanvasWindow::recreate() {
+    const Canvas& painting = state_.painting;
+    events_.reset();
+    setGeometry(state_.canvasWindowPos.x, state_.canvasWindowPos.y,
+                zoomedLength(painting.width(), state_.zoomFactor),
+                zoomedLength(painting.height(), state_.zoomFactor));
+    show();
+    update();
+}
+
+void CanvasWindow::paintEvent(QPaintEvent* event) {
+    const QRect update = event->region().boundingRect();
+    const float zoom = state_.zoomFactor;
+    const CanvasPaintArea area = canvasPaintArea(
+        {update.left(), update.top(), update.right() + 1, update.bottom() + 1}, zoom);
+    const Surface& surface = state_.painting.surface();
+    const IntRect cells = clipToSurface(area.cells, surface);
+    const int width = truncToInt(double(cells.width()) * zoom);
+    const int height = truncToInt(double(cells.height()) * zoom);
+    const QImage image = surfaceImage(surface, cells, width, height);
+    if (!image.isNull()) {
+        QPainter painter(this);
+        painter.drawImage(area.window.left, area.window.top, image);
+    }
+}
+
+}  // namespace dw

@@ -1,0 +1,260 @@
+#include "app/gui/gui.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/app_state.h"
+#include "app/commands/command_ids.h"
+#include "app/gui/canvas_window.h"
+#include "app/gui/frame_window.h"
+#include "app/gui/panel_window.h"
+#include "app/gui/program_pictures.h"
+#include "app/gui/splash_window.h"
+#include "app/main_loop/main_loop_pass.h"
+#include "app/painting_commands.h"
+#include "panels/panels.h"
+
+namespace dw {
+namespace {
+
+QRect qtRect(const IntRect& rect) {
+    return {rect.left, rect.top, rect.width(), rect.height()};
+}
+
+bool isPanel(WindowId window) {
+    switch (window) {
+        case WindowId::Tools:
+        case WindowId::Properties:
+        case WindowId::Styles:
+        case WindowId::Colours:
+        case WindowId::Palette:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+Gui::Gui(AppState& state, MessageQueue& queue, Panels& panels, const ProgramPictures& pictures)
+    : state_(state), queue_(queue), panels_(panels), procedure_(*this), pictures_(pictures) {}
+
+Gui::~Gui() = default;
+
+void Gui::createWindows() {
+    frame_ = std::make_unique<FrameWindow>(queue_);
+    canvas_ = new CanvasWindow(frame_->client(), state_, queue_);
+    // The panels stay above the window they belong to once that one is on the screen.
+    frame_->showMaximized();
+    createPanels();
+    for (const PanelPlacement& placement : floatingPanelPlacements()) {
+        setMenuChecked(windowMenuCommand(placement.window), true);
+    }
+}
+
+void Gui::createPanels() {
+    const int desktopWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (const PanelPlacement& placement : floatingPanelPlacements()) {
+        auto* window = new PanelWindow(*frame_, placement.window, state_, panels_, queue_);
+        window->setWindowTitle(
+            QString::fromUtf8(placement.title.data(), qsizetype(placement.title.size())));
+        window->setFixedSize(placement.width, placement.height);
+        window->move(placement.fromRightEdge ? desktopWidth + placement.x : placement.x,
+                     placement.y);
+        window->show();
+        panelWindows_[placement.window] = window;
+    }
+    if (PanelWindow* properties = panel(WindowId::Properties)) {
+        auto* styles = new PanelWindow(*properties, WindowId::Styles, state_, panels_, queue_);
+        styles->setGeometry(kStylesPlacement.x, kStylesPlacement.y, kStylesPlacement.width,
+                            kStylesPlacement.height);
+        styles->show();
+        panelWindows_[WindowId::Styles] = styles;
+    }
+}
+
+PanelWindow* Gui::panel(WindowId window) const {
+    const auto found = panelWindows_.find(window);
+    return found == panelWindows_.end() ? nullptr : found->second;
+}
+
+void Gui::run() {
+    while (!state_.quitRequested) {
+        if (MainLoopIdle(state_, queue_)) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        RunMainLoopPass(state_, queue_, *this);
+        frame_->showHistory(state_.history);
+    }
+}
+
+// LoopWindows.
+
+void Gui::passStarted() {
+    timer_.start();
+    QCoreApplication::processEvents();
+}
+
+void Gui::pace() {
+    paceToPassLength(timer_);
+}
+
+void Gui::invalidateCanvas(const IntRect& rect) {
+    dirty_ += qtRect(rect);
+}
+
+void Gui::invalidateWholeCanvas() {
+    canvas_->update();
+}
+
+void Gui::updateCanvas() {
+    if (!dirty_.isEmpty()) {
+        canvas_->repaint(dirty_);
+        dirty_ = QRegion();
+    }
+}
+
+void Gui::moveCanvasWindow(const ScreenPoint& position) {
+    canvas_->move(position.x, position.y);
+}
+
+bool Gui::trackPointerLeave() {
+    return canvas_->events().trackLeave();
+}
+
+void Gui::colourDragStep(AppState& state) {
+    panels_.colourDragStep(state, *this);
+}
+
+void Gui::propertiesDragStep(AppState& state) {
+    panels_.propertiesDragStep(state, *this);
+}
+
+void Gui::colourPicked(AppState& state) {
+    panels_.colourPicked(state, *this);
+}
+
+void Gui::colourChanged(AppState& state) {
+    canvas_->update();
+    panels_.colourChanged(state, *this);
+}
+
+void Gui::refreshPreview(AppState& state) {
+    panels_.refreshPreview(state, *this);
+}
+
+void Gui::keyboard(AppState& state, const LoopMessage& message) {
+    procedure_.handle(state, message);
+}
+
+void Gui::deliver(AppState& state, const LoopMessage& message) {
+    if (message.kind == MessageKind::KeyDown || message.kind == MessageKind::KeyUp) {
+        procedure_.handle(state, message);
+    } else if (message.target == WindowId::Frame) {
+        procedure_.handle(state, message);
+    } else if (isPanel(message.target)) {
+        panels_.handle(state, message, *this);
+    }
+    // Messages for the modal panels left over after they closed have no window to go to.
+}
+
+// Shell.
+
+void Gui::createCanvasWindow(AppState& state) {
+    placeCanvasWindow(state);
+    canvas_->recreate();
+}
+
+NewImageSize Gui::showNewImagePanel(AppState&, int, int) {
+    return {};
+}
+
+void Gui::setMenuChecked(int commandId, bool checked) {
+    frame_->setChecked(commandId, checked);
+}
+
+bool Gui::menuChecked(int commandId) const {
+    return frame_->isChecked(commandId);
+}
+
+void Gui::showPanel(WindowId window, bool shown) {
+    if (PanelWindow* found = panel(window)) {
+        found->setVisible(shown);
+    }
+}
+
+void Gui::programActivated(bool active) {
+    // Panels hide while another program is in front; on return only those the Window menu
+    // shows come back, so its marks stay true.
+    for (const PanelPlacement& placement : floatingPanelPlacements()) {
+        showPanel(placement.window, active && menuChecked(windowMenuCommand(placement.window)));
+    }
+}
+
+void Gui::selectTool(AppState& state) {
+    panels_.selectTool(state, *this);
+}
+
+void Gui::showAbout() {
+    ShowSplash(pictures_.splash, SplashClosing::OnUserAction, {}, queue_);
+}
+
+void Gui::openManualPage(const std::string& page) {
+    const QString path =
+        QDir::current().absoluteFilePath(QStringLiteral("manual/") + QString::fromStdString(page));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void Gui::minimiseFrame() {
+    frame_->showMinimized();
+}
+
+void Gui::bringFrameToFront() {
+    if (frame_->isMinimized()) {
+        frame_->showMaximized();
+    }
+    frame_->raise();
+    frame_->activateWindow();
+}
+
+void Gui::destroyFrame(AppState& state) {
+    frame_->destroy();
+    state.quitRequested = true;
+}
+
+void Gui::post(const LoopMessage& message) {
+    queue_.post(message);
+}
+
+void Gui::printPainting(AppState&) {}
+
+void Gui::pageSetup() {}
+
+// PanelWindows.
+
+void Gui::repaint(WindowId window, const IntRect* area) {
+    if (PanelWindow* found = panel(window)) {
+        if (area) {
+            found->repaint(qtRect(*area));
+        } else {
+            found->repaint();
+        }
+    }
+}
+
+void Gui::setCaption(WindowId window, const std::string& caption) {
+    if (PanelWindow* found = panel(window)) {
+        found->setWindowTitle(QString::fromStdString(caption));
+    }
+}
+
+bool Gui::trackPointerLeave(WindowId window) {
+    PanelWindow* found = panel(window);
+    return found && found->events().trackLeave();
+}
+
+}  // namespace dw

@@ -1,0 +1,151 @@
+#include "app/gui/program.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/commands/command_ids.h"
+#include "app/commands/command_line.h"
+#include "app/gui/display_choice.h"
+#include "app/gui/frame_window.h"
+#include "app/gui/gui.h"
+#include "app/gui/program_pictures.h"
+#include "app/gui/splash_window.h"
+#include "app/painting_commands.h"
+#include "app/preferences.h"
+#include "files/devil_library.h"
+#include "files/document_file.h"
+#include "files/pattern_loading.h"
+#include "panels/panels.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_message_boxes.h"
+
+namespace dw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The painting named on the command line, resolved against the folder the program was
+// started in: the working directory moves to the program's folder before it is read.
+std::optional<std::string> paintingToOpen(const QStringList& qtArguments, const fs::path& from) {
+    std::vector<std::string> arguments;
+    for (qsizetype i = 1; i < qtArguments.size(); ++i) {
+        arguments.push_back(qtArguments[i].toStdString());
+    }
+    std::optional<std::string> path = commandLinePath(joinArguments(arguments));
+    if (path) {
+        path = (from / *path).lexically_normal().string();
+    }
+    return path;
+}
+
+// The program finds its pictures, stores and examples beside itself.
+void enterProgramFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        platform::showMessage("GetModuleFileName() failed!", "Error");
+        return;
+    }
+    const fs::path folder = executable.parent_path();
+    if (folder.empty()) {
+        platform::showMessage("PathRemoveFileSpec() failed!", "Error");
+        return;
+    }
+    fs::current_path(folder, error);
+    if (error) {
+        platform::showMessage("SetCurrentDirectory() failed!", "Error");
+    }
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        icon.addFile(QStringLiteral(":/daubwerk/daubwerk-%1.png").arg(size));
+    }
+    return icon;
+}
+
+// A painting loaded at start-up starts its own history.
+bool loadStartPainting(AppState& state, const std::string& path) {
+    if (!LoadDocument(state.painting, state.history, path)) {
+        return false;
+    }
+    state.history.clearHistory();
+    return true;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv) {
+    if (!chooseDisplay()) {
+        return 1;
+    }
+    const fs::path startFolder = fs::current_path();
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(programIcon());
+    platform::QtMessageBoxes messageBoxes;
+    platform::QtFileDialogs fileDialogs;
+    platform::installMessageBoxes(&messageBoxes);
+    platform::installFileDialogs(&fileDialogs);
+
+    const std::optional<std::string> commandLineFile =
+        paintingToOpen(QApplication::arguments(), startFolder);
+    enterProgramFolder();
+    initialiseImageLibrary();
+
+    AppState state;
+    MessageQueue queue;
+    Panels panels;
+    ProgramPictures pictures;
+    pictures.load();
+    ShowSplash(
+        pictures.splash, SplashClosing::Automatic,
+        [&] {
+            LoadPatternImages(state.patterns);
+            panels.buildPalettePanel(state);
+        },
+        queue);
+
+    Gui gui(state, queue, panels, pictures);
+    gui.createWindows();
+    messageBoxes.setFrame(&gui.frame());
+    fileDialogs.setFrame(&gui.frame());
+
+    setUpFirstPainting(state);
+    gui.createCanvasWindow(state);
+    bool loaded = false;
+    std::optional<Preferences> preferences = readPreferences(kPreferencesFile);
+    if (!preferences) {
+        preferences = Preferences{};
+        writePreferences(kPreferencesFile, *preferences);
+        loaded = loadStartPainting(state, "Examples/welcome.pai");
+    }
+    state.painting.lighting = preferences->lighting != 0;
+    gui.setMenuChecked(command::kLighting, state.painting.lighting);
+    if (commandLineFile && loadStartPainting(state, *commandLineFile)) {
+        loaded = true;
+    }
+    if (loaded) {
+        gui.createCanvasWindow(state);
+    }
+    state.painting.invalidateShading();
+    panels.prepare(state, gui);
+    state.history.setDocumentClean(true);
+    gui.frame().showHistory(state.history);
+    loadGlossMapFromStore();
+
+    gui.run();
+
+    panels.saveLists(state);
+    writePreferences(kPreferencesFile, {0, uint8_t(state.painting.lighting ? 1 : 0)});
+    platform::installMessageBoxes(nullptr);
+    platform::installFileDialogs(nullptr);
+    return 0;
+}
+
+}  // namespace dw

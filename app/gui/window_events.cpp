@@ -1,0 +1,93 @@
+#include "app/gui/window_events.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "app/gui/key_codes.h"
+
+namespace dw {
+namespace {
+
+MessageKind pressKind(Qt::MouseButton button) {
+    return button == Qt::RightButton ? MessageKind::RightButtonDown : MessageKind::LeftButtonDown;
+}
+
+MessageKind releaseKind(Qt::MouseButton button) {
+    return button == Qt::RightButton ? MessageKind::RightButtonUp : MessageKind::LeftButtonUp;
+}
+
+}  // namespace
+
+void WindowEvents::post(MessageKind kind, const QMouseEvent& event, WindowId target) {
+    LoopMessage message;
+    message.kind = kind;
+    message.target = target;
+    const QPoint local = event.position().toPoint();
+    const QPoint screen = event.globalPosition().toPoint();
+    message.x = local.x();
+    message.y = local.y();
+    message.screen = {screen.x(), screen.y()};
+    queue_.post(message);
+}
+
+void WindowEvents::mouseMove(const QMouseEvent& event) {
+    const bool over = widget_.rect().contains(event.position().toPoint());
+    if (!over && event.buttons() != Qt::NoButton) {
+        if (!outside_) {
+            outside_ = true;
+            leave();
+        }
+        return;
+    }
+    outside_ = false;
+    post(MessageKind::PointerMove, event, window_);
+}
+
+void WindowEvents::mousePress(const QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton || event.button() == Qt::RightButton) {
+        post(pressKind(event.button()), event, window_);
+    }
+}
+
+void WindowEvents::mouseRelease(const QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton) {
+        return;
+    }
+    // Released away from the window it was pressed in: the frame ends every drag.
+    const WindowId target = outside_ ? WindowId::Frame : window_;
+    outside_ = false;
+    post(releaseKind(event.button()), event, target);
+}
+
+void WindowEvents::leave() {
+    if (!leaveTracked_) {
+        return;
+    }
+    leaveTracked_ = false;
+    LoopMessage message;
+    message.kind = MessageKind::PointerLeave;
+    message.target = window_;
+    queue_.post(message);
+}
+
+void WindowEvents::key(const QKeyEvent& event, bool down) {
+    // Windows repeats only the key-down of a held key.
+    if (!down && event.isAutoRepeat()) {
+        return;
+    }
+    const uint32_t code = virtualKeyCode(event.key());
+    if (code == 0) {
+        return;
+    }
+    LoopMessage message;
+    message.kind = down ? MessageKind::KeyDown : MessageKind::KeyUp;
+    message.target = window_;
+    message.code = code;
+    // The modifier state of Ctrl's own event does not yet (or still) include Ctrl.
+    message.controlDown =
+        event.key() == Qt::Key_Control ? down : event.modifiers().testFlag(Qt::ControlModifier);
+    queue_.post(message);
+}
+
+}  // namespace dw
