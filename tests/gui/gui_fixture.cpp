@@ -1,0 +1,70 @@
+#include "tests/gui/gui_fixture.h"
+
+#include <stdlib.h>
+
+#include "app/main_loop/main_loop_pass.h"
+#include "app/painting_commands.h"
+#include "files/image_store.h"
+
+namespace dw::test {
+
+void GuiTest::SetUp() {
+    previous_ = std::filesystem::current_path();
+    char pattern[] = "/tmp/daubwerk-gui-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    std::filesystem::create_directory_symlink(DAUBWERK_WORKDATA, folder_ / "WorkData");
+    std::filesystem::current_path(folder_);
+    boxes.setEcho(false);
+    platform::installMessageBoxes(&boxes);
+    platform::installFileDialogs(&dialogs);
+    allowPackFailureNoticeAgain();
+    pictures.load();
+    gui = std::make_unique<Gui>(state, queue, panels, pictures);
+    gui->createWindows();
+    setUpFirstPainting(state);
+    gui->createCanvasWindow(state);
+    passes();
+}
+
+void GuiTest::TearDown() {
+    gui.reset();
+    platform::installMessageBoxes(nullptr);
+    platform::installFileDialogs(nullptr);
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+}
+
+void GuiTest::passes(int count) {
+    for (int i = 0; i < count; ++i) {
+        RunMainLoopPass(state, queue, *gui);
+        gui->frame().showHistory(state.history);
+    }
+}
+
+void GuiTest::post(MessageKind kind, WindowId target, int x, int y, uint32_t code) {
+    LoopMessage message;
+    message.kind = kind;
+    message.target = target;
+    message.x = x;
+    message.y = y;
+    message.screen = {x, y};
+    message.code = code;
+    queue.post(message);
+}
+
+void GuiTest::command(int commandId) {
+    post(MessageKind::Command, WindowId::Frame, 0, 0, uint32_t(commandId));
+    passes();
+}
+
+void GuiTest::stroke(int x0, int y0, int x1, int y1) {
+    post(MessageKind::PointerMove, WindowId::Canvas, x0, y0);
+    post(MessageKind::LeftButtonDown, WindowId::Canvas, x0, y0);
+    post(MessageKind::PointerMove, WindowId::Canvas, x1, y1);
+    passes(6);
+    post(MessageKind::LeftButtonUp, WindowId::Canvas, x1, y1);
+    passes(2);
+}
+
+}  // namespace dw::test

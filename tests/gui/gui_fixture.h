@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/app_state.h"
+#include "app/gui/canvas_window.h"
+#include "app/gui/frame_window.h"
+#include "app/gui/gui.h"
+#include "app/gui/panel_window.h"
+#include "app/gui/program_pictures.h"
+#include "app/main_loop/loop_message.h"
+#include "panels/panels.h"
+#include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_message_boxes.h"
+
+namespace dw::test {
+
+// The program's windows on Qt's offscreen platform, in a folder of their own beside the
+// build's pictures. Message boxes and file dialogs answer from queues the test fills.
+class GuiTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Main-loop passes, exactly as the program runs them.
+    void passes(int count = 1);
+    void post(MessageKind kind, WindowId target, int x = 0, int y = 0, uint32_t code = 0);
+    void command(int commandId);
+    // A short stroke of the current tool on the canvas window.
+    void stroke(int x0, int y0, int x1, int y1);
+    std::string file(const std::string& name) const { return (folder_ / name).string(); }
+
+    platform::HeadlessMessageBoxes boxes;
+    platform::HeadlessFileDialogs dialogs;
+    AppState state;
+    MessageQueue queue;
+    Panels panels;
+    ProgramPictures pictures;
+    std::unique_ptr<Gui> gui;
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_;
+};
+
+}  // namespace dw::test

@@ -1,0 +1,135 @@
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <fstream>
+
+#include "app/commands/command_ids.h"
+#include "app/painting_commands.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "tests/gui/gui_fixture.h"
+
+namespace dw::test {
+namespace {
+
+using platform::MessageAnswer;
+
+class UnsavedChanges : public GuiTest {
+  protected:
+    void makeChange() {
+        command(1305);  // Colors > Invert
+        ASSERT_FALSE(state.history.documentClean());
+        boxes.clear();
+    }
+    void drop(MessageKind kind, const std::string& path) {
+        LoopMessage message;
+        message.kind = kind;
+        message.target = WindowId::Frame;
+        message.text = path;
+        queue.post(message);
+        passes(3);
+    }
+    std::string savedPainting(uint32_t width, uint32_t height) {
+        AppState other;
+        setUpFirstPainting(other);
+        other.painting.create(width, height);
+        const std::string path = file("other.pai");
+        EXPECT_TRUE(savePainting(other, path, SaveFormat::Document));
+        return path;
+    }
+};
+
+TEST_F(UnsavedChanges, ClosingAsksYesOrNoAndNoLeavesWithoutSaving) {
+    makeChange();
+    boxes.queueAnswer(MessageAnswer::No);
+    post(MessageKind::Close, WindowId::Frame);
+    passes();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Would you like to save your painting?");
+    EXPECT_EQ(boxes.shown()[0].caption, "Save Changes?");
+    EXPECT_EQ(boxes.shown()[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_TRUE(dialogs.asked().empty());
+    EXPECT_TRUE(state.quitRequested);
+}
+
+TEST_F(UnsavedChanges, AYesWhoseSaveIsCancelledOrFailsKeepsTheProgramOpen) {
+    makeChange();
+    boxes.queueAnswer(MessageAnswer::Yes);  // then the save dialog is cancelled
+    post(MessageKind::Close, WindowId::Frame);
+    passes();
+    EXPECT_FALSE(state.quitRequested);
+    boxes.queueAnswer(MessageAnswer::Yes);
+    dialogs.queueAnswer(file("no such folder/a.pai"));
+    post(MessageKind::Close, WindowId::Frame);
+    passes();
+    EXPECT_FALSE(state.quitRequested);
+    EXPECT_EQ(boxes.shown().back().text, "File Save failed!");
+    EXPECT_EQ(state.painting.at(0, 0).red, 0);
+    boxes.queueAnswer(MessageAnswer::Yes);
+    dialogs.queueAnswer(file("kept.pai"));
+    post(MessageKind::Close, WindowId::Frame);
+    passes();
+    EXPECT_TRUE(state.quitRequested);
+    EXPECT_TRUE(std::filesystem::exists(file("kept.pai")));
+}
+
+TEST_F(UnsavedChanges, CancelOrAYesWithoutASaveStopsOpenAndImport) {
+    makeChange();
+    boxes.queueAnswer(MessageAnswer::Cancel);
+    command(command::kOpen);
+    EXPECT_TRUE(dialogs.asked().empty());
+    boxes.queueAnswer(MessageAnswer::Yes);  // the save dialog is cancelled: no Open dialog
+    command(command::kOpen);
+    ASSERT_EQ(dialogs.asked().size(), 1u);
+    EXPECT_EQ(dialogs.asked()[0].kind, platform::FileDialogKind::Save);
+    boxes.queueAnswer(MessageAnswer::Cancel);
+    command(command::kImportImage);
+    EXPECT_EQ(dialogs.asked().size(), 1u);
+    boxes.queueAnswer(MessageAnswer::No);
+    command(command::kImportImage);
+    ASSERT_EQ(dialogs.asked().size(), 2u);
+    EXPECT_EQ(dialogs.asked()[1].filters[0].pattern, "*.jpg;*.bmp;*.tiff;*.png");
+}
+
+TEST_F(UnsavedChanges, DroppedAndHandedOverFilesAskFirstAndArriveOnce) {
+    const std::string other = savedPainting(40, 30);
+    makeChange();
+    boxes.queueAnswer(MessageAnswer::Cancel);
+    drop(MessageKind::DropFile, other);
+    EXPECT_EQ(state.painting.width(), 600u);
+    EXPECT_EQ(boxes.shown().size(), 1u);  // passes without a new message repeat nothing
+    boxes.queueAnswer(MessageAnswer::No);
+    drop(MessageKind::HandOff, other);
+    EXPECT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(state.painting.width(), 40u);
+    EXPECT_EQ(gui->canvas().size(), QSize(40, 30));
+    EXPECT_TRUE(state.history.documentClean());
+    EXPECT_FALSE(state.history.undoEnabled());
+}
+
+TEST_F(UnsavedChanges, AMessageBoxInsideAPassRunsNoPassOfItsOwn) {
+    platform::QtMessageBoxes real;
+    platform::installMessageBoxes(&real);
+    std::ofstream(file("corrupt.pai")) << "not a painting at all, not even close to one";
+    bool pressHandledDuringTheBox = true;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            return;
+        }
+        watch.stop();
+        post(MessageKind::LeftButtonDown, WindowId::Canvas, 10, 10);
+        QCoreApplication::processEvents();
+        pressHandledDuringTheBox = state.buttonHeld;
+        box->close();
+    });
+    watch.start(5);
+    drop(MessageKind::DropFile, file("corrupt.pai"));
+    platform::installMessageBoxes(&boxes);
+    EXPECT_FALSE(pressHandledDuringTheBox);
+    EXPECT_TRUE(state.buttonHeld);  // the next pass took it, once
+    EXPECT_EQ(state.painting.width(), 600u);
+}
+
+}  // namespace
+}  // namespace dw::test
