@@ -19,8 +19,7 @@ case "${1:-run}" in
 run)
     build build/release
     shift || true
-    # The window comes with the GUI; until then the batch tool is the program.
-    exec build/release/bin/daubwerk-batch "${@:---help}"
+    exec build/release/bin/daubwerk "$@"
     ;;
 test)
     build build/release
