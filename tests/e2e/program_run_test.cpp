@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "app/app_state.h"
+#include "files/devil_library.h"
+#include "files/document_file.h"
+#include "files/image_file.h"
+#include "tests/e2e/x_session.h"
+
+namespace dw::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr int kCanvasSide = 600;
+
+struct CanvasSpot {
+    int x = 0;
+    int y = 0;
+};
+
+int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt) {
+    int count = 0;
+    for (int y = 0; y < kCanvasSide; ++y) {
+        for (int x = 0; x < kCanvasSide; ++x) {
+            count += a.getPixel(at.x + x, at.y + y) != b.getPixel(bAt.x + x, bAt.y + y);
+        }
+    }
+    return count;
+}
+
+// The program as a person runs it: a program folder of its own with nothing written in it
+// yet, a display with a window manager, the mouse and the keyboard.
+class ProgramRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        initialiseImageLibrary();
+        ASSERT_TRUE(session.ready()) << "no virtual display (Xvfb) could be started";
+        char pattern[] = "/tmp/daubwerk-run-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root = pattern;
+        const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
+        fs::create_directories(root / "program");
+        fs::create_directories(root / "home");
+        fs::copy_file(DAUBWERK_PROGRAM_PATH, root / "program" / "daubwerk");
+        for (const char* folder : {"WorkData", "Examples", "manual"}) {
+            fs::create_directory_symlink(built / folder, root / "program" / folder);
+        }
+    }
+    void TearDown() override {
+        program.kill();
+        fs::remove_all(root);
+    }
+
+    unsigned long start(const std::vector<std::string>& arguments = {}) {
+        std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        program = Process(command, {{"DISPLAY", session.display()},
+                                    {"HOME", (root / "home").string()},
+                                    {"XDG_RUNTIME_DIR", ""},
+                                    {"QT_QPA_PLATFORM", ""}});
+        const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
+        std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
+        return frame;
+    }
+
+    // The canvas window lies 90, 10 into the grey client area below the menu bar.
+    CanvasSpot findCanvas(const Surface& shot, unsigned long frame) {
+        int x = 0;
+        int y = 0;
+        EXPECT_TRUE(session.windowOrigin(frame, x, y));
+        const Pixel grey{128, 128, 128, 0};
+        int top = y;
+        while (top < y + 100 && shot.getPixel(x + 5, top) != grey) {
+            ++top;
+        }
+        return {x + 90, top + 10};
+    }
+
+    void key(const std::string& keys) {
+        ASSERT_TRUE(session.run("xdotool key " + keys));
+        std::this_thread::sleep_for(500ms);
+    }
+
+    XSession session;
+    Process program;
+    fs::path root;
+};
+
+TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
+    const unsigned long frame = start();
+    ASSERT_NE(frame, 0u);
+    const Surface welcome = session.screenshot((root / "welcome.png").string());
+    const CanvasSpot canvas = findCanvas(welcome, frame);
+
+    const int y = canvas.y + 300;
+    ASSERT_TRUE(session.run("xdotool mousemove " + std::to_string(canvas.x + 150) + " " +
+                            std::to_string(y) + " mousedown 1"));
+    for (int x = canvas.x + 150; x <= canvas.x + 450; x += 30) {
+        session.run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+        std::this_thread::sleep_for(30ms);
+    }
+    session.run("xdotool mouseup 1");
+    std::this_thread::sleep_for(500ms);
+    const Surface painted = session.screenshot((root / "painted.png").string());
+    EXPECT_GT(differingPixels(welcome, canvas, painted, canvas), 2000);
+
+    key("ctrl+z");
+    const Surface undone = session.screenshot((root / "undone.png").string());
+    EXPECT_EQ(differingPixels(welcome, canvas, undone, canvas), 0);
+    key("ctrl+y");
+    const Surface redone = session.screenshot((root / "redone.png").string());
+    // Redo shades the whole painting; while painting, each dab shaded only its own square, so
+    // the light on the cells just around it was not yet brought up to date.
+    EXPECT_LT(differingPixels(painted, canvas, redone, canvas), 400);
+    EXPECT_GT(differingPixels(welcome, canvas, redone, canvas), 2000);
+
+    const std::string saved = (root / "stroke.pai").string();
+    key("ctrl+s");
+    ASSERT_NE(session.waitForWindow("Save As", 10s), 0u);
+    ASSERT_TRUE(session.run("xdotool type --delay 10 '" + saved + "'"));
+    key("Return");
+    ASSERT_TRUE(fs::exists(saved));
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    EXPECT_EQ(program.wait(15s), 0);
+    std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\1", 2));
+
+    // The document holds the stroke: its cells differ from the welcome painting's there.
+    AppState welcomeDocument;
+    AppState strokeDocument;
+    ASSERT_TRUE(LoadDocument(welcomeDocument.painting, welcomeDocument.history,
+                             (root / "program" / "Examples" / "welcome.pai").string()));
+    ASSERT_TRUE(LoadDocument(strokeDocument.painting, strokeDocument.history, saved));
+    const CanvasCell& before = welcomeDocument.painting.at(300, 300);
+    const CanvasCell& after = strokeDocument.painting.at(300, 300);
+    EXPECT_NE(before.height, after.height);
+    EXPECT_EQ(welcomeDocument.painting.at(300, 30).height,
+              strokeDocument.painting.at(300, 30).height);
+
+    const unsigned long again = start({saved});
+    ASSERT_NE(again, 0u);
+    const Surface reopened = session.screenshot((root / "reopened.png").string());
+    const std::string exported = (root / "exported.bmp").string();
+    ASSERT_EQ(std::system((std::string(DAUBWERK_BATCH_PATH) + " --open '" + saved + "' --export '" +
+                           exported + "'")
+                              .c_str()),
+              0);
+    Surface expected;
+    ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
+    EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    EXPECT_EQ(program.wait(15s), 0);
+}
+
+}  // namespace
+}  // namespace dw::test
