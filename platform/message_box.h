@@ -6,7 +6,7 @@
 namespace dw::platform {
 
 enum class MessageIcon { None, Error, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 // Whether the box is owned by the frame window; some messages are, some stand alone.
 enum class MessageOwner { None, Frame };

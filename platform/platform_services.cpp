@@ -34,7 +34,7 @@ MessageAnswer showMessage(std::string_view text, std::string_view caption, Messa
 }
 
 MessageAnswer defaultAnswer(MessageButtons buttons) {
-    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes : MessageAnswer::Ok;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 void installFileDialogs(FileDialogs* backend) {
