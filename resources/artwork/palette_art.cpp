@@ -1,5 +1,5 @@
+#include "panels/panel_layout.h"
 #include "resources/artwork/panel_art.h"
-#include "resources/artwork/panel_layout.h"
 #include "resources/artwork/shapes.h"
 
 namespace dw::artwork {

@@ -1,10 +1,10 @@
 #include "resources/artwork/panel_mockups.h"
 
-#include <cmath>
 #include <map>
 
+#include "panels/panel_layout.h"
 #include "resources/artwork/impasto.h"
-#include "resources/artwork/panel_layout.h"
+#include "tools/tool_table.h"
 
 namespace dw::artwork {
 namespace {
@@ -27,9 +27,7 @@ class Pictures {
 void drawSlider(Picture& target, const Picture& knob, const layout::SliderSpot& s, float value) {
     target.fillRect(s.x, s.y, s.x + s.length, s.y + 1, Rgb{0, 0, 0});
     target.fillRect(s.x, s.y + 1, s.x + s.length, s.y + 2, grey(128));
-    const int kx =
-        int(std::lround(value * 0.01f * float(s.length) + float(s.x) - float(knob.width()) / 2.0f));
-    target.paste(knob, kx, s.y - knob.height() / 2 + 1);
+    target.paste(knob, layout::knobLeft(s, value, knob.width()), layout::knobTop(s, knob.height()));
 }
 
 Picture thumbnail(const Picture& pattern) {
@@ -50,32 +48,21 @@ Picture toolsPanel(const Pictures& pics) {
     Picture panel = pics["toolsview"];
     const int header = pics["brushes"].height();
     const int ht = pics["brush0"].height();
-    const auto row = [&](int y, const char* left, const char* right, bool leftSelected) {
-        panel.paste(pics[std::string(left) + (leftSelected ? "1" : "0")], layout::kToolColumnLeft,
-                    y);
-        panel.paste(pics[std::string(right) + "0"], layout::kToolColumnRight, y);
-    };
-    panel.paste(pics["brushes"], 2, 2);
-    int y = header;
-    row(y + 2, "pbrush", "brush", true);
-    y += ht;
-    row(y + 2, "spray", "water", false);
-    y += ht;
-    row(y + 2, "knife", "finger", false);
-    y += ht;
-    row(y + 2, "sponge", "erase", false);
-    y += ht + 2;
-    panel.paste(pics["tools"], 2, y + 2);
-    y += header;
-    row(y + 2, "hand", "dropper", false);
-    y += ht + 2;
-    panel.paste(pics["effects"], 2, y + 2);
-    y += header;
-    row(y + 2, "sun", "moon", false);
-    y += ht;
-    row(y + 2, "shine", "unshine", false);
-    y += ht;
-    row(y + 2, "raise", "lower", false);
+    const auto up = [&](ToolId tool) { return std::string(findTool(tool)->upImage); };
+    for (int row = 0; row < layout::kToolsRowCount; ++row) {
+        const layout::ToolsRow& r = layout::kToolsRows[row];
+        const int y = layout::toolsRowTop(row, header, ht);
+        if (!r.header.empty()) {
+            panel.paste(pics[std::string(r.header)], layout::kToolColumnLeft, y);
+            continue;
+        }
+        // The start-up tool shows selected.
+        const std::string left = r.left == ToolId::PaintBrush
+                                     ? std::string(findTool(r.left)->selectedImage)
+                                     : up(r.left);
+        panel.paste(pics[left], layout::kToolColumnLeft, y);
+        panel.paste(pics[up(r.right)], layout::kToolColumnRight, y);
+    }
     return panel;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/panel_layout.h"
 #include "resources/artwork/picture.h"
 #include "resources/artwork/shapes.h"
 
@@ -7,8 +8,8 @@ namespace dw::artwork {
 
 // Tool buttons are 32 x 28: two 32-pixel columns fill the 68-pixel tools panel, and eight
 // rows of 28 fit its height. Every pictogram draws itself into such a picture.
-inline constexpr int kToolButtonWidth = 32;
-inline constexpr int kToolButtonHeight = 28;
+inline constexpr int kToolButtonWidth = layout::kToolButtonWidth;
+inline constexpr int kToolButtonHeight = layout::kToolButtonHeight;
 
 using PictogramPainter = void (*)(Picture& picture);
 

@@ -1,8 +1,8 @@
+#include "panels/panel_layout.h"
 #include "resources/artwork/impasto.h"
 #include "resources/artwork/lettering.h"
 #include "resources/artwork/paint_styles.h"
 #include "resources/artwork/panel_art.h"
-#include "resources/artwork/panel_layout.h"
 #include "resources/artwork/paper_textures.h"
 #include "resources/artwork/ribbon.h"
 

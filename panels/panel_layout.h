@@ -1,8 +1,14 @@
 #pragma once
 
-namespace dw::artwork::layout {
+#include <cmath>
+#include <iterator>
+#include <string_view>
 
-// Where the program places its controls; the backgrounds are drawn around these.
+#include "tools/tool_id.h"
+
+// Where the floating panels place their controls. The panels are laid out from this table and
+// the artwork generator draws their backgrounds around it, so the two cannot disagree.
+namespace dw::layout {
 
 struct Spot {
     int x;
@@ -13,14 +19,66 @@ struct SliderSpot {
     int y;
     int length;
 };
+struct Area {
+    int left;
+    int top;
+    int right;  // end-exclusive
+    int bottom;
 
-// Tools panel: 68 wide, 3 x (header height + 2) + 226 high.
+    constexpr bool contains(int x, int y) const {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
+};
+
+// Tools panel: a header picture above each group, then rows of two tool buttons.
 inline constexpr int kToolsWidth = 68;
 inline constexpr int kToolHeaderWidth = 64;
 inline constexpr int kToolHeaderHeight = 14;
-inline constexpr int kToolsHeight = 3 * (kToolHeaderHeight + 2) + 226;
+inline constexpr int kToolButtonWidth = 32;
+inline constexpr int kToolButtonHeight = 28;
 inline constexpr int kToolColumnLeft = 2;
 inline constexpr int kToolColumnRight = 34;
+
+struct ToolsRow {
+    std::string_view header;  // a header picture, or empty for a row of two buttons
+    int headerButton;         // the header's place in the button set
+    ToolId left;
+    ToolId right;
+};
+
+inline constexpr ToolsRow kToolsRows[] = {
+    {"brushes", 21, {}, {}},
+    {"", 0, ToolId::PaintBrush, ToolId::TubePaint},
+    {"", 0, ToolId::SprayPaint, ToolId::GelBrush},
+    {"", 0, ToolId::Knife, ToolId::Finger},
+    {"", 0, ToolId::Sponge, ToolId::Eraser},
+    {"tools", 20, {}, {}},
+    {"", 0, ToolId::HandTool, ToolId::EyeDropper},
+    {"effects", 19, {}, {}},
+    {"", 0, ToolId::Brighten, ToolId::Darken},
+    {"", 0, ToolId::Gloss, ToolId::Matte},
+    {"", 0, ToolId::Raise, ToolId::Lower},
+};
+inline constexpr int kToolsRowCount = int(std::size(kToolsRows));
+
+// Each row sits 2 pixels below the one before; a header that starts a new group 2 more.
+constexpr int toolsRowTop(int row, int headerHeight, int buttonHeight) {
+    int y = 0;
+    for (int i = 0;; ++i) {
+        const bool header = !kToolsRows[i].header.empty();
+        if (header && i > 0) {
+            y += 2;
+        }
+        if (i == row) {
+            return y + 2;
+        }
+        y += header ? headerHeight : buttonHeight;
+    }
+}
+
+// The panel ends 2 pixels below its last row of buttons.
+inline constexpr int kToolsHeight =
+    toolsRowTop(kToolsRowCount - 1, kToolHeaderHeight, kToolButtonHeight) + kToolButtonHeight + 2;
 
 // Brush properties panel; the styles panel covers it from row 160 down.
 inline constexpr int kPropertiesWidth = 280;
@@ -42,7 +100,10 @@ inline constexpr int kPageTop = 18;
 inline constexpr int kStyleTabWidth = 60;
 inline constexpr Spot kGridOrigin{5, 19};
 inline constexpr int kGridPitch = 30;
+inline constexpr int kGridColumns = 9;
 inline constexpr int kThumbnailSide = 29;
+// Clicks count in a tenth column and below the second row too; the pick is capped instead.
+inline constexpr Area kGridArea{5, 19, 285, 99};
 inline constexpr SliderSpot kHardnessSlider{90, 54, 110};
 inline constexpr Spot kProfileIcon{4, 22};
 inline constexpr int kProfileSide = 54;
@@ -52,9 +113,16 @@ inline constexpr int styleTabX(int index) {
     return 3 + index * (kStyleTabWidth - 1);
 }
 
-// Slider knob.
+// Slider knob and where a slider draws it: centred on the value, one row below the track.
 inline constexpr int kKnobWidth = 6;
 inline constexpr int kKnobHeight = 12;
+inline int knobLeft(const SliderSpot& slider, float value, int knobWidth) {
+    return int(std::lround(value * 0.01f * float(slider.length) + float(slider.x) -
+                           float(knobWidth) / 2.0f));
+}
+inline int knobTop(const SliderSpot& slider, int knobHeight) {
+    return slider.y - knobHeight / 2 + 1;
+}
 
 // Colours panel, 205 x 94.
 inline constexpr int kColoursWidth = 205;
@@ -78,12 +146,21 @@ inline constexpr Spot kBrushGrid{5, 19};
 inline constexpr int kBrushPitch = 30;
 inline constexpr int kBrushRows = 5;
 inline constexpr int kBrushColumns = 9;
+inline constexpr int kBrushSlots = kBrushRows * kBrushColumns;
+inline constexpr Area kBrushGridArea{kBrushGrid.x, kBrushGrid.y,
+                                     kBrushGrid.x + kBrushColumns* kBrushPitch,
+                                     kBrushGrid.y + kBrushRows* kBrushPitch};
 inline constexpr Spot kStrokeColumn{5, 19};
 inline constexpr int kStrokeWidth = 132;
 inline constexpr int kStrokeHeight = 15;
 inline constexpr int kStrokeSlots = 10;
+inline constexpr Area kStrokeColumnArea{kStrokeColumn.x, kStrokeColumn.y,
+                                        kStrokeColumn.x + kStrokeWidth,
+                                        kStrokeColumn.y + kStrokeSlots* kStrokeHeight};
 inline constexpr int kStrokesStripTop = 18;
 inline constexpr int kStrokesStripHeight = 158;
+// Greyed while the fixed first stroke is chosen.
+inline constexpr Area kStrokeEditorArea{153, 18, 300, 168};
 inline constexpr Spot kFadeAmountSwitch{144, 27};
 inline constexpr Spot kFadeSizeSwitch{144, 51};
 inline constexpr Spot kWaveSwitch{144, 75};
@@ -117,4 +194,4 @@ inline constexpr int kDialogButtonHeight = 24;
 inline constexpr int kSplashWidth = 520;
 inline constexpr int kSplashHeight = 320;
 
-}  // namespace dw::artwork::layout
+}  // namespace dw::layout

@@ -1,0 +1,77 @@
+#include "panels/panel_pointer.h"
+
+#include "app/app_state.h"
+#include "panels/panel_windows.h"
+
+namespace dw {
+
+DragState& panelDrag(AppState& state, WindowId panel) {
+    DragStates& drags = state.drags;
+    switch (panel) {
+        case WindowId::Tools:
+            return drags.tools;
+        case WindowId::Properties:
+            return drags.properties;
+        case WindowId::Styles:
+            return drags.styles;
+        case WindowId::Colours:
+            return drags.colours;
+        case WindowId::Palette:
+            return drags.palette;
+        default:
+            return drags.canvas;
+    }
+}
+
+void handlePanelPointer(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+    DragState& own = panelDrag(state, message.target);
+    switch (message.kind) {
+        case MessageKind::PointerMove:
+        case MessageKind::LeftButtonDown:
+        case MessageKind::LeftButtonUp: {
+            const DragState kept = own;
+            state.drags.resetAll();
+            own = kept;
+            break;
+        }
+        case MessageKind::PointerLeave:
+            state.mouseLeaveTracking = false;
+            state.drags.resetAll();
+            return;
+        default:
+            return;
+    }
+    if (message.kind != MessageKind::PointerMove) {
+        return;
+    }
+    // Client coordinates arrive as two 16-bit words.
+    own.x = uint16_t(message.x);
+    own.y = uint16_t(message.y);
+    if (!state.mouseLeaveTracking && windows.trackPointerLeave(message.target)) {
+        state.mouseLeaveTracking = true;
+    }
+}
+
+void pressPanel(AppState& state, WindowId panel, HoldsButton holds) {
+    panelDrag(state, panel).active = 1;
+    if (holds == HoldsButton::Yes) {
+        state.buttonHeld = true;
+    }
+}
+
+void releasePanel(AppState& state, WindowId panel, HoldsButton holds) {
+    panelDrag(state, panel).reset();
+    if (holds == HoldsButton::Yes) {
+        state.buttonHeld = false;
+    }
+}
+
+void pressEndedInDialog(AppState& state, WindowId panel) {
+    releasePanel(state, panel, HoldsButton::Yes);
+    LoopMessage& last = state.lastMessage;
+    if (last.target == panel && last.kind == MessageKind::LeftButtonDown) {
+        last.kind = MessageKind::LeftButtonUp;
+    }
+}
+
+}  // namespace dw

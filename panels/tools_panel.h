@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+
+#include "app/main_loop/loop_message.h"
+#include "canvas/surface.h"
+#include "panels/button_set.h"
+#include "panels/panel_layout.h"
+#include "panels/panel_pictures.h"
+#include "tools/tool_id.h"
+
+namespace dw {
+
+struct AppState;
+class PanelWindows;
+
+// The tools panel: a radio group of tool buttons under three headers. Each button's place in
+// the set is its tool id; the headers take 19 to 21, which no tool uses.
+class ToolsPanel {
+  public:
+    // Loads the pictures and lays out the buttons, the Paint Brush selected.
+    void build();
+    // The panel's own part of a pointer message; true when a button chose the current tool.
+    bool handle(AppState& state, const LoopMessage& message, PanelWindows& windows);
+    void showTool(ToolId tool);
+    const Surface& picture();
+
+  private:
+    static constexpr int kToolIdCount = 19;
+    static constexpr int kLastButtonId = 23;
+
+    Surface backing_;
+    std::array<ButtonPicturePair, kToolIdCount> toolPictures_;
+    std::array<Surface, layout::kToolsRowCount> headers_;  // by row
+    ButtonSet buttons_;
+};
+
+}  // namespace dw

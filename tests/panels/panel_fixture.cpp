@@ -1,0 +1,88 @@
+#include "tests/panels/panel_fixture.h"
+
+#include <stdlib.h>
+
+#include "files/devil_library.h"
+
+namespace dw::test {
+
+namespace {
+
+struct ProgramFolder {
+    ProgramFolder() {
+        char pattern[] = "/tmp/daubwerk-panels-XXXXXX";
+        if (mkdtemp(pattern) != nullptr) {
+            path = pattern;
+            std::filesystem::create_symlink(DAUBWERK_WORKDATA, path / "WorkData");
+        }
+        initialiseImageLibrary();
+    }
+    ~ProgramFolder() {
+        std::error_code ignored;
+        std::filesystem::current_path("/", ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+
+    std::filesystem::path path;
+};
+
+}  // namespace
+
+void enterProgramFolder() {
+    static const ProgramFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    std::filesystem::current_path(folder.path);
+}
+
+void removePresetFiles() {
+    std::filesystem::create_directories("data");
+    for (const auto& entry : std::filesystem::directory_iterator("data")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("palette.") || name.starts_with("strokes.")) {
+            std::filesystem::remove(entry.path());
+        }
+    }
+}
+
+PanelTest::PanelTest() {
+    enterProgramFolder();
+    removePresetFiles();
+    platform::installFileDialogs(&dialogs);
+    state.painting.create(60, 40);
+    state.painting.displayState = Canvas::kPaintingDisplayState;
+}
+
+PanelTest::~PanelTest() {
+    platform::installFileDialogs(nullptr);
+}
+
+void PanelTest::startUp() {
+    panels->buildPalettePanel(state);
+    panels->prepare(state, windows);
+    passes(1);
+}
+
+void PanelTest::send(WindowId window, MessageKind kind, int x, int y) {
+    LoopMessage message;
+    message.kind = kind;
+    message.target = window;
+    message.x = x;
+    message.y = y;
+    queue.post(message);
+    passes(1);
+}
+
+void PanelTest::passes(int count) {
+    PanelLoopWindows loop(*panels, windows);
+    for (int i = 0; i < count; ++i) {
+        RunMainLoopPass(state, queue, loop);
+    }
+}
+
+void PanelTest::click(WindowId window, int x, int y) {
+    send(window, MessageKind::PointerMove, x, y);
+    send(window, MessageKind::LeftButtonDown, x, y);
+    send(window, MessageKind::LeftButtonUp, x, y);
+}
+
+}  // namespace dw::test

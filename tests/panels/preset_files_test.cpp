@@ -1,0 +1,168 @@
+// The preset list files: their bytes, what a damaged or hostile file becomes on the way in.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "files/preset_table_file.h"
+#include "panels/preset_records.h"
+#include "tests/support/temp_dir.h"
+
+namespace dw {
+namespace {
+
+PresetTable emptyTable(const PresetTableLayout& layout) {
+    PresetTable table;
+    table.slots.resize(std::size_t(layout.slotCount));
+    return table;
+}
+
+std::vector<uint8_t> bytesOf(const PresetTableLayout& layout, const PresetTable& table) {
+    MemorySink sink;
+    EXPECT_TRUE(writePresetTable(sink, layout, table));
+    return sink.bytes();
+}
+
+PresetFileResult readBytes(const PresetTableLayout& layout, const std::vector<uint8_t>& bytes,
+                           PresetTable& table) {
+    MemorySource source(bytes);
+    return readPresetTable(source, layout, table);
+}
+
+void putFloat(PresetRecord& record, std::size_t at, float value) {
+    storeLE32(record.data() + at, std::bit_cast<uint32_t>(value));
+}
+
+TEST(PresetTableFile, PaletteAndStrokeFilesAreTheRawTables) {
+    PresetTable palette = emptyTable(kBrushPaletteLayout);
+    const BrushSettings brush{1, 2, 3, 4, 2.5f, ToolId::Knife, 42, 0.25f, 200, 5, 60, 7};
+    palette.slots[2] = {true, recordOf(brush)};
+    palette.current = 2;
+    const std::vector<uint8_t> p = bytesOf(kBrushPaletteLayout, palette);
+    ASSERT_EQ(p.size(), 1444u);
+    const std::vector<uint8_t> slot2(p.begin() + 64, p.begin() + 96);
+    EXPECT_EQ(slot2,
+              (std::vector<uint8_t>{1,  0, 0, 0, 0,  0, 0, 0, 1, 2, 3,    4,    0,   0, 0x20, 0x40,
+                                    17, 0, 0, 0, 42, 0, 0, 0, 0, 0, 0x80, 0x3E, 200, 5, 60,   7}));
+    EXPECT_EQ(p[1440], 2);
+    EXPECT_EQ(p[32], 0);
+
+    PresetTable strokes = emptyTable(kStrokeListLayout);
+    StrokeModifiers stroke;
+    stroke.fadeAmount = 1;
+    stroke.wave = 1;
+    stroke.fadeAmountLength = 50.0f;
+    strokes.slots[1] = {true, recordOf(stroke)};
+    const std::vector<uint8_t> s = bytesOf(kStrokeListLayout, strokes);
+    ASSERT_EQ(s.size(), 10884u);
+    EXPECT_EQ(s[1088], 1);
+    const std::vector<uint8_t> record(s.begin() + 2152, s.begin() + 2176);
+    EXPECT_EQ(record, (std::vector<uint8_t>{1, 0, 1,    0,    0, 0, 0x48, 0x42, 0, 0, 0xC8, 0x42,
+                                            0, 0, 0xA0, 0x40, 0, 0, 0,    0,    0, 0, 0,    0}));
+}
+
+TEST(PresetTableFile, ShortFilesAreRefusedAndLongerOnesReadToTheirTable) {
+    PresetTable table = emptyTable(kBrushPaletteLayout);
+    table.slots[0] = {true, recordOf(BrushSettings{})};
+    std::vector<uint8_t> bytes = bytesOf(kBrushPaletteLayout, table);
+    PresetTable kept = emptyTable(kBrushPaletteLayout);
+    kept.current = 9;
+    EXPECT_EQ(readBytes(kBrushPaletteLayout, {bytes.begin(), bytes.end() - 1}, kept),
+              PresetFileResult::TooShort);
+    EXPECT_EQ(kept.current, 9);
+    EXPECT_FALSE(kept.slots[0].used);
+    bytes.resize(5000, 0xEE);
+    ASSERT_EQ(readBytes(kBrushPaletteLayout, bytes, kept), PresetFileResult::Read);
+    EXPECT_TRUE(kept.slots[0].used);
+    EXPECT_FALSE(kept.slots[1].used);
+}
+
+TEST(PresetTableFile, UsedSlotsMoveToTheFrontAndTheIndexStaysInside) {
+    std::vector<uint8_t> bytes(kStrokeListLayout.tableSize(), 0);
+    bytes[1 * 1088] = 7;  // any non-zero used byte counts
+    bytes[1 * 1088 + 1064] = 0x11;
+    bytes[3 * 1088] = 1;
+    bytes[3 * 1088 + 1064] = 0x33;
+    storeLE32(bytes.data() + 10880, 5);
+    PresetTable table;
+    ASSERT_EQ(readBytes(kStrokeListLayout, bytes, table), PresetFileResult::Read);
+    EXPECT_TRUE(table.slots[0].used && table.slots[1].used && !table.slots[2].used);
+    EXPECT_EQ(table.slots[0].record[0], 0x11);
+    EXPECT_EQ(table.slots[1].record[0], 0x33);
+    EXPECT_EQ(table.current, 1);
+    storeLE32(bytes.data() + 10880, uint32_t(-4));
+    ASSERT_EQ(readBytes(kStrokeListLayout, bytes, table), PresetFileResult::Read);
+    EXPECT_EQ(table.current, 0);
+}
+
+TEST(PresetTableFile, FilesAreReplacedWholeOrNotAtAll) {
+    test::TempDir dir;
+    const std::string path = dir.file("list.pal");
+    PresetTable table = emptyTable(kBrushPaletteLayout);
+    table.slots[0] = {true, recordOf(BrushSettings{})};
+    ASSERT_TRUE(writePresetTableFile(path, kBrushPaletteLayout, table));
+    PresetTable back;
+    ASSERT_EQ(readPresetTableFile(path, kBrushPaletteLayout, back), PresetFileResult::Read);
+    EXPECT_EQ(back.slots[0].record, table.slots[0].record);
+    EXPECT_EQ(readPresetTableFile(dir.file("none.pal"), kBrushPaletteLayout, back),
+              PresetFileResult::CannotOpen);
+    EXPECT_FALSE(writePresetTableFile(dir.file("no/such/folder.pal"), kBrushPaletteLayout, table));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(PresetRecords, HostileBrushesAreMadeSound) {
+    PresetRecord record = recordOf(BrushSettings{});
+    record[3] = 200;   // paint style
+    record[21] = 18;   // texture
+    record[22] = 250;  // hardness
+    putFloat(record, 4, std::numeric_limits<float>::quiet_NaN());
+    putFloat(record, 16, -std::numeric_limits<float>::infinity());
+    storeLE32(record.data() + 8, 3);
+    storeLE32(record.data() + 12, uint32_t(-5));
+    BrushSettings brush = soundBrush(record);
+    EXPECT_EQ(brush.paintStyle, 17);
+    EXPECT_EQ(brush.texture, 17);
+    EXPECT_EQ(brush.hardness, 100);
+    EXPECT_EQ(brush.thickness, 10.0f);
+    EXPECT_EQ(brush.amount, 0.01f);
+    EXPECT_EQ(brush.tool, ToolId::PaintBrush);
+    EXPECT_EQ(brush.size, 1);
+
+    putFloat(record, 4, std::numeric_limits<float>::infinity());
+    putFloat(record, 16, 5.0f);
+    storeLE32(record.data() + 12, 1000);
+    for (uint32_t tool : {7u, 19u, 0xFFFFFFFFu}) {
+        storeLE32(record.data() + 8, tool);
+        brush = soundBrush(record);
+        EXPECT_EQ(brush.tool, ToolId::PaintBrush) << tool;
+    }
+    EXPECT_NEAR(brush.thickness, 11.111111f, 1e-5f);
+    EXPECT_EQ(brush.amount, 1.0f);
+    EXPECT_EQ(brush.size, 100);
+    storeLE32(record.data() + 8, 18);
+    EXPECT_EQ(soundBrush(record).tool, ToolId::Finger);
+}
+
+TEST(PresetRecords, HostileStrokesAreMadeSound) {
+    PresetRecord record{};
+    record[0] = 7;
+    record[2] = 255;
+    putFloat(record, 4, std::numeric_limits<float>::quiet_NaN());
+    putFloat(record, 8, -3.0f);
+    putFloat(record, 12, 1e30f);
+    putFloat(record, 16, std::numeric_limits<float>::quiet_NaN());
+    const StrokeModifiers stroke = soundStroke(record);
+    EXPECT_EQ(stroke.fadeAmount, 1);
+    EXPECT_EQ(stroke.fadeSize, 0);
+    EXPECT_EQ(stroke.wave, 1);
+    EXPECT_EQ(stroke.fadeAmountLength, 100.0f);
+    EXPECT_EQ(stroke.fadeSizeLength, 0.0f);
+    EXPECT_EQ(stroke.waveDepth, 100.0f);
+    EXPECT_EQ(stroke.wavePhase, 0.0f);
+    EXPECT_EQ(recordOf(soundStroke(recordOf(StrokeModifiers{}))), recordOf(StrokeModifiers{}));
+}
+
+}  // namespace
+}  // namespace dw

@@ -1,0 +1,86 @@
+#include "panels/slider.h"
+
+#include <gtest/gtest.h>
+
+namespace dw {
+namespace {
+
+constexpr PointerPress kDown = PointerPress::Down;
+
+// A slider at x = 20, row 50, 100 long, with the drawn 6 x 12 knob.
+class SliderTest : public ::testing::Test {
+  protected:
+    SliderTest() { SetUpSlider(slider, pictures, 20, 50, 100); }
+
+    bool track(Slider& s, int x, int y = 50) { return TrackSlider(s, dragId, x, y, kDown); }
+
+    SliderPictures pictures;
+    Slider slider;
+    int32_t dragId = 0;
+};
+
+TEST_F(SliderTest, TakesPressesTenPixelsBeyondTheKnobAndClamps) {
+    EXPECT_FLOAT_EQ(slider.value, 100.0f);
+    EXPECT_TRUE(track(slider, 70));
+    EXPECT_FLOAT_EQ(slider.value, 50.0f);
+    EXPECT_TRUE(track(slider, 7));
+    EXPECT_FLOAT_EQ(slider.value, 0.0f);
+    EXPECT_TRUE(track(slider, 132));
+    EXPECT_FLOAT_EQ(slider.value, 100.0f);
+    for (int x : {5, 6, 133}) {
+        dragId = 0;
+        EXPECT_FALSE(track(slider, x)) << x;
+    }
+    EXPECT_TRUE(track(slider, 70, 44));
+    EXPECT_FALSE(track(slider, 70, 56));
+    EXPECT_FALSE(TrackSlider(slider, dragId, 70, 50, PointerPress::Up));
+}
+
+TEST_F(SliderTest, TheSliderHoldingTheDragKeepsItAcrossAnother) {
+    Slider below;
+    SetUpSlider(below, pictures, 20, 60, 100);
+    EXPECT_NE(below.id, slider.id);
+    ASSERT_TRUE(track(slider, 40));
+    EXPECT_FALSE(track(below, 90, 60));
+    EXPECT_FLOAT_EQ(below.value, 100.0f);
+    EXPECT_FALSE(track(slider, 90, 60));  // off its own track: nothing moves
+    EXPECT_FLOAT_EQ(slider.value, 20.0f);
+    dragId = 0;  // the drag ended
+    EXPECT_TRUE(track(below, 90, 60));
+}
+
+TEST_F(SliderTest, DisabledSliderIgnoresThePointerAndDrawsGreyed) {
+    slider.enabled = false;
+    EXPECT_FALSE(track(slider, 70));
+    Surface image;
+    image.create(140, 70);
+    slider.value = 50.0f;
+    DrawSlider(slider, image);
+    // Track rows 50 (black) and 51 (grey 128), each halfway to white; knob from x 67.
+    EXPECT_EQ(image.getPixel(20, 50).red, 127);
+    EXPECT_EQ(image.getPixel(20, 51).red, 191);
+    EXPECT_EQ(image.getPixel(66, 50).red, 127);
+    EXPECT_EQ(image.getPixel(67, 45).red, 127);  // greyed black border, from row 45
+    EXPECT_EQ(image.getPixel(68, 46).red, 227);  // greyed 200 inside
+    EXPECT_EQ(image.getPixel(67, 44).red, 0);
+    EXPECT_EQ(image.getPixel(119, 51).red, 191);
+    EXPECT_EQ(image.getPixel(120, 51).red, 0);
+}
+
+TEST_F(SliderTest, TheKnobPictureIsTakenWhenItLoaded) {
+    SliderPictures withTab;
+    Surface tab;
+    tab.create(8, 4);
+    withTab.build(tab);
+    Slider s;
+    SetUpSlider(s, withTab, 0, 10, 50);
+    EXPECT_EQ(s.knob->width(), 8u);
+    EXPECT_EQ(s.id, 1);
+    // Half of 8 is 4 pixels either way, half of 4 is 2 rows.
+    EXPECT_TRUE(TrackSlider(s, dragId, -14, 8, kDown));
+    EXPECT_FALSE(TrackSlider(s, dragId, -15, 8, kDown));
+    EXPECT_FALSE(TrackSlider(s, dragId, 0, 12, kDown));
+}
+
+}  // namespace
+}  // namespace dw
