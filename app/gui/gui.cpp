@@ -11,6 +11,7 @@
 #include "app/commands/command_ids.h"
 #include "app/gui/canvas_window.h"
 #include "app/gui/frame_window.h"
+#include "app/gui/new_image_panel.h"
 #include "app/gui/panel_window.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
@@ -169,8 +170,8 @@ void Gui::createCanvasWindow(AppState& state) {
     canvas_->recreate();
 }
 
-NewImageSize Gui::showNewImagePanel(AppState&, int, int) {
-    return {};
+NewImageSize Gui::showNewImagePanel(AppState&, int width, int height) {
+    return ShowNewImagePanel(width, height, pictures_, queue_, *frame_);
 }
 
 void Gui::setMenuChecked(int commandId, bool checked) {

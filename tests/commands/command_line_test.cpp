@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
 #include "app/commands/command_line.h"
+#include "app/commands/edit_box_number.h"
 
 namespace dw {
 namespace {
@@ -34,6 +36,22 @@ TEST(CommandLine, ArgumentsJoinAsTheDesktopWouldQuoteThem) {
     EXPECT_EQ(commandLinePath(joinArguments(spaced)), "/my folder/a.pai");
     EXPECT_EQ(commandLinePath(joinArguments(std::vector<std::string>{"my", "file.pai"})),
               "my file.pai");
+}
+
+}  // namespace
+}  // namespace dw
+
+namespace dw {
+namespace {
+
+TEST(EditBoxNumber, OnlyUnsignedNumbersCountAndEverythingElseIsZero) {
+    EXPECT_EQ(editBoxNumber(" 640 "), 640);
+    EXPECT_EQ(editBoxNumber("abc"), 0);
+    EXPECT_EQ(editBoxNumber("12a"), 0);
+    EXPECT_EQ(editBoxNumber("-5"), 0);
+    EXPECT_EQ(editBoxNumber(""), 0);
+    EXPECT_EQ(editBoxNumber("4294967295"), INT_MAX);
+    EXPECT_EQ(editBoxNumber("4294967296"), 0);
 }
 
 }  // namespace

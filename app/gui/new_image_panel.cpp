@@ -1,0 +1,192 @@
+#include "app/gui/new_image_panel.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+#include "app/commands/edit_box_number.h"
+#include "app/gui/program_pictures.h"
+#include "app/gui/surface_image.h"
+#include "app/gui/window_events.h"
+#include "files/image_store.h"
+#include "panels/button_set.h"
+
+namespace dw {
+namespace {
+
+constexpr int kWidth = 234;
+constexpr int kHeight = 149;
+constexpr uint32_t kWidthBox = 5500;
+constexpr uint32_t kHeightBox = 5501;
+constexpr uint32_t kReturnKey = 1;  // Return in a box: the same as OK
+constexpr int kOkButton = 0;
+constexpr int kCancelButton = 1;
+
+class NewImageWindow : public QWidget {
+  public:
+    NewImageWindow(const Surface& background, const ButtonSet& buttons, MessageQueue& queue)
+        : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+          background_(background),
+          buttons_(buttons),
+          events_(queue, WindowId::NewImage, *this),
+          width_(makeBox(90, 22, kWidthBox)),
+          height_(makeBox(90, 52, kHeightBox)) {
+        setWindowTitle(QStringLiteral("New Image"));
+        setWindowModality(Qt::ApplicationModal);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(kWidth, kHeight);
+        setMouseTracking(true);
+        events_.trackLeave();
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+        move(desktop.x() + (desktop.width() - kWidth) / 2,
+             desktop.y() + (desktop.height() - kHeight) / 2 - 50);
+    }
+
+    QLineEdit& widthBox() { return *width_; }
+    QLineEdit& heightBox() { return *height_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        Surface picture;
+        picture.create(kWidth, kHeight);
+        picture.fillWhite();
+        background_.drawInto(0, 0, picture);
+        DrawButtonsToImage(buttons_, picture);
+        QPainter painter(this);
+        drawSurface(painter, picture, {0, 0, kWidth, kHeight});
+    }
+    void mouseMoveEvent(QMouseEvent* event) override { events_.mouseMove(*event); }
+    void mousePressEvent(QMouseEvent* event) override { events_.mousePress(*event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { events_.mouseRelease(*event); }
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        post(MessageKind::Close, 0);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            post(MessageKind::Close, 0);
+        }
+    }
+
+  private:
+    QLineEdit* makeBox(int x, int y, uint32_t id) {
+        auto* box = new QLineEdit(this);
+        box->setGeometry(x, y, 40, 16);
+        box->setFrame(false);
+        box->setTextMargins(1, 0, 1, 0);
+        QFont font = box->font();
+        font.setPixelSize(12);
+        box->setFont(font);
+        QObject::connect(box, &QLineEdit::textChanged, this,
+                         [this, id] { post(MessageKind::Command, id); });
+        QObject::connect(box, &QLineEdit::returnPressed, this,
+                         [this] { post(MessageKind::Command, kReturnKey); });
+        return box;
+    }
+    void post(MessageKind kind, uint32_t code) {
+        LoopMessage message;
+        message.kind = kind;
+        message.target = WindowId::NewImage;
+        message.code = code;
+        events_.queue().post(message);
+    }
+
+    const Surface& background_;
+    const ButtonSet& buttons_;
+    WindowEvents events_;
+    QLineEdit* width_;
+    QLineEdit* height_;
+};
+
+// The panel's state while it runs.
+struct NewImageRun {
+    NewImageWindow& window;
+    ButtonSet& buttons;
+    NewImageSize size;
+    bool done = false;
+    int mouseX = 0;
+    int mouseY = 0;
+    bool buttonDown = false;
+
+    void handle(const LoopMessage& message) {
+        switch (message.kind) {
+            case MessageKind::Close:
+                done = true;
+                size.width = -1;
+                break;
+            case MessageKind::Command:
+                if (message.code == kReturnKey) {
+                    done = true;
+                    break;
+                }
+                if (message.code == kWidthBox) {
+                    size.width = editBoxNumber(window.widthBox().text().toStdString());
+                }
+                size.height = editBoxNumber(window.heightBox().text().toStdString());
+                break;
+            // A press carries its position too: a pen or a touch may press without moving first.
+            case MessageKind::PointerMove:
+            case MessageKind::LeftButtonDown:
+            case MessageKind::LeftButtonUp:
+                mouseX = message.x;
+                mouseY = message.y;
+                buttonDown = message.kind == MessageKind::LeftButtonDown ||
+                             (buttonDown && message.kind == MessageKind::PointerMove);
+                break;
+            default:
+                break;
+        }
+    }
+
+    void updateButtons() {
+        const int reported = UpdateButtons(buttons, mouseX, mouseY, pressOf(buttonDown));
+        window.repaint();
+        if (reported == kOkButton) {
+            done = true;
+        } else if (reported == kCancelButton) {
+            done = true;
+            size.width = -1;
+        }
+    }
+};
+
+}  // namespace
+
+NewImageSize ShowNewImagePanel(int width, int height, const ProgramPictures& pictures,
+                               MessageQueue& queue, QWidget& frame) {
+    Surface background;
+    LoadPackedGreyImage(background, "filenew", "WorkData/");
+    ButtonSet buttons;
+    SetUpButton(buttons, kOkButton, 30, 100, {pictures.okay0, pictures.okay0, pictures.okay1}, 0,
+                ButtonKind::Push);
+    SetUpButton(buttons, kCancelButton, 130, 100,
+                {pictures.cancel0, pictures.cancel0, pictures.cancel1}, 0, ButtonKind::Push);
+    NewImageWindow window(background, buttons, queue);
+    window.heightBox().setText(QString::number(height));
+    window.widthBox().setText(QString::number(width));
+    NewImageRun run{window, buttons, {width, height}};
+    window.show();
+    window.widthBox().setFocus();
+    window.widthBox().selectAll();
+    LoopMessage message;
+    while (!run.done) {
+        if (!queue.takeFor(WindowId::NewImage, message)) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            continue;
+        }
+        run.handle(message);
+        run.updateButtons();
+    }
+    window.hide();
+    frame.raise();
+    frame.activateWindow();
+    return run.size;
+}
+
+}  // namespace dw

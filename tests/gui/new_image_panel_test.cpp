@@ -1,0 +1,98 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/commands/command_ids.h"
+#include "tests/gui/gui_fixture.h"
+
+namespace dw::test {
+namespace {
+
+// Acts on the New Image panel once it is on the screen, as the user would.
+class NewImagePanel : public GuiTest {
+  protected:
+    void whenShown(std::function<void(QWidget&)> act) {
+        watch_ = std::make_unique<QTimer>();
+        QObject::connect(watch_.get(), &QTimer::timeout, [this, act] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window->windowTitle() == "New Image") {
+                    watch_->stop();
+                    act(*window);
+                }
+            }
+        });
+        watch_->start(5);
+    }
+    static void type(QWidget& panel, int box, const QString& text) {
+        QLineEdit* edit = panel.findChildren<QLineEdit*>()[box];
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    static void click(QWidget& panel, QPoint where) {
+        QTest::mouseMove(&panel, where);
+        QTest::mousePress(&panel, Qt::LeftButton, {}, where);
+        QTest::mouseRelease(&panel, Qt::LeftButton, {}, where);
+    }
+
+  private:
+    std::unique_ptr<QTimer> watch_;
+};
+
+constexpr QPoint kOk{40, 110};
+constexpr QPoint kCancel{140, 110};
+
+TEST_F(NewImagePanel, TypedSizesGoThroughOkAndTextIsRefusedBySizeCheck) {
+    whenShown([](QWidget& panel) {
+        type(panel, 0, "320");
+        type(panel, 1, "200");
+        click(panel, kOk);
+    });
+    command(command::kNew);
+    EXPECT_EQ(state.painting.width(), 320u);
+    EXPECT_EQ(state.painting.height(), 200u);
+    EXPECT_EQ(gui->canvas().size(), QSize(320, 200));
+
+    whenShown([](QWidget& panel) {
+        type(panel, 0, "abc");
+        click(panel, kOk);
+    });
+    command(command::kNew);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, "Warning");
+    EXPECT_EQ(state.painting.width(), 320u);
+}
+
+TEST_F(NewImagePanel, CancelAndTheCloseBoxChangeNothing) {
+    whenShown([](QWidget& panel) {
+        type(panel, 0, "64");
+        click(panel, kCancel);
+    });
+    command(command::kNew);
+    whenShown([](QWidget& panel) { panel.close(); });
+    command(command::kImageSize);
+    EXPECT_EQ(state.painting.width(), 600u);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(state.history.undoEnabled());
+}
+
+TEST_F(NewImagePanel, ImageSizeProposesTheCurrentSizeAndResamplesUndoably) {
+    QString proposed;
+    whenShown([&proposed](QWidget& panel) {
+        const QList<QLineEdit*> boxes = panel.findChildren<QLineEdit*>();
+        proposed = boxes[0]->text() + "x" + boxes[1]->text();
+        type(panel, 1, "300");
+        click(panel, kOk);
+    });
+    command(command::kImageSize);
+    EXPECT_EQ(proposed, "600x600");
+    EXPECT_EQ(state.painting.height(), 300u);
+    EXPECT_EQ(gui->canvas().size(), QSize(600, 300));
+    command(command::kUndo);
+    EXPECT_EQ(state.painting.height(), 600u);
+    EXPECT_EQ(gui->canvas().size(), QSize(600, 600));
+}
+
+}  // namespace
+}  // namespace dw::test
