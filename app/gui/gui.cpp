@@ -13,6 +13,7 @@
 #include "app/gui/frame_window.h"
 #include "app/gui/new_image_panel.h"
 #include "app/gui/panel_window.h"
+#include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
 #include "app/main_loop/main_loop_pass.h"
@@ -88,8 +89,16 @@ void Gui::run() {
         if (MainLoopIdle(state_, queue_)) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
+        const bool painting = state_.drags.canvas.active && state_.buttonHeld;
+        const auto start = std::chrono::steady_clock::now();
         RunMainLoopPass(state_, queue_, *this);
         frame_->showHistory(state_.history);
+        if (timing_) {
+            timing_->pass(std::chrono::steady_clock::now() - start, painting);
+            if (state_.painting.shaded) {
+                timing_->paintingShown();
+            }
+        }
     }
 }
 

@@ -15,6 +15,7 @@ namespace dw {
 class CanvasWindow;
 class FrameWindow;
 class PanelWindow;
+class PassTiming;
 class Panels;
 struct ProgramPictures;
 
@@ -31,6 +32,10 @@ class Gui final : public LoopWindows, public Shell, public PanelWindows {
     void createWindows();
     // The main loop: passes until the frame is destroyed, waiting while nothing goes on.
     void run();
+
+    // Figures of the run, when asked for (DAUBWERK_TIMING).
+    void measure(std::unique_ptr<PassTiming> timing) { timing_ = std::move(timing); }
+    PassTiming* timing() { return timing_.get(); }
 
     FrameWindow& frame() { return *frame_; }
     CanvasWindow& canvas() { return *canvas_; }
@@ -88,6 +93,7 @@ class Gui final : public LoopWindows, public Shell, public PanelWindows {
     std::map<WindowId, PanelWindow*> panelWindows_;
     QRegion dirty_;
     const ProgramPictures& pictures_;
+    std::unique_ptr<PassTiming> timing_;
 };
 
 }  // namespace dw

@@ -13,6 +13,7 @@
 #include "app/gui/display_choice.h"
 #include "app/gui/frame_window.h"
 #include "app/gui/gui.h"
+#include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
 #include "app/painting_commands.h"
@@ -112,6 +113,10 @@ int runProgram(int argc, char** argv) {
         queue);
 
     Gui gui(state, queue, panels, pictures);
+    gui.measure(PassTiming::fromEnvironment());
+    if (gui.timing()) {
+        gui.timing()->splashClosed();
+    }
     gui.createWindows();
     messageBoxes.setFrame(&gui.frame());
     fileDialogs.setFrame(&gui.frame());

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dw {
+
+// Measures the program as it runs, when DAUBWERK_TIMING names a file to write the figures to
+// at exit: how long passes take while the canvas is pressed (their 50th and 95th percentile
+// and the longest), and how long after the splash closed the painting was first shown.
+class PassTiming {
+  public:
+    static std::unique_ptr<PassTiming> fromEnvironment();
+    explicit PassTiming(std::string path) : path_(std::move(path)) {}
+    ~PassTiming();
+
+    void splashClosed() { splashClosed_ = Clock::now(); }
+    void paintingShown();
+    void pass(std::chrono::steady_clock::duration length, bool painting);
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    std::string path_;
+    Clock::time_point splashClosed_;
+    double shownAfterSplash_ = -1;
+    std::vector<double> paintingPasses_;
+};
+
+}  // namespace dw
