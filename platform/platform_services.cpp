@@ -2,12 +2,19 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "platform/message_box.h"
+#include "platform/progress.h"
 
 namespace dw::platform {
 namespace {
 
 MessageBoxes* messageBackend = nullptr;
 FileDialogs* dialogBackend = nullptr;
+ProgressBackend* progressBackend = nullptr;
+
+class UnstoppedProgress : public Progress {
+  public:
+    bool proceed(double) override { return true; }
+};
 
 MessageBoxes& messageBoxes() {
     static HeadlessMessageBoxes fallback;
@@ -43,6 +50,17 @@ void installFileDialogs(FileDialogs* backend) {
 
 std::optional<std::string> askFileName(const FileDialogRequest& request) {
     return fileDialogs().ask(request);
+}
+
+void installProgress(ProgressBackend* backend) {
+    progressBackend = backend;
+}
+
+std::unique_ptr<Progress> startProgress(const std::string& title) {
+    if (progressBackend) {
+        return progressBackend->start(title);
+    }
+    return std::make_unique<UnstoppedProgress>();
 }
 
 }  // namespace dw::platform

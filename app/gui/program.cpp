@@ -24,6 +24,7 @@
 #include "panels/panels.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_progress.h"
 
 namespace dw {
 namespace {
@@ -91,8 +92,10 @@ int runProgram(int argc, char** argv) {
     QApplication::setWindowIcon(programIcon());
     platform::QtMessageBoxes messageBoxes;
     platform::QtFileDialogs fileDialogs;
+    platform::QtProgress progress;
     platform::installMessageBoxes(&messageBoxes);
     platform::installFileDialogs(&fileDialogs);
+    platform::installProgress(&progress);
 
     const std::optional<std::string> commandLineFile =
         paintingToOpen(QApplication::arguments(), startFolder);
@@ -120,6 +123,7 @@ int runProgram(int argc, char** argv) {
     gui.createWindows();
     messageBoxes.setFrame(&gui.frame());
     fileDialogs.setFrame(&gui.frame());
+    progress.setFrame(&gui.frame());
 
     setUpFirstPainting(state);
     gui.createCanvasWindow(state);
@@ -150,6 +154,7 @@ int runProgram(int argc, char** argv) {
     writePreferences(kPreferencesFile, {0, uint8_t(state.painting.lighting ? 1 : 0)});
     platform::installMessageBoxes(nullptr);
     platform::installFileDialogs(nullptr);
+    platform::installProgress(nullptr);
     return 0;
 }
 
