@@ -47,6 +47,10 @@ Gui::Gui(AppState& state, MessageQueue& queue, Panels& panels, const ProgramPict
 
 Gui::~Gui() = default;
 
+void Gui::measure(std::unique_ptr<PassTiming> timing) {
+    timing_ = std::move(timing);
+}
+
 void Gui::createWindows() {
     frame_ = std::make_unique<FrameWindow>(queue_);
     canvas_ = new CanvasWindow(frame_->client(), state_, queue_);

@@ -34,7 +34,7 @@ class Gui final : public LoopWindows, public Shell, public PanelWindows {
     void run();
 
     // Figures of the run, when asked for (DAUBWERK_TIMING).
-    void measure(std::unique_ptr<PassTiming> timing) { timing_ = std::move(timing); }
+    void measure(std::unique_ptr<PassTiming> timing);
     PassTiming* timing() { return timing_.get(); }
 
     FrameWindow& frame() { return *frame_; }
