@@ -28,7 +28,11 @@ void WindowEvents::post(MessageKind kind, const QMouseEvent& event, WindowId tar
     message.x = local.x();
     message.y = local.y();
     message.screen = {screen.x(), screen.y()};
-    queue_.post(message);
+    if (kind == MessageKind::PointerMove) {
+        queue_.postMove(message);
+    } else {
+        queue_.post(message);
+    }
 }
 
 void WindowEvents::mouseMove(const QMouseEvent& event) {

@@ -77,6 +77,16 @@ inline bool isRepeatedWhenIdle(MessageKind kind) {
 class MessageQueue {
   public:
     void post(const LoopMessage& message) { messages_.push_back(message); }
+    // Pointer moves do not pile up: a move replaces one for the same window that is still
+    // waiting at the end of the queue, so a fast mouse never makes painting lag behind it.
+    void postMove(const LoopMessage& move) {
+        if (!messages_.empty() && messages_.back().kind == MessageKind::PointerMove &&
+            messages_.back().target == move.target) {
+            messages_.back() = move;
+            return;
+        }
+        post(move);
+    }
     bool take(LoopMessage& message) {
         if (messages_.empty()) {
             return false;

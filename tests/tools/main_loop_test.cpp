@@ -123,6 +123,23 @@ TEST_F(MainLoopTest, OnlyPointerMessagesAreDeliveredAgain) {
     EXPECT_EQ(windows.keys, 1);
 }
 
+TEST_F(MainLoopTest, WaitingMovesMergeSoAStrokeKeepsItsLength) {
+    send(MessageKind::PointerMove, 10, 10);
+    send(MessageKind::LeftButtonDown);
+    send(MessageKind::PointerMove, 20, 10);  // the stroke's first movement starts its length
+    for (const int x : {40, 60, 80}) {
+        LoopMessage move;
+        move.kind = MessageKind::PointerMove;
+        move.x = x;
+        move.y = 10;
+        queue.postMove(move);
+    }
+    passes(1);
+    EXPECT_TRUE(queue.empty());
+    EXPECT_EQ(state.drags.canvas.x, 80);
+    EXPECT_FLOAT_EQ(state.painting.strokeLength, 6.0f);  // a tenth of the 60 pixels travelled
+}
+
 TEST_F(MainLoopTest, ThePreviewCountdownRefreshes26PassesLater) {
     state.propertiesRefreshCountdown = 27;
     passes(25);
