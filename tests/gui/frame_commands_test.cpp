@@ -66,7 +66,6 @@ TEST_F(FrameCommands, UndoAndRedoAreGreyedByTheHistoryAndServedByTheKeyboard) {
     QAction& undo = *gui->frame().action(command::kUndo);
     QAction& redo = *gui->frame().action(command::kRedo);
     EXPECT_FALSE(undo.isEnabled());
-    state.brush.texture = 0;  // the paper textures are not loaded here
     stroke(100, 100, 140, 100);
     EXPECT_TRUE(undo.isEnabled());
     EXPECT_FALSE(redo.isEnabled());

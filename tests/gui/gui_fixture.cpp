@@ -5,6 +5,7 @@
 #include "app/main_loop/main_loop_pass.h"
 #include "app/painting_commands.h"
 #include "files/image_store.h"
+#include "files/pattern_loading.h"
 
 namespace dw::test {
 
@@ -19,11 +20,16 @@ void GuiTest::SetUp() {
     platform::installMessageBoxes(&boxes);
     platform::installFileDialogs(&dialogs);
     allowPackFailureNoticeAgain();
+    // The program's own start-up, without the splash, the preferences and the gloss map.
     pictures.load();
+    LoadPatternImages(state.patterns);
+    panels.buildPalettePanel(state);
     gui = std::make_unique<Gui>(state, queue, panels, pictures);
     gui->createWindows();
     setUpFirstPainting(state);
     gui->createCanvasWindow(state);
+    panels.prepare(state, *gui);
+    state.history.setDocumentClean(true);
     passes();
 }
 
