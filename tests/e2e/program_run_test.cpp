@@ -47,6 +47,8 @@ class ProgramRun : public ::testing::Test {
         const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
         fs::create_directories(root / "program");
         fs::create_directories(root / "home");
+        fs::create_directories(root / "runtime");
+        fs::permissions(root / "runtime", fs::perms::owner_all);
         fs::copy_file(DAUBWERK_PROGRAM_PATH, root / "program" / "daubwerk");
         for (const char* folder : {"WorkData", "Examples", "manual"}) {
             fs::create_directory_symlink(built / folder, root / "program" / folder);
@@ -62,7 +64,8 @@ class ProgramRun : public ::testing::Test {
         command.insert(command.end(), arguments.begin(), arguments.end());
         program = Process(command, {{"DISPLAY", session.display()},
                                     {"HOME", (root / "home").string()},
-                                    {"XDG_RUNTIME_DIR", ""},
+                                    {"XDG_RUNTIME_DIR", (root / "runtime").string()},
+                                    {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
                                     {"QT_QPA_PLATFORM", ""}});
         const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
         std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
