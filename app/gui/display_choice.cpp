@@ -22,7 +22,8 @@ bool chooseDisplay() {
         return true;
     }
     if (isSet("WAYLAND_DISPLAY")) {
-        return true;  // no X server: the compositor places the windows
+        setenv("QT_QPA_PLATFORM", "wayland", 1);  // no X server: the compositor places windows
+        return true;
     }
     std::fputs(
         "Daubwerk needs a graphical display, and none was found (neither DISPLAY nor "
