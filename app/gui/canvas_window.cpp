@@ -20,18 +20,17 @@ QCursor canvasCursor() {
 }  // namespace
 
 CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue)
-    : QWidget(&client), state_(state), events_(queue, WindowId::Canvas, *this) {
+    : MessageWidget(&client, {}, queue, WindowId::Canvas), state_(state) {
     // Every pixel is drawn from the painting; pixels a request leaves out keep what they had.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(canvasCursor());
 }
 
 void CanvasWindow::recreate() {
     const Canvas& painting = state_.painting;
-    events_.reset();
+    events().reset();
     setGeometry(state_.canvasWindowPos.x, state_.canvasWindowPos.y,
                 zoomedLength(painting.width(), state_.zoomFactor),
                 zoomedLength(painting.height(), state_.zoomFactor));

@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include "app/commands/edit_box_number.h"
+#include "app/gui/message_widget.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/surface_image.h"
-#include "app/gui/window_events.h"
 #include "files/image_store.h"
 #include "panels/button_set.h"
 
@@ -27,22 +27,22 @@ constexpr uint32_t kReturnKey = 1;  // Return in a box: the same as OK
 constexpr int kOkButton = 0;
 constexpr int kCancelButton = 1;
 
-class NewImageWindow : public QWidget {
+class NewImageWindow : public MessageWidget {
   public:
     NewImageWindow(const Surface& background, const ButtonSet& buttons, MessageQueue& queue)
-        : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+        : MessageWidget(nullptr,
+                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                        queue, WindowId::NewImage),
           background_(background),
           buttons_(buttons),
-          events_(queue, WindowId::NewImage, *this),
           width_(makeBox(90, 22, kWidthBox)),
           height_(makeBox(90, 52, kHeightBox)) {
         setWindowTitle(QStringLiteral("New Image"));
         setWindowModality(Qt::ApplicationModal);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFixedSize(kWidth, kHeight);
-        setMouseTracking(true);
-        events_.trackLeave();
+        events().trackLeave();
         const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
         move(desktop.x() + (desktop.width() - kWidth) / 2,
              desktop.y() + (desktop.height() - kHeight) / 2 - 50);
@@ -61,9 +61,6 @@ class NewImageWindow : public QWidget {
         QPainter painter(this);
         drawSurface(painter, picture, {0, 0, kWidth, kHeight});
     }
-    void mouseMoveEvent(QMouseEvent* event) override { events_.mouseMove(*event); }
-    void mousePressEvent(QMouseEvent* event) override { events_.mousePress(*event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { events_.mouseRelease(*event); }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         post(MessageKind::Close, 0);
@@ -73,6 +70,7 @@ class NewImageWindow : public QWidget {
             post(MessageKind::Close, 0);
         }
     }
+    void keyReleaseEvent(QKeyEvent*) override {}
 
   private:
     QLineEdit* makeBox(int x, int y, uint32_t id) {
@@ -94,12 +92,11 @@ class NewImageWindow : public QWidget {
         message.kind = kind;
         message.target = WindowId::NewImage;
         message.code = code;
-        events_.queue().post(message);
+        events().queue().post(message);
     }
 
     const Surface& background_;
     const ButtonSet& buttons_;
-    WindowEvents events_;
     QLineEdit* width_;
     QLineEdit* height_;
 };

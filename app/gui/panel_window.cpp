@@ -13,30 +13,29 @@ namespace dw {
 
 PanelWindow::PanelWindow(QWidget& frame, WindowId window, AppState& state, Panels& panels,
                          MessageQueue& queue)
-    : QWidget(&frame, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : MessageWidget(&frame, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint, queue,
+                    window),
       state_(state),
-      panels_(panels),
-      events_(queue, window, *this) {
+      panels_(panels) {
     setUp();
 }
 
 PanelWindow::PanelWindow(PanelWindow& parent, WindowId window, AppState& state, Panels& panels,
                          MessageQueue& queue)
-    : QWidget(&parent), state_(state), panels_(panels), events_(queue, window, *this) {
+    : MessageWidget(&parent, {}, queue, window), state_(state), panels_(panels) {
     setUp();
 }
 
 void PanelWindow::setUp() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
 }
 
 void PanelWindow::paintEvent(QPaintEvent* event) {
     const QRect update = event->region().boundingRect();
     QPainter painter(this);
-    const Surface& picture = panels_.picture(state_, events_.window());
+    const Surface& picture = panels_.picture(state_, events().window());
     // A missing picture leaves a plain panel rather than whatever the screen held.
     if (!picture.valid() || int(picture.width()) < width() || int(picture.height()) < height()) {
         painter.fillRect(update, palette().window());
@@ -54,8 +53,8 @@ void PanelWindow::closeEvent(QCloseEvent* event) {
     LoopMessage message;
     message.kind = MessageKind::Command;
     message.target = WindowId::Frame;
-    message.code = uint32_t(windowMenuCommand(events_.window()));
-    events_.queue().post(message);
+    message.code = uint32_t(windowMenuCommand(events().window()));
+    events().queue().post(message);
 }
 
 }  // namespace dw
