@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "canvas/surface.h"
@@ -28,10 +29,17 @@ QImage surfaceImage(const Surface& surface, const IntRect& source, int targetWid
         const int64_t column = source.left + int64_t(i) * source.width() / targetWidth;
         columnOffset[std::size_t(i)] = uint32_t(column) * bytes;
     }
+    int64_t previousRow = -1;
     for (int j = 0; j < targetHeight; ++j) {
         const int64_t row = source.top + int64_t(j) * source.height() / targetHeight;
-        const uint8_t* from = surface.row(uint32_t(row));
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(j));
+        // Magnified, several window rows show one row of cells: convert it once.
+        if (row == previousRow) {
+            std::memcpy(to, image.constScanLine(j - 1), std::size_t(targetWidth) * sizeof(QRgb));
+            continue;
+        }
+        previousRow = row;
+        const uint8_t* from = surface.row(uint32_t(row));
         for (int i = 0; i < targetWidth; ++i) {
             const uint8_t* pixel = from + columnOffset[std::size_t(i)];
             to[i] = qRgb(pixel[2], pixel[1], pixel[0]);
