@@ -59,10 +59,11 @@ void PropertiesPanel::refreshPreview(AppState& state) {
     }
     BeginStroke(preview_, state.stroke());
     state.offsets = {kPreviewOffset, kPreviewOffset, kPreviewOffset, kPreviewOffset};
-    for (int i = sampleDabs(brush.tool); i > 0; --i) {
-        ApplyDab(state, kPreviewCentre, kPreviewCentre, preview_);
-    }
-    preview_.shadeAll();
+    paintThenShade(preview_, [&] {
+        for (int i = sampleDabs(brush.tool); i > 0; --i) {
+            ApplyDab(state, kPreviewCentre, kPreviewCentre, preview_);
+        }
+    });
     if (state.brush.size < 1) {
         state.brush.size = 1;
     }
