@@ -27,14 +27,6 @@ struct RecordingPanelWindows : PanelWindows {
     }
     bool trackPointerLeave(WindowId) override { return true; }
 
-    int repaintsOf(WindowId window) const {
-        int count = 0;
-        for (const auto& r : repaints) {
-            count += r.first == window;
-        }
-        return count;
-    }
-
     std::vector<std::pair<WindowId, IntRect>> repaints;
     std::vector<std::pair<WindowId, std::string>> captions;
 };
