@@ -28,7 +28,7 @@ void ColoursPanel::prepare(AppState& state, SliderPictures& sliders) {
     const layout::SliderSpot spots[] = {layout::kRedSlider, layout::kGreenSlider,
                                         layout::kBlueSlider};
     for (int c = 0; c < 3; ++c) {
-        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c].x, spots[c].y, spots[c].length);
+        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c]);
         sliders_[std::size_t(c)].value = float(component(state, c)) * kSliderPerComponent;
     }
     swatch_.create(layout::kSwatchSide, layout::kSwatchSide);
@@ -73,12 +73,7 @@ void ColoursPanel::dragStep(AppState& state, PanelWindows& windows) {
 }
 
 void ColoursPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
-    handlePanelPointer(state, message, windows);
-    if (message.kind == MessageKind::LeftButtonDown) {
-        pressPanel(state, WindowId::Colours, HoldsButton::Yes);
-    } else if (message.kind == MessageKind::LeftButtonUp) {
-        releasePanel(state, WindowId::Colours, HoldsButton::Yes);
-    }
+    handleHoldingPanel(state, message, windows);
 }
 
 void ColoursPanel::followBrush(const AppState& state, PanelWindows& windows) {

@@ -71,18 +71,10 @@ void PalettePanel::build(AppState& state, SliderPictures& sliders) {
 }
 
 bool PalettePanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
-    handlePanelPointer(state, message, windows);
-    switch (message.kind) {
-        case MessageKind::LeftButtonDown:
-            pressPanel(state, WindowId::Palette, HoldsButton::Yes);
-            break;
-        case MessageKind::LeftButtonUp:
-        case MessageKind::PointerLeave:
-            releasePanel(state, WindowId::Palette, HoldsButton::Yes);
-            windows.repaint(WindowId::Palette);
-            break;
-        default:
-            break;
+    handleHoldingPanel(state, message, windows);
+    if (message.kind == MessageKind::LeftButtonUp || message.kind == MessageKind::PointerLeave) {
+        releasePanel(state, WindowId::Palette, HoldsButton::Yes);
+        windows.repaint(WindowId::Palette);
     }
     if (tab_ == Brushes) {
         return brushesInput(state, windows);

@@ -66,6 +66,15 @@ void releasePanel(AppState& state, WindowId panel, HoldsButton holds) {
     }
 }
 
+void handleHoldingPanel(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+    handlePanelPointer(state, message, windows);
+    if (message.kind == MessageKind::LeftButtonDown) {
+        pressPanel(state, message.target, HoldsButton::Yes);
+    } else if (message.kind == MessageKind::LeftButtonUp) {
+        releasePanel(state, message.target, HoldsButton::Yes);
+    }
+}
+
 void pressEndedInDialog(AppState& state, WindowId panel) {
     releasePanel(state, panel, HoldsButton::Yes);
     LoopMessage& last = state.lastMessage;

@@ -21,6 +21,10 @@ enum class HoldsButton { No, Yes };
 void pressPanel(AppState& state, WindowId panel, HoldsButton holds);
 void releasePanel(AppState& state, WindowId panel, HoldsButton holds);
 
+// The common handling for a panel whose press holds the button: the press and release set
+// and clear its pressed flag and buttonHeld.
+void handleHoldingPanel(AppState& state, const LoopMessage& message, PanelWindows& windows);
+
 // A press that opened a message box or a file dialog ended there: the release went to the
 // dialog, so the panel lets go and the main loop stops repeating the press.
 void pressEndedInDialog(AppState& state, WindowId panel);

@@ -41,7 +41,7 @@ void PropertiesPanel::prepare(AppState& state, SliderPictures& sliders) {
     const layout::SliderSpot spots[kControlCount] = {
         layout::kSizeSlider, layout::kAmountSlider, layout::kThicknessSlider, layout::kGlossSlider};
     for (int c = 0; c < kControlCount; ++c) {
-        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c].x, spots[c].y, spots[c].length);
+        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c]);
     }
     preview_.create(layout::kPreviewSide, layout::kPreviewSide);
     // Lit, so that thickness and gloss show in the sample as they will on the painting.
@@ -59,10 +59,11 @@ void PropertiesPanel::refreshPreview(AppState& state) {
     }
     BeginStroke(preview_, state.stroke());
     state.offsets = {kPreviewOffset, kPreviewOffset, kPreviewOffset, kPreviewOffset};
-    for (int i = sampleDabs(brush.tool); i > 0; --i) {
-        ApplyDab(state, kPreviewCentre, kPreviewCentre, preview_);
-    }
-    preview_.shadeAll();
+    paintThenShade(preview_, [&] {
+        for (int i = sampleDabs(brush.tool); i > 0; --i) {
+            ApplyDab(state, kPreviewCentre, kPreviewCentre, preview_);
+        }
+    });
     if (state.brush.size < 1) {
         state.brush.size = 1;
     }
@@ -103,14 +104,10 @@ void PropertiesPanel::handle(AppState& state, const LoopMessage& message, PanelW
         StrokeStep(preview_, drag.x - uint16_t(message.x), drag.y - uint16_t(message.y),
                    state.stroke());
     }
-    handlePanelPointer(state, message, windows);
-    if (message.kind == MessageKind::LeftButtonDown) {
-        pressPanel(state, WindowId::Properties, HoldsButton::Yes);
-        if (inPreview) {
-            BeginStroke(preview_, state.stroke());
-        }
+    handleHoldingPanel(state, message, windows);
+    if (message.kind == MessageKind::LeftButtonDown && inPreview) {
+        BeginStroke(preview_, state.stroke());
     } else if (message.kind == MessageKind::LeftButtonUp) {
-        releasePanel(state, WindowId::Properties, HoldsButton::Yes);
         EndStroke(preview_, state.stroke());
     }
 }

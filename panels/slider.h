@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "canvas/surface.h"
+#include "panels/panel_layout.h"
 #include "panels/pointer_press.h"
 
 namespace dw {
@@ -36,6 +37,9 @@ struct Slider {
 };
 
 void SetUpSlider(Slider& slider, SliderPictures& pictures, int x, int y, int length);
+inline void SetUpSlider(Slider& slider, SliderPictures& pictures, const layout::SliderSpot& spot) {
+    SetUpSlider(slider, pictures, spot.x, spot.y, spot.length);
+}
 
 // While the button is down within reach of the track (10 pixels beyond each end, half a knob
 // above and below), the slider takes the drag unless another slider holds it, follows the

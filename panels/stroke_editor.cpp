@@ -25,7 +25,7 @@ void StrokeEditor::build(SliderPictures& sliders) {
         layout::kFadeAmountSlider, layout::kFadeSizeSlider, layout::kWavePhaseSlider,
         layout::kWavePeriodSlider, layout::kWaveDepthSlider};
     for (int l = 0; l < kLengthCount; ++l) {
-        SetUpSlider(sliders_[std::size_t(l)], sliders, spots[l].x, spots[l].y, spots[l].length);
+        SetUpSlider(sliders_[std::size_t(l)], sliders, spots[l]);
     }
 }
 

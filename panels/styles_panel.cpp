@@ -42,19 +42,13 @@ void StylesPanel::create(const AppState& state, SliderPictures& sliders) {
                     tabPictures_[std::size_t(tab)].pictures(), 0, ButtonKind::Toggle);
     }
     tabs_[PaintStyles].state = ButtonState::Pressed;
-    const layout::SliderSpot& spot = layout::kHardnessSlider;
-    SetUpSlider(hardness_, sliders, spot.x, spot.y, spot.length);
+    SetUpSlider(hardness_, sliders, layout::kHardnessSlider);
     makeThumbnails(state.patterns.styles, styleThumbnails_);
     makeThumbnails(state.patterns.textures, textureThumbnails_);
 }
 
 void StylesPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
-    handlePanelPointer(state, message, windows);
-    if (message.kind == MessageKind::LeftButtonDown) {
-        pressPanel(state, WindowId::Styles, HoldsButton::Yes);
-    } else if (message.kind == MessageKind::LeftButtonUp) {
-        releasePanel(state, WindowId::Styles, HoldsButton::Yes);
-    }
+    handleHoldingPanel(state, message, windows);
     mouseStep(state, windows);
 }
 

@@ -80,12 +80,13 @@ void DrawBrushThumbnail(AppState& state, BrushSettings& brush, Surface& thumbnai
         lay(state, canvas);
     }
     state.footprint.invalidate();
-    const int centre = kBrushThumbnailSide / 2;
-    for (int i = 0; i < kBrushThumbnailDabs; ++i) {
-        ApplyDab(state, centre, centre, canvas);
-    }
-    EndStroke(canvas, state.stroke());
-    canvas.shadeAll();
+    paintThenShade(canvas, [&] {
+        const int centre = kBrushThumbnailSide / 2;
+        for (int i = 0; i < kBrushThumbnailDabs; ++i) {
+            ApplyDab(state, centre, centre, canvas);
+        }
+        EndStroke(canvas, state.stroke());
+    });
     state.brush = kept;
     copyFramed(canvas.surface(), thumbnail);
 }
@@ -105,14 +106,15 @@ void DrawStrokeThumbnail(AppState& state, const StrokeModifiers& stroke,
     BuildFootprint(state.footprint, state.strokeSettings);
     state.strokeModifiers = stroke;
 
-    const int size = kSampleBrush.size;
-    const float step = float(kStrokeThumbnailWidth - size * 4 / 3) / float(kStrokeSamples);
-    for (int i = 0; i < kStrokeSamples; ++i) {
-        StrokeStep(canvas, i, 0, state.stroke());
-        ApplyDab(state, truncToInt(size * 0.8 + double(i * step)), kStrokeRow, canvas);
-    }
-    EndStroke(canvas, state.stroke());
-    canvas.shadeAll();
+    paintThenShade(canvas, [&] {
+        const int size = kSampleBrush.size;
+        const float step = float(kStrokeThumbnailWidth - size * 4 / 3) / float(kStrokeSamples);
+        for (int i = 0; i < kStrokeSamples; ++i) {
+            StrokeStep(canvas, i, 0, state.stroke());
+            ApplyDab(state, truncToInt(size * 0.8 + double(i * step)), kStrokeRow, canvas);
+        }
+        EndStroke(canvas, state.stroke());
+    });
     state.brush = kept;
     state.footprint.invalidate();
     BuildFootprint(state.footprint, state.strokeSettings);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/canvas.h"
 #include "canvas/surface.h"
 #include "tools/brush_settings.h"
 #include "tools/stroke_modifiers.h"
@@ -15,6 +16,19 @@ inline constexpr int kStrokeThumbnailHeight = 15;
 // The tools that work on paint already there get a painted canvas to show themselves on.
 enum class PaperFor { Preview, BrushThumbnail, StrokeThumbnail };
 bool needsPaper(ToolId tool, PaperFor use);
+
+// Runs `paint` on the canvas and shades the whole of it once afterwards. Every dab re-shades
+// its square as it goes; where only the end result is shown, that work is left out.
+template <class Paint>
+void paintThenShade(Canvas& canvas, Paint paint) {
+    Surface& shown = canvas.surface();
+    const uint32_t width = shown.width();
+    const uint32_t height = shown.height();
+    shown.release();
+    paint();
+    shown.create(width, height);
+    canvas.shadeAll();
+}
 
 // A brush shown as five dabs of size 20 that the engine paints on a small lit canvas, in a
 // black frame. Hardness above 100 is stored back as 100. Like every painting of the program

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/main_loop/loop_windows.h"
 #include "app/main_loop/main_loop_pass.h"
+#include "panels/panel_loop_windows.h"
 #include "panels/panel_windows.h"
 #include "panels/panels.h"
 #include "platform/headless/headless_dialogs.h"
@@ -27,33 +27,8 @@ struct RecordingPanelWindows : PanelWindows {
     }
     bool trackPointerLeave(WindowId) override { return true; }
 
-    int repaintsOf(WindowId window) const {
-        int count = 0;
-        for (const auto& r : repaints) {
-            count += r.first == window;
-        }
-        return count;
-    }
-
     std::vector<std::pair<WindowId, IntRect>> repaints;
     std::vector<std::pair<WindowId, std::string>> captions;
-};
-
-// The main loop's panel hooks as the GUI wires them.
-struct PanelLoopWindows : LoopWindows {
-    PanelLoopWindows(Panels& panels, PanelWindows& windows) : panels(panels), windows(windows) {}
-
-    void colourDragStep(AppState& state) override { panels.colourDragStep(state, windows); }
-    void propertiesDragStep(AppState& state) override { panels.propertiesDragStep(state, windows); }
-    void colourPicked(AppState& state) override { panels.colourPicked(state, windows); }
-    void colourChanged(AppState& state) override { panels.colourChanged(state, windows); }
-    void refreshPreview(AppState& state) override { panels.refreshPreview(state, windows); }
-    void deliver(AppState& state, const LoopMessage& message) override {
-        panels.handle(state, message, windows);
-    }
-
-    Panels& panels;
-    PanelWindows& windows;
 };
 
 // The program folder every panel test runs in: the build's pictures under WorkData/, the
