@@ -43,7 +43,12 @@ bool isPanel(WindowId window) {
 }  // namespace
 
 Gui::Gui(AppState& state, MessageQueue& queue, Panels& panels, const ProgramPictures& pictures)
-    : state_(state), queue_(queue), panels_(panels), procedure_(*this), pictures_(pictures) {}
+    : PanelLoopWindows(panels, *this),
+      state_(state),
+      queue_(queue),
+      panels_(panels),
+      procedure_(*this),
+      pictures_(pictures) {}
 
 Gui::~Gui() = default;
 
@@ -140,25 +145,9 @@ bool Gui::trackPointerLeave() {
     return canvas_->events().trackLeave();
 }
 
-void Gui::colourDragStep(AppState& state) {
-    panels_.colourDragStep(state, *this);
-}
-
-void Gui::propertiesDragStep(AppState& state) {
-    panels_.propertiesDragStep(state, *this);
-}
-
-void Gui::colourPicked(AppState& state) {
-    panels_.colourPicked(state, *this);
-}
-
 void Gui::colourChanged(AppState& state) {
     canvas_->update();
-    panels_.colourChanged(state, *this);
-}
-
-void Gui::refreshPreview(AppState& state) {
-    panels_.refreshPreview(state, *this);
+    PanelLoopWindows::colourChanged(state);
 }
 
 void Gui::keyboard(AppState& state, const LoopMessage& message) {
@@ -171,7 +160,7 @@ void Gui::deliver(AppState& state, const LoopMessage& message) {
     } else if (message.target == WindowId::Frame) {
         procedure_.handle(state, message);
     } else if (isPanel(message.target)) {
-        panels_.handle(state, message, *this);
+        PanelLoopWindows::deliver(state, message);
     }
     // Messages for the modal panels left over after they closed have no window to go to.
 }

@@ -7,7 +7,7 @@
 #include "app/commands/frame_procedure.h"
 #include "app/commands/shell.h"
 #include "app/main_loop/frame_timer.h"
-#include "app/main_loop/loop_windows.h"
+#include "panels/panel_loop_windows.h"
 #include "panels/panel_windows.h"
 
 namespace dw {
@@ -22,7 +22,7 @@ struct ProgramPictures;
 // The program's windows around one AppState: the frame, the canvas window and the floating
 // panels. It serves the main loop (LoopWindows), the frame's commands (Shell) and the panels
 // (PanelWindows), and dispatches every message the loop delivers to its window's procedure.
-class Gui final : public LoopWindows, public Shell, public PanelWindows {
+class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
   public:
     Gui(AppState& state, MessageQueue& queue, Panels& panels, const ProgramPictures& pictures);
     ~Gui() override;
@@ -50,11 +50,7 @@ class Gui final : public LoopWindows, public Shell, public PanelWindows {
     void updateCanvas() override;
     void moveCanvasWindow(const ScreenPoint& position) override;
     bool trackPointerLeave() override;
-    void colourDragStep(AppState& state) override;
-    void propertiesDragStep(AppState& state) override;
-    void colourPicked(AppState& state) override;
     void colourChanged(AppState& state) override;
-    void refreshPreview(AppState& state) override;
     void keyboard(AppState& state, const LoopMessage& message) override;
     void deliver(AppState& state, const LoopMessage& message) override;
 
