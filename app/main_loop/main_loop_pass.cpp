@@ -27,8 +27,11 @@ void dragWork(AppState& state, LoopWindows& windows) {
         windows.colourDragStep(state);
     } else if (state.drags.properties.active) {
         windows.propertiesDragStep(state);
-    } else {
-        state.sliderDragId = 0;  // the next press may take any slider
+    } else if (!state.drags.styles.active && !state.drags.palette.active) {
+        // The next press may take any slider. The styles and palette panels track their
+        // sliders from their own messages; while one of them is pressed its slider keeps
+        // the drag, so that it never passes to another slider on the way.
+        state.sliderDragId = 0;
     }
     if (state.colourPicked) {
         state.colourPicked = false;

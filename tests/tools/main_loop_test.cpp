@@ -140,6 +140,16 @@ TEST_F(MainLoopTest, WaitingMovesMergeSoAStrokeKeepsItsLength) {
     EXPECT_FLOAT_EQ(state.painting.strokeLength, 6.0f);  // a tenth of the 60 pixels travelled
 }
 
+TEST_F(MainLoopTest, APressedPanelSliderKeepsItsDragUntilTheRelease) {
+    state.drags.palette.active = 1;
+    state.sliderDragId = 5;
+    passes(2);
+    EXPECT_EQ(state.sliderDragId, 5);
+    state.drags.palette.active = 0;
+    passes(1);
+    EXPECT_EQ(state.sliderDragId, 0);
+}
+
 TEST_F(MainLoopTest, ThePreviewCountdownRefreshes26PassesLater) {
     state.propertiesRefreshCountdown = 27;
     passes(25);
