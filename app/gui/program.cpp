@@ -111,6 +111,8 @@ int runProgram(int argc, char** argv) {
         pictures.splash, SplashClosing::Automatic,
         [&] {
             LoadPatternImages(state.patterns);
+            // Before the palette's thumbnails are drawn, so that they shine as the painting does.
+            loadGlossMapFromStore();
             panels.buildPalettePanel(state);
         },
         queue);
@@ -146,7 +148,6 @@ int runProgram(int argc, char** argv) {
     panels.prepare(state, gui);
     state.history.setDocumentClean(true);
     gui.frame().showHistory(state.history);
-    loadGlossMapFromStore();
 
     gui.run();
 
