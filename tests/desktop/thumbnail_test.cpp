@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "app/pictures/thumbnail.h"
+#include "files/image_file.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/temp_dir.h"
+
+namespace dw {
+namespace {
+
+Surface pictureOf(uint32_t width, uint32_t height, const std::vector<uint8_t>& reds) {
+    Surface picture;
+    picture.create(width, height);
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) {
+            picture.setPixel(x, y, reds[y * width + x], 7, 200);
+        }
+    }
+    return picture;
+}
+
+TEST(ScaledToFit, EachPixelIsTheRoundedMeanOfWhatItCovers) {
+    // 4 x 2 into 2: 2 x 1, each target pixel the mean of a 2 x 2 block.
+    const Surface small = scaledToFit(pictureOf(4, 2, {0, 10, 100, 101, 20, 31, 200, 200}), 2);
+    ASSERT_EQ(small.width(), 2u);
+    ASSERT_EQ(small.height(), 1u);
+    EXPECT_EQ(small.getPixel(0, 0), (Pixel{15, 7, 200, 0}));   // 61 / 4 = 15.25
+    EXPECT_EQ(small.getPixel(1, 0), (Pixel{150, 7, 200, 0}));  // 601 / 4 = 150.25
+}
+
+TEST(ScaledToFit, AspectIsKeptAndSmallPicturesAreNotEnlarged) {
+    const Surface tall = scaledToFit(pictureOf(3, 9, std::vector<uint8_t>(27, 90)), 3);
+    EXPECT_EQ(tall.width(), 1u);
+    EXPECT_EQ(tall.height(), 3u);
+    EXPECT_EQ(tall.getPixel(0, 2).red, 90);
+    const Surface thin = scaledToFit(pictureOf(1000, 1, std::vector<uint8_t>(1000, 5)), 10);
+    EXPECT_EQ(thin.width(), 10u);
+    EXPECT_EQ(thin.height(), 1u);  // never zero rows
+    EXPECT_EQ(scaledToFit(pictureOf(3, 2, std::vector<uint8_t>(6, 1)), 256).width(), 3u);
+}
+
+// The thumbnailer's command line, as a file manager runs it.
+class ThumbnailCommand : public ::testing::Test {
+  protected:
+    int run(const std::string& input, const std::string& output) {
+        const std::string command = "'" DAUBWERK_BATCH_PATH "' --open '" + input +
+                                    "' --thumbnail 256 '" + output + "' 2>'" + dir.file("err.txt") +
+                                    "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string errors() const {
+        std::ifstream in(dir.file("err.txt"));
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(ThumbnailCommand, WelcomePaintingBecomesA256PixelPng) {
+    // Thumbnailers are handed output names of any kind; the file is PNG all the same.
+    const std::string output = dir.file("thumbnail.tmp");
+    ASSERT_EQ(run(DAUBWERK_WELCOME_PATH, output), 0) << errors();
+    std::ifstream in(output, std::ios::binary);
+    std::string magic(8, '\0');
+    in.read(magic.data(), 8);
+    EXPECT_EQ(magic, "\x89PNG\r\n\x1a\n");
+    test::MessageCapture quiet;
+    Surface thumbnail;
+    std::filesystem::copy_file(output, dir.file("t.png"));
+    ASSERT_TRUE(LoadImageFile(thumbnail, dir.file("t.png")));
+    EXPECT_EQ(std::max(thumbnail.width(), thumbnail.height()), 256u);
+    EXPECT_FALSE(std::filesystem::exists(output + ".png"));
+}
+
+TEST_F(ThumbnailCommand, DamagedPaintingFailsClearlyAndWritesNothing) {
+    std::ofstream(dir.file("damaged.pai"), std::ios::binary) << std::string("\xD7\x5E\0\0junk", 8);
+    EXPECT_EQ(run(dir.file("damaged.pai"), dir.file("out.png")), 1);
+    EXPECT_NE(errors().find("failed"), std::string::npos) << errors();
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()) ||
+                !std::filesystem::exists(dir.file("out.png")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.png.png")));
+}
+
+}  // namespace
+}  // namespace dw
