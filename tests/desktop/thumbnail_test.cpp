@@ -44,6 +44,23 @@ TEST(ScaledToFit, AspectIsKeptAndSmallPicturesAreNotEnlarged) {
     EXPECT_EQ(scaledToFit(pictureOf(3, 2, std::vector<uint8_t>(6, 1)), 256).width(), 3u);
 }
 
+TEST(LitThumbnail, ShadesAndAveragesFourSpreadRowsOfEachThumbnailRow) {
+    Canvas painting;
+    painting.create(16, 16);
+    for (uint32_t y = 0; y < 16; ++y) {
+        for (uint32_t x = 0; x < 16; ++x) {
+            painting.at(x, y) = {uint8_t(y * 10), 0, 0, 0, 0, {0, 0, 0}, 0.0f};
+        }
+    }
+    painting.lighting = false;
+    // Eight rows a pixel: rows 1, 3, 5, 7 and 9, 11, 13, 15 are the ones shaded and read.
+    const Surface thumbnail = litThumbnail(painting, 2);
+    ASSERT_EQ(thumbnail.width(), 2u);
+    EXPECT_EQ(thumbnail.getPixel(1, 0).red, 40);
+    EXPECT_EQ(thumbnail.getPixel(0, 1).red, 120);
+    EXPECT_EQ(painting.surface().getPixel(0, 0).red, 255);  // never shaded: still white
+}
+
 // The thumbnailer's command line, as a file manager runs it.
 class ThumbnailCommand : public ::testing::Test {
   protected:
