@@ -98,23 +98,10 @@ TEST_F(FileTypeRegistration, SecondRunLeavesEveryFileAsItWas) {
     }
 }
 
-TEST_F(FileTypeRegistration, AnotherFolderRewritesOnlyWhatNamesIt) {
-    ASSERT_TRUE(RegisterFileType(target()));
-    const auto before = snapshot(share());
-    program = dir.path() / "elsewhere";
-    ASSERT_TRUE(RegisterFileType(target()));
-    EXPECT_NE(read(share() / "applications/daubwerk.desktop").find("elsewhere/daubwerk\""),
-              std::string::npos);
-    const auto after = snapshot(share());
-    EXPECT_EQ(after.at(share() / "mime/packages/daubwerk.xml").second.tv_nsec,
-              before.at(share() / "mime/packages/daubwerk.xml").second.tv_nsec);
-}
-
 TEST_F(FileTypeRegistration, UnwritableDataHomeShowsTheFirstMessageOnceAndReturns) {
     std::ofstream(share()) << "a file where the folder should be";
     EXPECT_FALSE(RegisterFileType(target()));
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, "Couldn't set filetype key!");
+    ASSERT_EQ(messages.texts(), std::vector<std::string>{"Couldn't set filetype key!"});
     EXPECT_EQ(messages.shown()[0].caption, "Error");
 }
 
@@ -126,27 +113,19 @@ TEST_F(FileTypeRegistration, IconFailureNamesTheIconStep) {
 }
 
 TEST_F(FileTypeRegistration, DesktopKnowsPaintingsByNameAndByContent) {
-    if (!toolInstalled("update-mime-database") || !toolInstalled("gio")) {
+    if (!toolInstalled("update-mime-database") || !toolInstalled("xdg-mime")) {
         GTEST_SKIP() << "the desktop's mime tools are not installed";
     }
     ASSERT_TRUE(RegisterFileType(target()));
     std::ofstream(dir.file("a.pai")) << "anything";
     std::ofstream(dir.file("painting"), std::ios::binary) << std::string("\xD7\x5E\0\0rest", 8);
-    const auto typeOf = [&](const std::string& name) {
-        const std::string command = "XDG_DATA_HOME='" + share().string() +
-                                    "' gio info -a standard::content-type '" + dir.file(name) +
-                                    "' > '" + dir.file("type.txt") + "' 2>/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0);
-        return read(dir.file("type.txt"));
-    };
-    EXPECT_NE(typeOf("a.pai").find("application/x-daubwerk-painting"), std::string::npos);
-    EXPECT_NE(typeOf("painting").find("application/x-daubwerk-painting"), std::string::npos);
-    if (toolInstalled("xdg-mime")) {
+    for (const char* name : {"a.pai", "painting"}) {
+        // As a desktop asks: through the shared mime database under the data home.
         const std::string command = "XDG_DATA_HOME='" + share().string() +
                                     "' XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype '" +
-                                    dir.file("a.pai") + "' > '" + dir.file("type.txt") + "'";
+                                    dir.file(name) + "' > '" + dir.file("type.txt") + "'";
         ASSERT_EQ(std::system(command.c_str()), 0);
-        EXPECT_EQ(read(dir.file("type.txt")), "application/x-daubwerk-painting\n");
+        EXPECT_EQ(read(dir.file("type.txt")), "application/x-daubwerk-painting\n") << name;
     }
 }
 

@@ -1,8 +1,10 @@
 // A stand-in program for the single-instance tests: instance_probe FOLDER SERVE [PATH].
 // Settles the single instance on the channel in FOLDER with PATH as its command line and
 // prints its role: "first", "second" or "alone". A first run then prints "handoff LENGTH PATH"
-// and "front" for each hand-off and exits after SERVE of them (never when SERVE is 0).
+// and "front" for each hand-off and exits after SERVE of them (never when SERVE is 0); with
+// SERVE -1 it dies at once, as a crash would, leaving its lock and socket behind.
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,5 +60,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     say("first");
+    if (toServe < 0) {
+        std::raise(SIGKILL);
+    }
     return application.exec();
 }
