@@ -3,8 +3,13 @@
 #   ./build.sh run     starts Daubwerk
 #   ./build.sh test    runs every test, also under AddressSanitizer and UBSan
 #   ./build.sh bench   runs the benchmarks
+#   ./build.sh install     installs Daubwerk for the current user (no root needed)
+#   ./build.sh uninstall   removes that install again
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = uninstall ]; then
+    exec scripts/uninstall-for-user.sh
+fi
 scripts/install-dependencies.sh
 
 jobs=$(nproc)
@@ -33,8 +38,12 @@ bench)
     shift
     exec build/release/bin/daubwerk-bench "$@"
     ;;
+install)
+    build build/release
+    exec scripts/install-for-user.sh "$PWD/build/release/bin"
+    ;;
 *)
-    echo "usage: $0 [run|test|bench]" >&2
+    echo "usage: $0 [run|test|bench|install|uninstall]" >&2
     exit 2
     ;;
 esac

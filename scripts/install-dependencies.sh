@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
     # The GUI's end-to-end tests: a virtual display, a small window manager, a hand on the mouse.
     xvfb xauth openbox wmctrl xdotool x11-utils imagemagick
+    # The desktop services' tests: printed pages to pictures, the desktop's file-type tools.
+    poppler-utils desktop-file-utils xdg-utils shared-mime-info
 )
 
 missing=()

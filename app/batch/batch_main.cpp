@@ -1,15 +1,16 @@
-#include <climits>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/batch/batch_runner.h"
+#include "platform/run_time_folder.h"
+#include "platform/user_folders.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    // The tool's pictures and stores lie beside the executable, as the program's do.
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string folder = error ? std::string(".") : self.parent_path().string();
+    // The tool's pictures and stores lie beside the executable, as the program's do; a
+    // read-only install keeps its stores in the user's run-time folder instead.
+    const std::string folder = dw::platform::chooseRunTimeFolder(dw::platform::executableFolder(),
+                                                                 dw::platform::userDataHome())
+                                   .string();
     return dw::batch::runBatch(arguments, folder);
 }

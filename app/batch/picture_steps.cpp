@@ -5,6 +5,7 @@
 #include "app/painting_commands.h"
 #include "app/pictures/export_picture.h"
 #include "app/pictures/import_picture.h"
+#include "app/pictures/thumbnail.h"
 
 namespace dw::batch {
 namespace {
@@ -44,6 +45,21 @@ bool stepImport(AppState& state, const StepArguments& args) {
     return importPicture(state, args[0]);
 }
 
+// The largest side a thumbnail is asked for, with room to spare.
+constexpr uint32_t kMaxThumbnailSize = 5000;
+
+bool stepThumbnail(AppState& state, const StepArguments& args) {
+    uint32_t size = 0;
+    if (!parseUnsigned(args[0], size, "the thumbnail size")) {
+        return false;
+    }
+    if (size < 1 || size > kMaxThumbnailSize) {
+        reportStepError("the thumbnail size must lie in 1.." + std::to_string(kMaxThumbnailSize));
+        return false;
+    }
+    return writeThumbnail(state, size, args[1]);
+}
+
 }  // namespace
 
 void addPictureSteps(std::vector<StepSpec>& steps) {
@@ -52,6 +68,9 @@ void addPictureSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--export", "PATH",
                      "shade and write the painting as shown (.bmp, .png, .jpg, .tif)", 1, 1,
                      stepExport});
+    steps.push_back({"--thumbnail", "SIZE PATH",
+                     "write the painting as shown, fitted into SIZE x SIZE, as a PNG file", 2, 2,
+                     stepThumbnail});
 }
 
 }  // namespace dw::batch

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+namespace dw::platform {
+
+// Where this user's desktop data lives: $XDG_DATA_HOME when it names an absolute folder,
+// otherwise ~/.local/share, as the freedesktop base directories have it.
+std::filesystem::path userDataHome();
+
+// The folder of the running executable, with every symbolic link resolved.
+std::filesystem::path executableFolder();
+
+}  // namespace dw::platform
