@@ -18,6 +18,7 @@
 #include "app/gui/splash_window.h"
 #include "app/main_loop/main_loop_pass.h"
 #include "app/painting_commands.h"
+#include "app/printing/print_painting.h"
 #include "panels/panels.h"
 
 namespace dw {
@@ -233,9 +234,13 @@ void Gui::post(const LoopMessage& message) {
     queue_.post(message);
 }
 
-void Gui::printPainting(AppState&) {}
+void Gui::printPainting(AppState& state) {
+    PrintPainting(state);
+}
 
-void Gui::pageSetup() {}
+void Gui::pageSetup() {
+    PageSetupCommand();
+}
 
 // PanelWindows.
 

@@ -22,9 +22,14 @@
 #include "files/document_file.h"
 #include "files/pattern_loading.h"
 #include "panels/panels.h"
+#include "platform/file_type_registration.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_progress.h"
+#include "platform/qt/qt_single_instance.h"
+#include "platform/run_time_folder.h"
+#include "platform/single_instance.h"
+#include "platform/user_folders.h"
 
 namespace dw {
 namespace {
@@ -45,23 +50,27 @@ std::optional<std::string> paintingToOpen(const QStringList& qtArguments, const 
     return path;
 }
 
-// The program finds its pictures, stores and examples beside itself.
-void enterProgramFolder() {
-    std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (error) {
+// The program finds its pictures, stores and examples beside itself; when it may not write
+// there, in a folder of the user's that links to them.
+void enterRunTimeFolder() {
+    const fs::path program = platform::executableFolder();
+    if (program.empty()) {
         platform::showMessage("GetModuleFileName() failed!", "Error");
         return;
     }
-    const fs::path folder = executable.parent_path();
-    if (folder.empty()) {
-        platform::showMessage("PathRemoveFileSpec() failed!", "Error");
-        return;
-    }
-    fs::current_path(folder, error);
+    std::error_code error;
+    fs::current_path(platform::chooseRunTimeFolder(program, platform::userDataHome()), error);
     if (error) {
         platform::showMessage("SetCurrentDirectory() failed!", "Error");
     }
+}
+
+LoopMessage handOff(std::string path) {
+    LoopMessage message;
+    message.kind = MessageKind::HandOff;
+    message.target = WindowId::Frame;
+    message.text = std::move(path);
+    return message;
 }
 
 QIcon programIcon() {
@@ -99,11 +108,26 @@ int runProgram(int argc, char** argv) {
 
     const std::optional<std::string> commandLineFile =
         paintingToOpen(QApplication::arguments(), startFolder);
-    enterProgramFolder();
-    initialiseImageLibrary();
+    enterRunTimeFolder();
 
+    // A second start hands its painting to the program that runs already, and leaves.
     AppState state;
     MessageQueue queue;
+    Gui* shown = nullptr;
+    platform::QtSingleInstance instance(platform::instanceChannelForUser());
+    instance.setReceivers({[&queue](std::string path) { queue.post(handOff(std::move(path))); },
+                           [&shown] {
+                               if (shown) {
+                                   shown->bringFrameToFront();
+                               }
+                           }});
+    if (platform::settleSingleInstance(instance, commandLineFile) ==
+        platform::StartDecision::Exit) {
+        return 0;
+    }
+    platform::RegisterFileType(platform::fileTypeTargetForThisRun());
+    initialiseImageLibrary();
+
     Panels panels;
     ProgramPictures pictures;
     pictures.load();
@@ -118,6 +142,7 @@ int runProgram(int argc, char** argv) {
         queue);
 
     Gui gui(state, queue, panels, pictures);
+    shown = &gui;
     gui.measure(PassTiming::fromEnvironment());
     if (gui.timing()) {
         gui.timing()->splashClosed();
@@ -150,6 +175,7 @@ int runProgram(int argc, char** argv) {
     gui.frame().showHistory(state.history);
 
     gui.run();
+    shown = nullptr;
 
     panels.saveLists(state);
     writePreferences(kPreferencesFile, {0, uint8_t(state.painting.lighting ? 1 : 0)});

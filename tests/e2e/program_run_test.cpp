@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <thread>
 
 #include "app/app_state.h"
@@ -62,14 +64,29 @@ class ProgramRun : public ::testing::Test {
     unsigned long start(const std::vector<std::string>& arguments = {}) {
         std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
         command.insert(command.end(), arguments.begin(), arguments.end());
-        program = Process(command, {{"DISPLAY", session.display()},
-                                    {"HOME", (root / "home").string()},
-                                    {"XDG_RUNTIME_DIR", (root / "runtime").string()},
-                                    {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
-                                    {"QT_QPA_PLATFORM", ""}});
+        program = Process(command, environment());
         const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
         std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
         return frame;
+    }
+
+    // The user's own folders are the test's: the lock, the socket, the file type.
+    std::map<std::string, std::string> environment() const {
+        return {{"DISPLAY", session.display()},
+                {"HOME", (root / "home").string()},
+                {"XDG_DATA_HOME", (root / "home" / "data").string()},
+                {"XDG_RUNTIME_DIR", (root / "runtime").string()},
+                {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
+                {"QT_QPA_PLATFORM", ""}};
+    }
+
+    std::string paintingOf(uint32_t width, uint32_t height) {
+        const std::string path = (root / "handed.pai").string();
+        const std::string command = std::string(DAUBWERK_BATCH_PATH) + " --new " +
+                                    std::to_string(width) + " " + std::to_string(height) +
+                                    " --save '" + path + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        return path;
     }
 
     // The canvas window lies 90, 10 into the grey client area below the menu bar.
@@ -159,6 +176,29 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
     ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
     EXPECT_EQ(program.wait(15s), 0);
+}
+
+TEST_F(ProgramRun, ASecondStartHandsItsPaintingToTheRunningProgramAndLeaves) {
+    const unsigned long frame = start();
+    ASSERT_NE(frame, 0u);
+    const std::string handed = paintingOf(123, 77);
+    const std::string program = (root / "program" / "daubwerk").string();
+    Process second({program, handed}, environment());
+    EXPECT_EQ(second.wait(10s), 0);
+    Process third({program}, environment());
+    EXPECT_EQ(third.wait(10s), 0);
+    std::this_thread::sleep_for(1s);
+    const Surface shot = session.screenshot((root / "handed.png").string());
+    const CanvasSpot canvas = findCanvas(shot, frame);
+    const Pixel grey{128, 128, 128, 0};
+    EXPECT_NE(shot.getPixel(canvas.x + 122, canvas.y + 76), grey);
+    EXPECT_EQ(shot.getPixel(canvas.x + 123, canvas.y + 40), grey);
+    EXPECT_EQ(shot.getPixel(canvas.x + 60, canvas.y + 77), grey);
+    std::string windows;
+    session.run("xdotool search --onlyvisible --name '^Daubwerk$'", &windows);
+    EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    EXPECT_EQ(this->program.wait(15s), 0);
 }
 
 }  // namespace
