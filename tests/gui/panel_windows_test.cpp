@@ -1,0 +1,81 @@
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "app/commands/command_ids.h"
+#include "panels/panel_layout.h"
+#include "tests/gui/gui_fixture.h"
+
+namespace dw::test {
+namespace {
+
+// The floating panels in their real windows, handled as a hand on the mouse would.
+class PanelWindows : public GuiTest {
+  protected:
+    void pointer(WindowId window, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QWidget& widget = *gui->panel(window);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&widget, &event);
+        passes(2);
+    }
+    void click(WindowId window, QPoint at) {
+        pointer(window, QEvent::MouseMove, at, Qt::NoButton);
+        pointer(window, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        pointer(window, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    }
+    void drag(WindowId window, QPoint from, QPoint to) {
+        pointer(window, QEvent::MouseMove, from, Qt::NoButton);
+        pointer(window, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        pointer(window, QEvent::MouseMove, to, Qt::LeftButton);
+        pointer(window, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+    Pixel shown(WindowId window, int x, int y) {
+        return panels.picture(state, window).getPixel(x, y);
+    }
+};
+
+TEST_F(PanelWindows, AToolClickSelectsItEverywhere) {
+    const int knifeRow = 3;
+    const int top =
+        layout::toolsRowTop(knifeRow, layout::kToolHeaderHeight, layout::kToolButtonHeight);
+    click(WindowId::Tools, {layout::kToolColumnLeft + 10, top + 10});
+    EXPECT_EQ(state.brush.tool, ToolId::Knife);
+    EXPECT_EQ(gui->panel(WindowId::Properties)->windowTitle(), " Brush Properties: Knife");
+}
+
+TEST_F(PanelWindows, AColourSliderDraggedAcrossAnotherMovesOnlyItselfAndPickingSetsTheSwatch) {
+    const uint8_t green = state.brush.green;
+    const layout::SliderSpot red = layout::kRedSlider;
+    drag(WindowId::Colours, {red.x + 70, red.y}, {red.x + 100, red.y + 2});
+    EXPECT_EQ(state.brush.red, 182);  // 100 of 140 pixels: 71.4 % of 255
+    drag(WindowId::Colours, {red.x + 100, red.y}, {red.x + 20, layout::kGreenSlider.y});
+    EXPECT_EQ(state.brush.red, 182);      // off its own track the red slider stays, and
+    EXPECT_EQ(state.brush.green, green);  // the green one does not take over the drag
+
+    click(WindowId::Colours, {layout::kPickOrigin.x + 30, layout::kPickOrigin.y + 4});
+    const Pixel swatch = shown(WindowId::Colours, layout::kSwatch.x + 10, layout::kSwatch.y + 10);
+    EXPECT_EQ(swatch, (Pixel{state.brush.red, state.brush.green, state.brush.blue, 0}));
+    EXPECT_NE(state.brush.red, 182);
+}
+
+TEST_F(PanelWindows, PresetsAreAddedAndDeletedAndTheTabsSwitch) {
+    const layout::Spot secondSlot{layout::kBrushGrid.x + layout::kBrushPitch + 15,
+                                  layout::kBrushGrid.y + 15};
+    const Pixel empty = shown(WindowId::Palette, secondSlot.x, secondSlot.y);
+    click(WindowId::Palette, {layout::kAddButton.x + 10, layout::kAddButton.y + 5});
+    EXPECT_NE(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
+
+    boxes.queueAnswer(platform::MessageAnswer::Yes);
+    click(WindowId::Palette, {layout::kDeleteButton.x + 10, layout::kDeleteButton.y + 5});
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Are you sure you'd like to delete this brush?");
+    EXPECT_EQ(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
+
+    const Pixel brushesTab = shown(WindowId::Palette, 150, 100);
+    click(WindowId::Palette, {layout::kStrokesTab.x + 10, layout::kStrokesTab.y + 5});
+    EXPECT_NE(shown(WindowId::Palette, 150, 100), brushesTab);
+}
+
+}  // namespace
+}  // namespace dw::test
