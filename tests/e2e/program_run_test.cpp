@@ -11,6 +11,7 @@
 #include "files/devil_library.h"
 #include "files/document_file.h"
 #include "files/image_file.h"
+#include "panels/panel_layout.h"
 #include "tests/e2e/x_session.h"
 
 namespace dw::test {
@@ -199,6 +200,56 @@ TEST_F(ProgramRun, ASecondStartHandsItsPaintingToTheRunningProgramAndLeaves) {
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
     ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
     EXPECT_EQ(this->program.wait(15s), 0);
+}
+
+TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
+    const unsigned long frame = start();
+    ASSERT_NE(frame, 0u);
+    const std::string tools = std::to_string(session.waitForWindow(" Tools", 5s));
+    const std::string colours = std::to_string(session.waitForWindow(" Colors", 5s));
+    const std::string palette = std::to_string(session.waitForWindow(" Palette", 5s));
+    auto clickIn = [&](const std::string& window, int x, int y) {
+        ASSERT_TRUE(session.run("xdotool mousemove --window " + window + " " + std::to_string(x) +
+                                " " + std::to_string(y) + " click 1"));
+        std::this_thread::sleep_for(300ms);
+    };
+    clickIn(tools, layout::kToolColumnLeft + 10,
+            layout::toolsRowTop(3, layout::kToolHeaderHeight, layout::kToolButtonHeight) + 10);
+    EXPECT_NE(session.waitForWindow(" Brush Properties: Knife", 5s), 0u);
+    clickIn(colours, layout::kPickOrigin.x + 40, layout::kPickOrigin.y + 4);
+    const Surface before = session.screenshot((root / "before.png").string());
+    const CanvasSpot canvas = findCanvas(before, frame);
+    session.run("xdotool mousemove " + std::to_string(canvas.x + 100) + " " +
+                std::to_string(canvas.y + 100) + " mousedown 1 sleep 0.3 mousemove " +
+                std::to_string(canvas.x + 300) + " " + std::to_string(canvas.y + 150) +
+                " sleep 0.3 mouseup 1");
+    clickIn(palette, layout::kAddButton.x + 10, layout::kAddButton.y + 5);
+    key("alt+v");
+    key("l");  // View > Lighting: off
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
+    key("Escape");  // No: leave without saving
+    EXPECT_EQ(program.wait(15s), 0);
+
+    std::ifstream list(root / "program" / "data" / "palette.dat", std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(list), {});
+    ASSERT_EQ(bytes.size(), 1444u);
+    EXPECT_EQ(bytes[32], 1);                            // slot 1 is used
+    EXPECT_EQ(bytes[32 + 8 + 8], char(ToolId::Knife));  // by a knife
+    std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\0", 2));
+
+    ASSERT_NE(start(), 0u);
+    const std::string again = std::to_string(session.waitForWindow(" Palette", 5s));
+    ASSERT_TRUE(session.run("import -window " + again + " " + (root / "palette.png").string()));
+    Surface shownPalette;
+    ASSERT_TRUE(
+        LoadImageFile(shownPalette, (root / "palette.png").string(), ImageMessages::Hidden));
+    const int middle = layout::kBrushGrid.y + 15;
+    const Pixel empty = shownPalette.getPixel(layout::kBrushGrid.x + 2 * 30 + 15, middle);
+    EXPECT_NE(shownPalette.getPixel(layout::kBrushGrid.x + 30 + 15, middle), empty);
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    EXPECT_EQ(program.wait(15s), 0);
 }
 
 }  // namespace
