@@ -252,5 +252,19 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     EXPECT_EQ(program.wait(15s), 0);
 }
 
+TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
+    // A file where the folder should be: not even root can write below it.
+    std::ofstream(root / "not-a-folder") << "x";
+    std::map<std::string, std::string> environment = this->environment();
+    environment["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
+    program = Process({(root / "program" / "daubwerk").string()}, environment);
+    ASSERT_NE(session.waitForWindow("Error", 30s), 0u);
+    key("Return");
+    EXPECT_NE(session.waitForWindow("Daubwerk", 30s), 0u);
+    EXPECT_TRUE(program.running());
+    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    EXPECT_EQ(program.wait(15s), 0);
+}
+
 }  // namespace
 }  // namespace dw::test
