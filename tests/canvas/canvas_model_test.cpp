@@ -120,6 +120,7 @@ TEST_F(Resample, KeepsSwitchesAndLeavesResultUnshaded) {
     EXPECT_EQ(canvas.width(), 3u);
     EXPECT_EQ(canvas.height(), 1u);
     EXPECT_TRUE(canvas.lighting);
+    EXPECT_FALSE(canvas.shaded);
     EXPECT_EQ(canvas.surface().width(), 3u);
 }
 
