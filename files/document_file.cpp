@@ -124,13 +124,14 @@ bool writeCompressedCells(ByteSink& file, const Canvas& painting) {
     return true;
 }
 
-// Version 1 holds every cell raw; version 2 five codec streams and the raw heights.
+// Version 1 holds every cell raw; version 2 five codec streams, each at least its byte count
+// (a stream cut short of its blocks reads the rest as 0 and is accepted), and the raw heights.
 uint64_t smallestBody(int32_t version, uint32_t width, uint32_t height) {
     const uint64_t cells = uint64_t(width) * height;
     if (version == int32_t(DocumentVersion::RawCells)) {
         return cells * sizeof(CanvasCell);
     }
-    return kPlaneCount * smallestCompressedStream(width, height) + cells * sizeof(float);
+    return kPlaneCount * sizeof(uint32_t) + cells * sizeof(float);
 }
 
 }  // namespace

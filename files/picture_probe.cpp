@@ -156,6 +156,10 @@ std::optional<PictureSize> probePictureSize(ByteSource& source) {
     if (head[0] == 'B' && head[1] == 'M' && readExact(source, head + 8, 10)) {
         return bmpSize(source, head);
     }
+    const bool gif = std::memcmp(head, "GIF87", 5) == 0 || std::memcmp(head, "GIF89", 5) == 0;
+    if (gif && readExact(source, head + 8, 2)) {  // the logical screen's width and height
+        return sized(head[6] | head[7] << 8, head[8] | head[9] << 8);
+    }
     if (std::memcmp(head, "RIFF", 4) == 0 && readExact(source, head + 8, 4) &&
         std::memcmp(head + 8, "WEBP", 4) == 0) {
         return webpSize(source, head);

@@ -13,9 +13,9 @@ struct PictureSize {
     uint32_t height = 0;
 };
 
-// The size a PNG, JPEG, BMP, TIFF or WebP file declares in its header, read without decoding it, so
-// that absurd sizes are refused before the image library allocates for them. Nothing for other
-// kinds and for headers that cannot be read.
+// The size a PNG, JPEG, BMP, TIFF, GIF or WebP file declares in its header, read without decoding
+// it, so that absurd sizes are refused before the image library allocates for them. Nothing for
+// other kinds and for headers that cannot be read.
 std::optional<PictureSize> probePictureSize(ByteSource& source);
 std::optional<PictureSize> probePictureSize(const std::string& path);
 
