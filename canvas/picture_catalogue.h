@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -24,14 +26,21 @@ inline constexpr CataloguedPicture kPictureCatalogue[] = {
 #undef DAUBWERK_PICTURE
 };
 
-// The catalogue's entry of that name, or nothing.
-constexpr const CataloguedPicture* findCataloguedPicture(std::string_view name) {
-    for (const CataloguedPicture& picture : kPictureCatalogue) {
-        if (picture.name == name) {
-            return &picture;
+// Where the catalogue lists that name, or -1. An index rather than a pointer, so that it is
+// a constant expression in sanitized builds too.
+constexpr int cataloguedIndex(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kPictureCatalogue); ++i) {
+        if (kPictureCatalogue[i].name == name) {
+            return int(i);
         }
     }
-    return nullptr;
+    return -1;
+}
+
+// The catalogue's entry of that name, or nothing.
+inline const CataloguedPicture* findCataloguedPicture(std::string_view name) {
+    const int index = cataloguedIndex(name);
+    return index < 0 ? nullptr : &kPictureCatalogue[index];
 }
 
 }  // namespace dw

@@ -115,6 +115,10 @@ bool loadBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface)
 
 }  // namespace
 
+bool fallbackPictureKind(std::span<const uint8_t> head) {
+    return isWebP(head) || isModernBmp(head);
+}
+
 bool loadFallbackPicture(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
     if (isWebP(bytes)) {
         return loadWebP(bytes, maxSide, surface);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -13,5 +14,10 @@ class Surface;
 // declaring a side above maxSide is refused before it is decoded. Alpha is dropped, as DevIL's
 // pictures drop it. On failure the surface is left as it was.
 bool loadFallbackPicture(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+
+// Whether a file beginning with these bytes (at least kFallbackHeadSize of them) is of a kind
+// the second decoders take, so that no other file is read whole for them.
+inline constexpr std::size_t kFallbackHeadSize = 18;
+bool fallbackPictureKind(std::span<const uint8_t> head);
 
 }  // namespace dw

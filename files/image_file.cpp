@@ -56,11 +56,14 @@ bool fitForDevil(const std::string& path) {
 // What DevIL refused may be a kind it does not know.
 bool loadWithFallback(Surface& surface, const std::string& path) {
     FileStream file;
-    if (!file.open(path, FileMode::Read) || file.size() > kMaxFallbackFileBytes) {
+    uint8_t head[kFallbackHeadSize];
+    if (!file.open(path, FileMode::Read) || file.size() > kMaxFallbackFileBytes ||
+        !readExact(file, head, sizeof head) || !fallbackPictureKind(head)) {
         return false;
     }
-    std::vector<uint8_t> bytes(std::size_t(file.size()));
-    if (!readExact(file, bytes.data(), bytes.size())) {
+    std::vector<uint8_t> bytes(head, head + sizeof head);
+    bytes.resize(std::size_t(file.size()));
+    if (!readExact(file, bytes.data() + sizeof head, bytes.size() - sizeof head)) {
         return false;
     }
     Surface picture;

@@ -196,6 +196,33 @@ bool bmpPaletteEndsEarly(ByteSource& source) {
     return !source.skip(uint64_t(infoSize - 40) + uint64_t(colours) * 4);
 }
 
+// An Apple icon: "icns", its length, then elements of a type and a length that counts its own
+// 8 bytes. DevIL walks them by their lengths: one of length 0 keeps it in place for ever.
+bool icnsElementsEndEarly(ByteSource& source) {
+    uint8_t length[4];
+    if (!readExact(source, length, sizeof length)) {
+        return true;
+    }
+    uint64_t remaining = loadBE32(length);
+    if (remaining < 8) {
+        return true;
+    }
+    remaining -= 8;
+    while (remaining > 0) {
+        uint8_t element[8];
+        if (remaining < sizeof element || !readExact(source, element, sizeof element)) {
+            return true;
+        }
+        const uint32_t length = loadBE32(element + 4);
+        if (length < sizeof element || length > remaining ||
+            !source.skip(length - sizeof element)) {
+            return true;
+        }
+        remaining -= length;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool pictureEndsEarly(ByteSource& source, std::string_view extension) {
@@ -215,6 +242,10 @@ bool pictureEndsEarly(ByteSource& source, std::string_view extension) {
     }
     if (head[0] == 'B' && head[1] == 'M') {
         return bmpPaletteEndsEarly(source);
+    }
+    if (head[0] == 'i' && head[1] == 'c') {
+        return readExact(source, head + 2, 2) && std::memcmp(head, "icns", 4) == 0 &&
+               icnsElementsEndEarly(source);
     }
     return readExact(source, head + 2, 6) && std::memcmp(head, kPngSignature, 8) == 0 &&
            pngChunksEndEarly(source);

@@ -44,9 +44,11 @@ constexpr bool buttonPicturesCatalogued() {
         if (tool.upImage.empty()) {
             continue;
         }
-        const CataloguedPicture* up = findCataloguedPicture(tool.upImage);
-        const CataloguedPicture* selected = findCataloguedPicture(tool.selectedImage);
-        if (!up || !selected || up->width != selected->width || up->height != selected->height) {
+        const int up = cataloguedIndex(tool.upImage);
+        const int selected = cataloguedIndex(tool.selectedImage);
+        if (up < 0 || selected < 0 ||
+            kPictureCatalogue[up].width != kPictureCatalogue[selected].width ||
+            kPictureCatalogue[up].height != kPictureCatalogue[selected].height) {
             return false;
         }
     }
