@@ -46,7 +46,7 @@ bool resizePainting(AppState& state, int64_t width, int64_t height) {
         reportSizeRefused();
         return false;
     }
-    state.history.pushSnapshot(state.painting, true, "Image Size");
+    state.history.pushSnapshot(state.painting);
     state.painting.resample(uint32_t(width), uint32_t(height));
     state.painting.shadeAll();
     placeCanvasWindow(state);
@@ -54,7 +54,7 @@ bool resizePainting(AppState& state, int64_t width, int64_t height) {
 }
 
 bool openPainting(AppState& state, const std::string& path) {
-    if (!LoadDocument(state.painting, state.history, path)) {
+    if (!LoadDocument(state.painting, path)) {
         platform::showMessage("File Load failed!", "Error");
         return false;
     }

@@ -48,10 +48,10 @@ void BM_PushSnapshot5000(benchmark::State& state) {
     bench::fillNaturalPainting(canvas, 5000, 5000);
     UndoHistory history;
     for (int i = 0; i < 6; ++i) {
-        history.pushSnapshot(canvas, true, "Paint");
+        history.pushSnapshot(canvas);
     }
     for (auto _ : state) {
-        history.pushSnapshot(canvas, true, "Paint");
+        history.pushSnapshot(canvas);
     }
 }
 BENCHMARK(BM_PushSnapshot5000)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -62,7 +62,7 @@ void BM_PushSnapshot5000Fresh(benchmark::State& state) {
     bench::fillNaturalPainting(canvas, 5000, 5000);
     UndoHistory history;
     for (auto _ : state) {
-        history.pushSnapshot(canvas, true, "Paint");
+        history.pushSnapshot(canvas);
         state.PauseTiming();
         history.clearHistory();
         state.ResumeTiming();

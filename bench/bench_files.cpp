@@ -32,9 +32,8 @@ void BM_LoadDocument5000(benchmark::State& state) {
     Canvas canvas;
     bench::fillNaturalPainting(canvas, 5000, 5000);
     SaveDocument(canvas, benchFile());
-    UndoHistory history;
     for (auto _ : state) {
-        if (!LoadDocument(canvas, history, benchFile())) {
+        if (!LoadDocument(canvas, benchFile())) {
             state.SkipWithError("load failed");
         }
     }
@@ -63,7 +62,7 @@ void BM_ResidentWithSixUndoEntries(benchmark::State& state) {
         canvas.shadeAll();
         UndoHistory history;
         for (int i = 0; i < 8; ++i) {
-            history.pushSnapshot(canvas, true, "Paint");
+            history.pushSnapshot(canvas);
         }
         history.undo(canvas);
         state.counters["resident_GB"] = double(residentKiB()) / (1024.0 * 1024.0);

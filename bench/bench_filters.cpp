@@ -27,7 +27,7 @@ struct LargeFilterBench {
     // A full history recycles the block of the entry it drops, as a long session does.
     void fillHistory() {
         while (history.count() < UndoHistory::kMaxEntries) {
-            history.pushSnapshot(painting, true, "Paint");
+            history.pushSnapshot(painting);
         }
     }
     // What the main loop does between two commands; Sicken and Flatten read the result.
@@ -77,7 +77,7 @@ void BM_Paintify(benchmark::State& state) {
     bench::fillNaturalPainting(painting, side, side);
     UndoHistory history;
     while (history.count() < UndoHistory::kMaxEntries) {
-        history.pushSnapshot(painting, true, "Paint");
+        history.pushSnapshot(painting);
     }
     BrushSettings brush;
     brush.size = int32_t(state.range(1));

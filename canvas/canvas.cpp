@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "canvas/pattern_images.h"
+
 namespace dw {
 
 void Canvas::create(uint32_t width, uint32_t height) {
@@ -24,13 +26,20 @@ void Canvas::clearToWhite() {
 }
 
 void Canvas::fillWithPaper(uint8_t red, uint8_t green, uint8_t blue, const Surface& paperStyle) {
-    for (uint32_t y = 0; y < height_ && hasCells(); ++y) {
-        for (uint32_t x = 0; x < width_; ++x) {
+    fillAreaWithPaper(red, green, blue, paperStyle, 0, 0, width_, height_);
+}
+
+void Canvas::fillAreaWithPaper(uint8_t red, uint8_t green, uint8_t blue, const Surface& paperStyle,
+                               uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
+    x1 = std::min(x1, width_);
+    y1 = std::min(y1, height_);
+    for (uint32_t y = y0; y < y1 && hasCells(); ++y) {
+        for (uint32_t x = x0; x < x1; ++x) {
             CanvasCell& cell = at(x, y);
             cell.red = red / 2;
             cell.green = green / 2;
             cell.blue = blue / 2;
-            cell.paint = paperStyle.getPixel(x % 200, y % 200).red / 2;
+            cell.paint = paperStyle.getPixel(x % kPatternPeriod, y % kPatternPeriod).red / 2;
             cell.gloss = 255;
             cell.height = 20.0f;
         }
@@ -50,6 +59,7 @@ void Canvas::adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t 
     surface_.create(width, height);
     surface_.fillWhite();
     cells_ = std::move(cells);
+    invalidateShading();
 }
 
 }  // namespace dw

@@ -38,6 +38,10 @@ class Canvas {
     // The brush preview's paper: half the brush colour, glossy, raised, with the grain of
     // paperStyle (paint style 1) at half strength.
     void fillWithPaper(uint8_t red, uint8_t green, uint8_t blue, const Surface& paperStyle);
+    // The same paper on the cells of columns x0..x1-1 and rows y0..y1-1 only, the grain where
+    // the whole fill puts it.
+    void fillAreaWithPaper(uint8_t red, uint8_t green, uint8_t blue, const Surface& paperStyle,
+                           uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1);
     void copyFrom(const Canvas& other);
     // Image Size: bilinear resample of every field; the result is left unshaded.
     void resample(uint32_t newWidth, uint32_t newHeight);
@@ -63,7 +67,8 @@ class Canvas {
     }
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
-    // Takes a block of width x height cells as the grid; the surface is recreated white.
+    // Takes a block of width x height cells as the grid; the surface is recreated white and
+    // the painting is left unshaded.
     void adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
 
     int32_t displayState = 0;

@@ -5,6 +5,7 @@
 #endif
 #include <vector>
 
+#include "canvas/byte_fraction.h"
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
 #include "canvas/row_split.h"
@@ -13,8 +14,6 @@
 namespace dw {
 namespace {
 
-// 1/255 rounded to float32 (0.003921568859368563).
-constexpr float kByteFraction = 1.0f / 255.0f;
 constexpr double kPaintDisplacement = 20.0;
 constexpr double kGlossCentre = 128.0;
 constexpr double kGlossScale = 126.0;
@@ -156,7 +155,8 @@ Normal normalOfCell(const ShadeInput& in, uint32_t x, uint32_t y) {
 // not a number, which the scalar path handles.
 bool fourInnerSamples(const ShadeInput& in, const CanvasCell* row, uint32_t x, uint32_t y,
                       ShadeSample* out) {
-    const std::size_t w = in.width;
+    // Signed: the row above is reached by a negative offset.
+    const std::ptrdiff_t w = in.width;
     const CanvasCell* c = row + x;
     const __m128 h = _mm_setr_ps(c[0].height, c[1].height, c[2].height, c[3].height);
     const __m128 left = _mm_setr_ps(c[-1].height, c[0].height, c[1].height, c[2].height);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "canvas/byte_fraction.h"
 #include "canvas/truncation.h"
 
 namespace dw {
@@ -89,7 +90,7 @@ void Surface::tintRect(int x0, int y0, int x1, int y1, uint8_t red, uint8_t gree
     if (keep == 255 || !valid_) {
         return;
     }
-    const float f = float(keep) * (1.0f / 255.0f);
+    const float f = float(keep) * kByteFraction;
     auto mix = [f](uint8_t c, uint8_t old) { return truncToByte(c + double(f) * (old - c)); };
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);

@@ -30,10 +30,7 @@ LargeBuffer<CanvasCell> UndoHistory::blockFor(std::size_t cellCount) {
     return LargeBuffer<CanvasCell>(cellCount);
 }
 
-void UndoHistory::pushSnapshot(const Canvas& painting, bool save, std::string_view /*name*/) {
-    if (!save) {
-        return;
-    }
+void UndoHistory::pushSnapshot(const Canvas& painting) {
     // Drop the redo side: the entries newer than the one shown, and the one shown.
     while (position_ > 0 && !entries_.empty()) {
         removeEntry(0);
@@ -61,7 +58,7 @@ RestoreResult UndoHistory::undo(Canvas& painting) {
         return {};
     }
     if (!presentSaved_) {
-        pushSnapshot(painting, true, "");
+        pushSnapshot(painting);
         position_ = 1;
         presentSaved_ = true;
     }

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <string_view>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -21,9 +20,8 @@ class UndoHistory {
   public:
     static constexpr uint32_t kMaxEntries = 6;
 
-    // Called just before an operation changes the painting; save false does nothing at all.
-    // The name is the operation's, for the reader of the code: it is neither stored nor shown.
-    void pushSnapshot(const Canvas& painting, bool save, std::string_view name);
+    // Called just before an operation changes the painting.
+    void pushSnapshot(const Canvas& painting);
     RestoreResult undo(Canvas& painting);
     RestoreResult redo(Canvas& painting);
     // Makes the painting equal to entry number position (1 = newest) and shades it.

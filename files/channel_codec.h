@@ -22,6 +22,14 @@ enum class StreamState {
     SourceEnded,  // the data ended before the stream's byte count was reached
 };
 
+// The fewest bytes a stream for a width x height plane can take: its count, and a 4-bit code
+// and an 8-bit value for each block of the padded plane (one block column and row more than
+// width / 4 and height / 4). Readers compare it with what a file holds before allocating.
+inline uint64_t smallestCompressedStream(uint32_t width, uint32_t height) {
+    const uint64_t blocks = (uint64_t(width) / 4 + 1) * (uint64_t(height) / 4 + 1);
+    return 4 + (blocks * 12 + 7) / 8;
+}
+
 // Decodes one stream into the width x height plane. Never reads or writes outside its
 // buffers, whatever the stream holds.
 StreamState ReadCompressed2(ByteSource& source, uint8_t* plane, uint32_t width, uint32_t height,

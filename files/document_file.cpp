@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "canvas/canvas.h"
-#include "canvas/undo_history.h"
 #include "files/channel_codec.h"
 #include "files/file_stream.h"
 #include "files/safe_file_writer.h"
@@ -125,45 +124,67 @@ bool writeCompressedCells(ByteSink& file, const Canvas& painting) {
     return true;
 }
 
+// Version 1 holds every cell raw; version 2 five codec streams, each at least its byte count
+// (a stream cut short of its blocks reads the rest as 0 and is accepted), and the raw heights.
+uint64_t smallestBody(int32_t version, uint32_t width, uint32_t height) {
+    const uint64_t cells = uint64_t(width) * height;
+    if (version == int32_t(DocumentVersion::RawCells)) {
+        return cells * sizeof(CanvasCell);
+    }
+    return kPlaneCount * sizeof(uint32_t) + cells * sizeof(float);
+}
+
 }  // namespace
 
-bool LoadDocument(Canvas& painting, UndoHistory& history, const std::string& path) {
-    FileStream file;
-    if (!file.open(path, FileMode::Read)) {
-        platform::showMessage(kCannotOpen, "Error");
-        return false;
-    }
-    history.clearHistory();
+DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& painting) {
     uint8_t header[kDocumentHeaderSize];
-    if (!readExact(file, header, sizeof header) || int32_t(loadLE32(header)) != kDocumentMagic) {
-        reportCorrupt();
-        return false;
+    if (!readExact(source, header, sizeof header) || int32_t(loadLE32(header)) != kDocumentMagic) {
+        return DocumentReadResult::Corrupt;
     }
     const auto version = int32_t(loadLE32(header + 4));
     const auto width = int32_t(loadLE32(header + 8));
     const auto height = int32_t(loadLE32(header + 12));
     if (version == 3) {
-        return false;  // known, but never given a body reader
+        return DocumentReadResult::UnreadableVersion;
     }
     if (version != 1 && version != 2) {
-        platform::showMessage(kLaterVersion, "Error");
-        return false;
+        return DocumentReadResult::LaterVersion;
     }
-    if (!Canvas::sizeAllowed(width, height)) {
-        reportCorrupt();
-        return false;
+    const uint64_t body = fileSize > sizeof header ? fileSize - sizeof header : 0;
+    if (!Canvas::sizeAllowed(width, height) ||
+        smallestBody(version, uint32_t(width), uint32_t(height)) > body) {
+        return DocumentReadResult::Corrupt;
     }
     // Fill a block of fresh cells and hand it to the painting only when the whole body is in.
     LargeBuffer<CanvasCell> cells(std::size_t(width) * std::size_t(height));
-    const bool complete =
-        version == 1 ? readRawCells(file, cells) : readCompressedCells(file, cells, width, height);
+    const bool complete = version == 1 ? readRawCells(source, cells)
+                                       : readCompressedCells(source, cells, width, height);
     if (!complete) {
-        reportCorrupt();
-        return false;
+        return DocumentReadResult::Corrupt;
     }
     painting.adoptCells(std::move(cells), uint32_t(width), uint32_t(height));
-    painting.invalidateShading();
-    return true;
+    return DocumentReadResult::Loaded;
+}
+
+bool LoadDocument(Canvas& painting, const std::string& path) {
+    FileStream file;
+    if (!file.open(path, FileMode::Read)) {
+        platform::showMessage(kCannotOpen, "Error");
+        return false;
+    }
+    switch (readDocument(file, file.size(), painting)) {
+        case DocumentReadResult::Loaded:
+            return true;
+        case DocumentReadResult::Corrupt:
+            reportCorrupt();
+            return false;
+        case DocumentReadResult::LaterVersion:
+            platform::showMessage(kLaterVersion, "Error");
+            return false;
+        case DocumentReadResult::UnreadableVersion:
+            return false;
+    }
+    return false;
 }
 
 bool SaveDocument(const Canvas& painting, const std::string& path, DocumentVersion version) {

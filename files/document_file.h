@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "files/byte_stream.h"
+
 namespace dw {
 
 class Canvas;
-class UndoHistory;
 
 // The painting document (".pai"): an 80-byte header, then the cells. Version 2 stores five
 // planes through the block codec and the heights raw; version 1 stores raw 12-byte cells.
@@ -15,9 +16,22 @@ inline constexpr std::size_t kDocumentHeaderSize = 80;
 
 enum class DocumentVersion : int32_t { RawCells = 1, Compressed = 2 };
 
-// Replaces the painting with the file's. The undo history is cleared as soon as the file is
-// open. A refused file (shown to the user) leaves the painting exactly as it was.
-bool LoadDocument(Canvas& painting, UndoHistory& history, const std::string& path);
+enum class DocumentReadResult {
+    Loaded,
+    Corrupt,            // not a document, or its body does not match its header
+    LaterVersion,       // a version this program does not know
+    UnreadableVersion,  // version 3: known, but never given a body reader
+};
+
+// Reads a document of fileSize bytes (the header included) into the painting. A header
+// whose body cannot fit in fileSize is refused before anything is allocated for it. Only
+// Loaded changes the painting; nothing is shown.
+DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& painting);
+
+// Replaces the painting with the file's. A refused file is shown to the user and leaves the
+// painting exactly as it was; the undo history is never touched, so that a refusal loses
+// nothing (the caller clears it once a new painting is in).
+bool LoadDocument(Canvas& painting, const std::string& path);
 
 // Writes the painting; false if anything could not be written, in which case a file that was
 // there before is left untouched.

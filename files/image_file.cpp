@@ -10,14 +10,21 @@
 
 #include "canvas/large_buffer.h"
 #include "canvas/surface.h"
+#include "files/fallback_pictures.h"
+#include "files/file_stream.h"
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
 #include "files/picture_probe.h"
+#include "files/picture_structure.h"
 #include "files/safe_file_writer.h"
 #include "platform/message_box.h"
 
 namespace dw {
 namespace {
+
+// The second decoders take the whole file in memory; no picture the program can hold comes
+// near this.
+constexpr uint64_t kMaxFallbackFileBytes = uint64_t(1) << 30;
 
 std::string extensionOf(const std::string& path) {
     const std::size_t dot = path.rfind('.');
@@ -37,13 +44,35 @@ void reportOutOfMemory(ImageMessages messages) {
 }
 
 // A file whose header already says it cannot be held is refused before DevIL allocates for it;
-// a cut-off PNG is refused before libpng reads past its end.
+// a cut-off PNG or JPEG is refused before DevIL reads past its end.
 bool fitForDevil(const std::string& path) {
     const auto size = probePictureSize(path);
     if (size && (size->width > Surface::kMaxSide || size->height > Surface::kMaxSide)) {
         return false;
     }
-    return !pngEndsEarly(path);
+    return !pictureEndsEarly(path);
+}
+
+// What DevIL refused may be a kind it does not know.
+bool loadWithFallback(Surface& surface, const std::string& path) {
+    FileStream file;
+    uint8_t head[kFallbackHeadSize];
+    if (!file.open(path, FileMode::Read) || file.size() > kMaxFallbackFileBytes ||
+        !readExact(file, head, sizeof head) || !fallbackPictureKind(head)) {
+        return false;
+    }
+    std::vector<uint8_t> bytes(head, head + sizeof head);
+    bytes.resize(std::size_t(file.size()));
+    if (!readExact(file, bytes.data() + sizeof head, bytes.size() - sizeof head)) {
+        return false;
+    }
+    Surface picture;
+    if (!loadFallbackPicture(bytes, Surface::kMaxSide, picture)) {
+        return false;
+    }
+    picture.setName(path);
+    surface = std::move(picture);
+    return true;
 }
 
 // Copies the bound DevIL image into a new 24-bit surface, top row first.
@@ -97,6 +126,9 @@ bool loadThroughDevil(Surface& surface, const std::string& path, ImageMessages m
                 surface = std::move(picture);
                 loaded = true;
             }
+        } else if (loadWithFallback(surface, path)) {
+            reportDevilErrors(ImageMessages::Hidden);  // the refusal was answered
+            return true;
         } else {
             reportFailedLoad(path, messages);
         }

@@ -10,6 +10,7 @@
 #include "files/file_stream.h"
 #include "files/image_file.h"
 #include "files/jg8_file.h"
+#include "files/picture_probe.h"
 #include "files/store_file.h"
 #include "files/temporary_folder.h"
 #include "platform/message_box.h"
@@ -53,6 +54,14 @@ void createStoreIfMissing(const char* path) {
     store.open(path, FileMode::Append);
 }
 
+// A colour entry is a JPEG written by this program: one whose header cannot be read, or that
+// declares more than a stored picture can be, is damage.
+bool storedPictureFits(const StoreFile& store, const StoreEntry& entry) {
+    StoreEntrySource source(store, entry);
+    const auto size = probePictureSize(source);
+    return size && size->width <= kMaxStoredPictureSide && size->height <= kMaxStoredPictureSide;
+}
+
 // A JPEG entry goes through a file of its stored name, which DevIL reads by its extension.
 bool loadColourEntry(const StoreFile& store, const StoreEntry& entry, const std::string& storedName,
                      Surface& surface) {
@@ -61,10 +70,15 @@ bool loadColourEntry(const StoreFile& store, const StoreEntry& entry, const std:
     FileStream file;
     const bool extracted = !copy.empty() && file.open(copy, FileMode::Write) &&
                            store.copyData(entry, file) && file.close();
-    if (extracted) {
-        LoadImageFile(surface, copy);
+    if (!extracted) {
+        return false;
     }
-    return extracted;
+    if (storedPictureFits(store, entry)) {
+        LoadImageFile(surface, copy);
+    } else {
+        platform::showMessage(copy + " Failed to load!", "Error");
+    }
+    return true;
 }
 
 // A JG8 entry is read where it lies.

@@ -1,18 +1,13 @@
 #include "files/jg_picture_header.h"
 
+#include "files/channel_codec.h"
+
 namespace dw {
 namespace {
 
-// The codec pads the plane to one block column and row more than width / 4 and height / 4;
-// every block costs at least a 4-bit code and an 8-bit value.
-uint64_t smallestCodecStream(uint32_t width, uint32_t height) {
-    const uint64_t blocks = (uint64_t(width) / 4 + 1) * (uint64_t(height) / 4 + 1);
-    return 4 + (blocks * 12 + 7) / 8;
-}
-
 uint64_t smallestBody(const JgPictureHeader& header, JgPlanes planes) {
     if (!header.raw()) {
-        return uint64_t(planes) * smallestCodecStream(header.width, header.height);
+        return uint64_t(planes) * smallestCompressedStream(header.width, header.height);
     }
     if (planes == JgPlanes::One) {
         return uint64_t(header.width) * header.height;

@@ -4,15 +4,16 @@
 #include <optional>
 
 #include "files/byte_stream.h"
+#include "files/store_file.h"
 
 namespace dw {
 
 // The program's own pictures, JG8 (one grey plane) and JGI (blue, green and red planes),
 // begin with the same 12 bytes: quality (0 = raw, else the codec's exponent), width, height.
 inline constexpr uint64_t kJgHeaderSize = 12;
-// The stores hold pictures of a few hundred pixels and paintings end at 5000: a side beyond
-// this is damage, and refusing it keeps a hostile header from asking for gigabytes.
-inline constexpr uint32_t kMaxJgPictureSide = 8192;
+// JG pictures are what the grey store keeps; refusing larger sides keeps a hostile header from
+// asking for gigabytes.
+inline constexpr uint32_t kMaxJgPictureSide = kMaxStoredPictureSide;
 
 enum class JgPlanes { One = 1, Three = 3 };
 

@@ -1,5 +1,7 @@
 #include "files/picture_probe.h"
 
+#include <webp/decode.h>
+
 #include <cstring>
 
 #include "files/file_stream.h"
@@ -116,6 +118,19 @@ std::optional<PictureSize> tiffSize(ByteSource& source, const uint8_t* head) {
     return sized(width, height);
 }
 
+// The RIFF header (already taken) and the first chunk's header; libwebp reads the size.
+std::optional<PictureSize> webpSize(ByteSource& source, const uint8_t* head) {
+    uint8_t start[64];
+    std::memcpy(start, head, 12);
+    const std::size_t length = 12 + source.read(start + 12, sizeof start - 12);
+    int width = 0;
+    int height = 0;
+    if (!WebPGetInfo(start, length, &width, &height)) {
+        return std::nullopt;
+    }
+    return sized(width, height);
+}
+
 }  // namespace
 
 std::optional<PictureSize> probePictureSize(ByteSource& source) {
@@ -141,6 +156,14 @@ std::optional<PictureSize> probePictureSize(ByteSource& source) {
     if (head[0] == 'B' && head[1] == 'M' && readExact(source, head + 8, 10)) {
         return bmpSize(source, head);
     }
+    const bool gif = std::memcmp(head, "GIF87", 5) == 0 || std::memcmp(head, "GIF89", 5) == 0;
+    if (gif && readExact(source, head + 8, 2)) {  // the logical screen's width and height
+        return sized(head[6] | head[7] << 8, head[8] | head[9] << 8);
+    }
+    if (std::memcmp(head, "RIFF", 4) == 0 && readExact(source, head + 8, 4) &&
+        std::memcmp(head + 8, "WEBP", 4) == 0) {
+        return webpSize(source, head);
+    }
     return std::nullopt;
 }
 
@@ -150,31 +173,6 @@ std::optional<PictureSize> probePictureSize(const std::string& path) {
         return std::nullopt;
     }
     return probePictureSize(file);
-}
-
-bool pngEndsEarly(ByteSource& source) {
-    uint8_t signature[8];
-    if (!readExact(source, signature, 8) || std::memcmp(signature, kPngSignature, 8) != 0) {
-        return false;
-    }
-    for (;;) {
-        uint8_t head[8];
-        if (!readExact(source, head, sizeof head)) {
-            return true;
-        }
-        const uint32_t length = loadBE32(head);
-        if (length > 0x7FFFFFFFu || !source.skip(uint64_t(length) + 4)) {  // data and CRC
-            return true;
-        }
-        if (std::memcmp(head + 4, "IEND", 4) == 0) {
-            return false;
-        }
-    }
-}
-
-bool pngEndsEarly(const std::string& path) {
-    FileStream file;
-    return file.open(path, FileMode::Read) && pngEndsEarly(file);
 }
 
 }  // namespace dw

@@ -13,15 +13,10 @@ struct PictureSize {
     uint32_t height = 0;
 };
 
-// The size a PNG, JPEG, BMP or TIFF file declares in its header, read without decoding it, so
-// that absurd sizes are refused before the image library allocates for them. Nothing for other
-// kinds and for headers that cannot be read.
+// The size a PNG, JPEG, BMP, TIFF, GIF or WebP file declares in its header, read without decoding
+// it, so that absurd sizes are refused before the image library allocates for them. Nothing for
+// other kinds and for headers that cannot be read.
 std::optional<PictureSize> probePictureSize(ByteSource& source);
 std::optional<PictureSize> probePictureSize(const std::string& path);
-
-// A PNG file must hold whole chunks up to IEND: DevIL ignores short reads and would hand libpng
-// stale memory for a cut-off file, which can keep it looping for ever. Other files pass.
-bool pngEndsEarly(ByteSource& source);
-bool pngEndsEarly(const std::string& path);
 
 }  // namespace dw

@@ -15,6 +15,9 @@ inline constexpr std::size_t kStoreNameSize = 260;
 inline constexpr std::size_t kStoreHeadSize = kStoreNameSize + 4;
 // A lookup looks at no more entries than this.
 inline constexpr int kStoreScanLimit = 9999;
+// The stores hold the program's pictures, a few hundred pixels a side: a stored picture that
+// declares a side beyond this is damage, refused before anything is decoded or allocated.
+inline constexpr uint32_t kMaxStoredPictureSide = 8192;
 
 struct StoreEntry {
     char name[kStoreNameSize] = {};

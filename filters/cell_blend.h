@@ -2,13 +2,12 @@
 
 #include <cstdint>
 
+#include "canvas/byte_fraction.h"
 #include "canvas/canvas_cell.h"
 #include "canvas/truncation.h"
 
 namespace dw {
 
-// 1/255 rounded to float32.
-inline constexpr float kByteFraction = 1.0f / 255.0f;
 // Every filter moves a cell toward its target with 255 x k, which in double precision lies a
 // hair above 1 (1.0000000591...). Rising values land on their target; falling ones overshoot
 // by that hair and truncate one below it, unless the target is 0.

@@ -53,7 +53,7 @@ struct SolarizeTable {
 }  // namespace
 
 void invertColor(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Invert Color", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         c.red = blendByte(c.red, uint8_t(255 - c.red));
         c.green = blendByte(c.green, uint8_t(255 - c.green));
         c.blue = blendByte(c.blue, uint8_t(255 - c.blue));
@@ -61,7 +61,7 @@ void invertColor(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 }
 
 void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Desaturate", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         const auto v = uint8_t(luma(c));
         c.red = blendByte(c.red, v);
         c.green = blendByte(c.green, v);
@@ -71,7 +71,7 @@ void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     static const SolarizeTable table;
-    rewriteCells(painting, history, "Solarize", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         const std::array<uint8_t, 256>& row = table.blended[largestComponent(c)];
         c.red = row[c.red];
         c.green = row[c.green];
@@ -81,7 +81,7 @@ void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void night(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     const ComponentRatios& ratios = componentRatios();
-    rewriteCells(painting, history, "Night", [&ratios](CanvasCell& c) {
+    rewriteCells(painting, history, [&ratios](CanvasCell& c) {
         const std::array<double, 256>& ratio = ratios.ratio[largestComponent(c)];
         // A ratio of at most 1 times a byte: plain conversions truncate safely.
         const double paint = c.paint;
@@ -93,7 +93,7 @@ void night(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void aqua(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     constexpr double k = kByteFraction;
-    rewriteCells(painting, history, "Aqua", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         const double f = luma(c) * k;
         // Each product of bytes and fractions stays within 0..255.00002, so plain conversions
         // truncate safely. Green is scaled by the new red, not the old one.

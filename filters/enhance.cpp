@@ -64,7 +64,7 @@ void enhance(Canvas& painting, UndoHistory& history, const FilterInputs&) {
         const int p = stretched(v, levels.paintMin, paintScale);
         paintOf[v] = blendByte(uint8_t(v), truncToByte(v + kPaintStrength * (p - v)));
     }
-    rewriteCells(painting, history, "Enhance", [&](CanvasCell& c) {
+    rewriteCells(painting, history, [&](CanvasCell& c) {
         c.red = colourOf[c.red];
         c.green = colourOf[c.green];
         c.blue = colourOf[c.blue];

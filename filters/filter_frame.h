@@ -2,29 +2,25 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
-#include <thread>
 
 #include "canvas/canvas.h"
+#include "canvas/row_split.h"
 #include "canvas/undo_history.h"
 
 namespace dw {
 
-// Below this many cells a second thread costs more than it saves.
+// Below this many cells handing half of the rows to the helper thread costs more than it saves.
 inline constexpr std::size_t kParallelFilterCells = std::size_t(1) << 18;
 
-// Runs rewriteRange(firstRow, endRow) over all rows, on two threads for large paintings. A
-// cell's result depends on that cell alone, so the halves cannot disturb each other.
+// Runs rewriteRange(firstRow, endRow) over all rows, split over two threads for large
+// paintings. A cell's result depends on that cell alone, so the halves cannot disturb each
+// other.
 template <class RewriteRange>
-void splitRows(const Canvas& painting, RewriteRange rewriteRange) {
-    const uint32_t height = painting.height();
-    if (painting.cellCount() >= kParallelFilterCells && std::thread::hardware_concurrency() > 1) {
-        const uint32_t middle = height / 2;
-        std::thread lower([&rewriteRange, middle, height] { rewriteRange(middle, height); });
-        rewriteRange(0, middle);
-        lower.join();
+void rewriteAllRows(const Canvas& painting, RewriteRange rewriteRange) {
+    if (painting.cellCount() >= kParallelFilterCells) {
+        splitRows(0, painting.height(), rewriteRange);
     } else {
-        rewriteRange(0, height);
+        rewriteRange(0, painting.height());
     }
 }
 
@@ -32,13 +28,12 @@ void splitRows(const Canvas& painting, RewriteRange rewriteRange) {
 // each cell, and the full re-shade left to the main loop. Cells are walked in memory order
 // rather than column by column, which their independence allows.
 template <class RewriteCell>
-void rewriteCells(Canvas& painting, UndoHistory& history, std::string_view undoName,
-                  RewriteCell rewriteCell) {
-    history.pushSnapshot(painting, true, undoName);
+void rewriteCells(Canvas& painting, UndoHistory& history, RewriteCell rewriteCell) {
+    history.pushSnapshot(painting);
     if (painting.hasCells()) {
         CanvasCell* const cells = painting.cells();
         const std::size_t width = painting.width();
-        splitRows(painting, [cells, width, &rewriteCell](uint32_t y0, uint32_t y1) {
+        rewriteAllRows(painting, [cells, width, &rewriteCell](uint32_t y0, uint32_t y1) {
             CanvasCell* cell = cells + y0 * width;
             CanvasCell* const end = cells + y1 * width;
             for (; cell != end; ++cell) {
@@ -51,13 +46,12 @@ void rewriteCells(Canvas& painting, UndoHistory& history, std::string_view undoN
 
 // The same frame for filters that need to know where a cell lies: rewriteRow(y, row, width).
 template <class RewriteRow>
-void rewriteRows(Canvas& painting, UndoHistory& history, std::string_view undoName,
-                 RewriteRow rewriteRow) {
-    history.pushSnapshot(painting, true, undoName);
+void rewriteRows(Canvas& painting, UndoHistory& history, RewriteRow rewriteRow) {
+    history.pushSnapshot(painting);
     if (painting.hasCells()) {
         CanvasCell* const cells = painting.cells();
         const uint32_t width = painting.width();
-        splitRows(painting, [cells, width, &rewriteRow](uint32_t y0, uint32_t y1) {
+        rewriteAllRows(painting, [cells, width, &rewriteRow](uint32_t y0, uint32_t y1) {
             for (uint32_t y = y0; y < y1; ++y) {
                 rewriteRow(y, cells + std::size_t(y) * width, width);
             }

@@ -18,8 +18,7 @@ struct LitPixel {
 };
 
 template <class FromPixel>
-void rewriteFromLitPixels(Canvas& painting, UndoHistory& history, std::string_view undoName,
-                          FromPixel fromPixel) {
+void rewriteFromLitPixels(Canvas& painting, UndoHistory& history, FromPixel fromPixel) {
     if (!painting.shaded) {
         painting.shadeAll();
     }
@@ -28,7 +27,7 @@ void rewriteFromLitPixels(Canvas& painting, UndoHistory& history, std::string_vi
     const bool readable = surface.valid() && surface.width() == painting.width() &&
                           surface.height() == painting.height();
     const uint32_t step = surface.bytesPerPixel();
-    rewriteRows(painting, history, undoName, [&](uint32_t y, CanvasCell* row, uint32_t width) {
+    rewriteRows(painting, history, [&](uint32_t y, CanvasCell* row, uint32_t width) {
         if (!readable) {
             for (uint32_t x = 0; x < width; ++x) {
                 fromPixel(row[x], LitPixel{0, 0, 0});
@@ -46,7 +45,7 @@ void rewriteFromLitPixels(Canvas& painting, UndoHistory& history, std::string_vi
 }  // namespace
 
 void sicken(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteFromLitPixels(painting, history, "Sicken", [](CanvasCell& c, LitPixel p) {
+    rewriteFromLitPixels(painting, history, [](CanvasCell& c, LitPixel p) {
         const uint8_t m = p.smallest();
         c.red = blendByte(c.red, uint8_t(p.red - m));
         c.green = blendByte(c.green, uint8_t(p.green - m));
@@ -57,7 +56,7 @@ void sicken(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 }
 
 void flatten(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteFromLitPixels(painting, history, "Flatten", [](CanvasCell& c, LitPixel p) {
+    rewriteFromLitPixels(painting, history, [](CanvasCell& c, LitPixel p) {
         const uint8_t m = p.smallest();
         c.red = blendByte(c.red, uint8_t(p.red - m));
         c.green = blendByte(c.green, uint8_t(p.green - m));

@@ -9,7 +9,7 @@
 namespace dw {
 
 void invertPaint(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Invert Paint",
+    rewriteCells(painting, history,
                  [](CanvasCell& c) { c.paint = blendByte(c.paint, uint8_t(255 - c.paint)); });
 }
 
@@ -19,7 +19,7 @@ void fillPaint(Canvas& painting, UndoHistory& history, const FilterInputs& input
     const float offsetY = inputs.offsets.textureOffsetY;
     const std::vector<uint8_t> columns =
         tiledColumns(inputs.offsets.textureOffsetX, painting.width());
-    rewriteRows(painting, history, "Fill Paint", [&](uint32_t y, CanvasCell* row, uint32_t width) {
+    rewriteRows(painting, history, [&](uint32_t y, CanvasCell* row, uint32_t width) {
         const uint8_t* pattern = tile.row(tiledCoordinate(offsetY, y));
         for (uint32_t x = 0; x < width; ++x) {
             row[x].paint = blendByte(row[x].paint, pattern[columns[x]]);

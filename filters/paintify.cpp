@@ -41,7 +41,7 @@ uint32_t PaintifyScale::copyRow(uint32_t y) const {
 }
 
 void paintify(Canvas& painting, UndoHistory& history, const FilterInputs& inputs) {
-    history.pushSnapshot(painting, true, "Paintify");
+    history.pushSnapshot(painting);
     BrushSettings brush = inputs.brush;
     const PaintifyScale scale(painting.width(), painting.height(), brush.size);
     if (!painting.hasCells() || scale.empty()) {

@@ -17,7 +17,7 @@ constexpr double kOutlineScale = 0.04f;
 }  // namespace
 
 void invertTexture(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Invert Texture",
+    rewriteCells(painting, history,
                  [](CanvasCell& c) { c.height = blendHeight(c.height, -c.height); });
 }
 
@@ -30,30 +30,29 @@ void fillTexture(Canvas& painting, UndoHistory& history, const FilterInputs& inp
     for (int red = 0; red < 256; ++red) {
         heightOf[red] = float(kFillTextureScale * red);
     }
-    rewriteRows(painting, history, "Fill Texture",
-                [&](uint32_t y, CanvasCell* row, uint32_t width) {
-                    const uint8_t* pattern = tile.row(tiledCoordinate(offsetY, y));
-                    for (uint32_t x = 0; x < width; ++x) {
-                        row[x].height = blendHeight(row[x].height, heightOf[pattern[columns[x]]]);
-                    }
-                });
+    rewriteRows(painting, history, [&](uint32_t y, CanvasCell* row, uint32_t width) {
+        const uint8_t* pattern = tile.row(tiledCoordinate(offsetY, y));
+        for (uint32_t x = 0; x < width; ++x) {
+            row[x].height = blendHeight(row[x].height, heightOf[pattern[columns[x]]]);
+        }
+    });
 }
 
 void inflate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Inflate", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         c.height = blendHeight(c.height, float(double(c.height) * 2.0));
     });
 }
 
 void deflate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     // Halving is exact, so the product gives what the division would.
-    rewriteCells(painting, history, "Deflate", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         c.height = blendHeight(c.height, float(double(c.height) * 0.5));
     });
 }
 
 void outlineTexture(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Outline Texture", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         // L rounded to float32, not truncated as the colour filters take it.
         const float sum = float(lumaSum(c));
         c.height = blendHeight(c.height, float(c.height + kOutlineScale * sum));

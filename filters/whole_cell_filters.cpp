@@ -6,7 +6,7 @@
 namespace dw {
 
 void defenestrate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, "Defenestrate", [](CanvasCell& c) {
+    rewriteCells(painting, history, [](CanvasCell& c) {
         // The low 8 bits of the truncated height: -1.5 gives 255.
         const auto red = uint8_t(truncToInt(c.height));
         const uint8_t green = c.paint;
@@ -25,7 +25,7 @@ void clear(Canvas& painting, UndoHistory& history, const FilterInputs& inputs) {
     const uint8_t red = inputs.brush.red;
     const uint8_t green = inputs.brush.green;
     const uint8_t blue = inputs.brush.blue;
-    rewriteCells(painting, history, "Clear", [red, green, blue](CanvasCell& c) {
+    rewriteCells(painting, history, [red, green, blue](CanvasCell& c) {
         c.red = blendByte(c.red, red);
         c.green = blendByte(c.green, green);
         c.blue = blendByte(c.blue, blue);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     libgtest-dev libbenchmark-dev clang-format
-    libdevil-dev
+    libdevil-dev libwebp-dev libstb-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
     # The GUI's end-to-end tests: a virtual display, a small window manager, a hand on the mouse.
     xvfb xauth openbox wmctrl xdotool x11-utils imagemagick

@@ -1,3 +1,4 @@
+#include "canvas/byte_fraction.h"
 #include "tools/dab_square.h"
 #include "tools/deposit_tools.h"
 
@@ -5,7 +6,6 @@ namespace dw {
 namespace {
 
 // 1/255 as the float the strength is scaled with.
-constexpr float kByteFraction = 0.003921569f;
 constexpr int kUntextured = 255;
 // Height per unit of texture sample.
 constexpr float kTextureLift = 0.001f;

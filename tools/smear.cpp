@@ -1,10 +1,10 @@
+#include "canvas/byte_fraction.h"
 #include "tools/dab_square.h"
 #include "tools/smear_tools.h"
 
 namespace dw {
 namespace {
 
-constexpr float kByteFraction = 0.003921569f;
 constexpr float kReach = 0.9f;
 
 // The source of the smear along one axis: trunc((c - centre) x 0.9 + c) in float, kept on

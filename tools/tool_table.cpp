@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "canvas/picture_catalogue.h"
+
 namespace dw {
 namespace {
 
@@ -35,6 +37,24 @@ constexpr std::array<ToolInfo, 17> kTools{{
     {ToolId::Knife, "Knife", "knife0", "knife1", " Brush Properties: Knife", kDeposit},
     {ToolId::Finger, "Finger", "finger0", "finger1", " Brush Properties: Finger", kFinger},
 }};
+
+// Every button picture a tool names is one the program's pictures provide (Fill shows none).
+constexpr bool buttonPicturesCatalogued() {
+    for (const ToolInfo& tool : kTools) {
+        if (tool.upImage.empty()) {
+            continue;
+        }
+        const int up = cataloguedIndex(tool.upImage);
+        const int selected = cataloguedIndex(tool.selectedImage);
+        if (up < 0 || selected < 0 ||
+            kPictureCatalogue[up].width != kPictureCatalogue[selected].width ||
+            kPictureCatalogue[up].height != kPictureCatalogue[selected].height) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(buttonPicturesCatalogued(), "a tool names a button picture the catalogue lacks");
 
 }  // namespace
 

@@ -24,7 +24,7 @@ void press(AppState& state) {
     state.pressPoint = state.cursorScreenPos;
     const ToolId tool = state.brush.tool;
     if (firstPress && tool != ToolId::HandTool && tool != ToolId::EyeDropper) {
-        state.history.pushSnapshot(state.painting, true, "Paint");
+        state.history.pushSnapshot(state.painting);
     }
     state.buttonHeld = true;
     state.drags.canvas.active = 1;

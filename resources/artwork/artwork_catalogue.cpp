@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <string_view>
 #include <system_error>
 
 #include "files/bitmap_export.h"
@@ -36,77 +38,111 @@ Surface ArtworkEntry::surface() const {
 
 std::vector<ArtworkEntry> drawArtwork() {
     std::vector<ArtworkEntry> entries;
-    const auto add = [&](std::string name, Store store, Picture picture, std::string folder = "") {
-        entries.push_back({std::move(name), std::move(folder), store, std::move(picture)});
+    const auto add = [&](std::string name, Picture picture) {
+        const CataloguedPicture* listed = findCataloguedPicture(name);
+        ArtworkEntry entry{std::move(name), "", Store::Colour, std::move(picture)};
+        if (listed) {
+            entry.folder = listed->folder;
+            entry.store = listed->store;
+        }
+        entries.push_back(std::move(entry));
     };
-    const auto addPair = [&](const std::string& stem, Store store, Picture up, Picture down) {
-        add(stem + "0", store, std::move(up));
-        add(stem + "1", store, std::move(down));
+    const auto addPair = [&](const std::string& stem, Picture up, Picture down) {
+        add(stem + "0", std::move(up));
+        add(stem + "1", std::move(down));
     };
 
     for (const ToolPictures& tool : kTools) {
-        addPair(tool.name, Store::Colour, toolButtonPicture(tool.painter, ButtonLook::Up),
+        addPair(tool.name, toolButtonPicture(tool.painter, ButtonLook::Up),
                 toolButtonPicture(tool.painter, ButtonLook::Down));
     }
     // Kept for a paste command; it has the size of a tool button.
-    add("paste", Store::Colour, toolButtonPicture(drawClipboard, ButtonLook::Up));
-    add("brushes", Store::Colour, toolHeaderPicture("Brushes"));
-    add("tools", Store::Colour, toolHeaderPicture("Tools"));
-    add("effects", Store::Colour, toolHeaderPicture("Effects"));
-    add("toolsview", Store::Colour, toolsPanelPicture());
+    add("paste", toolButtonPicture(drawClipboard, ButtonLook::Up));
+    add("brushes", toolHeaderPicture("Brushes"));
+    add("tools", toolHeaderPicture("Tools"));
+    add("effects", toolHeaderPicture("Effects"));
+    add("toolsview", toolsPanelPicture());
 
-    add("properties", Store::Colour, propertiesPicture());
-    add("styles", Store::Colour, stylesPicture());
-    add("shape", Store::Colour, shapePicture());
-    addPair("tpaint", Store::Colour, stylesTabPicture("Paint", false),
-            stylesTabPicture("Paint", true));
-    addPair("ttexture", Store::Colour, stylesTabPicture("Texture", false),
-            stylesTabPicture("Texture", true));
+    add("properties", propertiesPicture());
+    add("styles", stylesPicture());
+    add("shape", shapePicture());
+    addPair("tpaint", stylesTabPicture("Paint", false), stylesTabPicture("Paint", true));
+    addPair("ttexture", stylesTabPicture("Texture", false), stylesTabPicture("Texture", true));
     // The shape tab's pair is the other way round: "tshape1" is its normal look.
-    addPair("tshape", Store::Colour, stylesTabPicture("Shape", true),
-            stylesTabPicture("Shape", false));
-    add("tab", Store::Colour, sliderKnobPicture());
+    addPair("tshape", stylesTabPicture("Shape", true), stylesTabPicture("Shape", false));
+    add("tab", sliderKnobPicture());
 
-    add("colordlg", Store::Colour, coloursPanelPicture());
-    add("colors", Store::Colour, colourPickPicture());
+    add("colordlg", coloursPanelPicture());
+    add("colors", colourPickPicture());
 
-    add("palette", Store::Colour, palettePicture());
-    add("strokes", Store::Colour, strokesPicture());
-    addPair("tbrushes", Store::Colour, paletteTabPicture("Brushes", false),
-            paletteTabPicture("Brushes", true));
-    addPair("tstrokes", Store::Colour, paletteTabPicture("Strokes", false),
-            paletteTabPicture("Strokes", true));
-    addPair("check", Store::Colour, switchPicture(false), switchPicture(true));
-    addPair("add", Store::Colour, addButtonPicture(ButtonLook::Up),
-            addButtonPicture(ButtonLook::Down));
-    addPair("delete", Store::Colour, deleteButtonPicture(ButtonLook::Up),
-            deleteButtonPicture(ButtonLook::Down));
-    addPair("savelist", Store::Colour, listButtonPicture("Save list", ButtonLook::Up),
+    add("palette", palettePicture());
+    add("strokes", strokesPicture());
+    addPair("tbrushes", paletteTabPicture("Brushes", false), paletteTabPicture("Brushes", true));
+    addPair("tstrokes", paletteTabPicture("Strokes", false), paletteTabPicture("Strokes", true));
+    addPair("check", switchPicture(false), switchPicture(true));
+    addPair("add", addButtonPicture(ButtonLook::Up), addButtonPicture(ButtonLook::Down));
+    addPair("delete", deleteButtonPicture(ButtonLook::Up), deleteButtonPicture(ButtonLook::Down));
+    addPair("savelist", listButtonPicture("Save list", ButtonLook::Up),
             listButtonPicture("Save list", ButtonLook::Down));
-    addPair("loadlist", Store::Colour, listButtonPicture("Load list", ButtonLook::Up),
+    addPair("loadlist", listButtonPicture("Load list", ButtonLook::Up),
             listButtonPicture("Load list", ButtonLook::Down));
 
-    add("splash", Store::Colour, splashPicture());
+    add("splash", splashPicture());
 
-    add("filenew", Store::Grey, newImagePicture());
-    addPair("okay", Store::Grey, dialogButtonPicture("OK", ButtonLook::Up),
+    add("filenew", newImagePicture());
+    addPair("okay", dialogButtonPicture("OK", ButtonLook::Up),
             dialogButtonPicture("OK", ButtonLook::Down));
-    addPair("cancel", Store::Grey, dialogButtonPicture("Cancel", ButtonLook::Up),
+    addPair("cancel", dialogButtonPicture("Cancel", ButtonLook::Up),
             dialogButtonPicture("Cancel", ButtonLook::Down));
-    addPair("continue", Store::Grey, dialogButtonPicture("Continue", ButtonLook::Up),
+    addPair("continue", dialogButtonPicture("Continue", ButtonLook::Up),
             dialogButtonPicture("Continue", ButtonLook::Down));
-    add("gloss", Store::Grey, glossPicture());
+    add("gloss", glossPicture());
 
     for (int i = 0; i < kPatternPictures; ++i) {
-        add("paint" + std::to_string(i), Store::Grey, paintStylePicture(i), "Styles/");
+        add("paint" + std::to_string(i), paintStylePicture(i));
     }
     for (int i = 0; i < kPatternPictures; ++i) {
-        add("bump" + std::to_string(i), Store::Grey, paperTexturePicture(i), "Textures/");
+        add("bump" + std::to_string(i), paperTexturePicture(i));
     }
     return entries;
 }
 
+std::vector<std::string> catalogueMismatches(const std::vector<ArtworkEntry>& entries) {
+    std::vector<std::string> problems;
+    std::map<std::string_view, int> drawn;
+    for (const ArtworkEntry& entry : entries) {
+        const CataloguedPicture* listed = findCataloguedPicture(entry.name);
+        if (!listed) {
+            problems.push_back(entry.name + " is drawn but not in the catalogue");
+            continue;
+        }
+        if (++drawn[listed->name] > 1) {
+            problems.push_back(entry.name + " is drawn twice");
+        }
+        if (uint32_t(entry.picture.width()) != listed->width ||
+            uint32_t(entry.picture.height()) != listed->height) {
+            problems.push_back(
+                entry.name + " is drawn at " + std::to_string(entry.picture.width()) + " x " +
+                std::to_string(entry.picture.height()) + ", listed at " +
+                std::to_string(listed->width) + " x " + std::to_string(listed->height));
+        }
+    }
+    for (const CataloguedPicture& listed : kPictureCatalogue) {
+        if (!drawn.contains(listed.name)) {
+            problems.push_back(std::string(listed.name) + " is listed but not drawn");
+        }
+    }
+    return problems;
+}
+
 bool writeArtwork(const std::vector<ArtworkEntry>& entries, const std::string& workDataFolder) {
+    const std::vector<std::string> problems = catalogueMismatches(entries);
+    for (const std::string& problem : problems) {
+        std::cerr << "picture catalogue: " << problem << "\n";
+    }
+    if (!problems.empty()) {
+        return false;
+    }
     const std::filesystem::path root(workDataFolder);
     for (const char* folder : {"", "Styles", "Textures"}) {
         std::error_code error;

@@ -3,15 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "canvas/picture_catalogue.h"
 #include "canvas/surface.h"
 #include "resources/artwork/picture.h"
 
 namespace dw::artwork {
 
-// Which picture store the program files a picture in. The grey store keeps only the red
-// component, so its pictures are written grey.
-enum class Store { Colour, Grey };
+// The grey store keeps only the red component, so its pictures are written grey.
+using Store = PictureStore;
 
+// A drawn picture with its folder and store as the catalogue lists them.
 struct ArtworkEntry {
     std::string name;    // as the program asks for it, without ".bmp"
     std::string folder;  // below WorkData/: "", "Styles/" or "Textures/"
@@ -26,8 +27,13 @@ struct ArtworkEntry {
 // Every picture the program asks for by name, in a fixed order.
 std::vector<ArtworkEntry> drawArtwork();
 
+// Where the drawn pictures and the catalogue disagree: a picture drawn but not listed, drawn
+// twice or at another size, or listed but not drawn. Empty when they agree.
+std::vector<std::string> catalogueMismatches(const std::vector<ArtworkEntry>& entries);
+
 // Writes every entry as a BMP file below the given WorkData folder, creating the folders.
-// False, with a message on standard error, if any file could not be written.
+// False, with a message on standard error, if the entries disagree with the catalogue or any
+// file could not be written.
 bool writeArtwork(const std::vector<ArtworkEntry>& entries, const std::string& workDataFolder);
 
 }  // namespace dw::artwork

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "canvas/gloss_map.h"
+#include "canvas/pattern_images.h"
 #include "resources/artwork/gloss_picture.h"
 #include "tools/dab_context.h"
 #include "tools/deposit_tools.h"
@@ -79,9 +80,11 @@ void primeCanvas(Canvas& canvas, Rgb colour, const Picture& style, float styleSc
             cell.red = toByte(colour.r);
             cell.green = toByte(colour.g);
             cell.blue = toByte(colour.b);
-            cell.paint = toByte(style.at(int(x % 200), int(y % 200)).r * styleScale);
+            const int tx = int(x % kPatternPeriod);
+            const int ty = int(y % kPatternPeriod);
+            cell.paint = toByte(style.at(tx, ty).r * styleScale);
             cell.gloss = 0;
-            cell.height = reliefScale * texture.at(int(x % 200), int(y % 200)).r;
+            cell.height = reliefScale * texture.at(tx, ty).r;
         }
     }
 }

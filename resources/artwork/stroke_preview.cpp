@@ -101,17 +101,7 @@ Picture strokePreview(const std::vector<ArtworkEntry>& entries) {
         painter.dab(640, 440, brush);
     }
     // The brush preview's paper: half the brush colour, style 1 at half strength, glossy.
-    for (uint32_t y = 380; y < 500; ++y) {
-        for (uint32_t x = 760; x < 1060; ++x) {
-            CanvasCell& cell = canvas.at(x, y);
-            cell.red = 0 / 2;
-            cell.green = 200 / 2;
-            cell.blue = 45 / 2;
-            cell.paint = toByte(styles[1].at(int(x % 200), int(y % 200)).r) / 2;
-            cell.gloss = 255;
-            cell.height = 20.0f;
-        }
-    }
+    canvas.fillAreaWithPaper(0, 200, 45, styles[1].toSurface(), 760, 380, 1060, 500);
     Picture picture = shadedPicture(canvas);
     for (int i = 0; i < 18; ++i) {
         drawText(picture, 20 + i * kCell, 80, "paint" + std::to_string(i), colours::kTextSoft);

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "canvas/pattern_images.h"
+
 namespace dw::artwork {
 
-// Pattern images are read tiled with a period of 200 pixels, so every field here repeats
-// exactly over that period in both directions: lattices have a whole number of cells across
-// the tile and wrap their indices.
-inline constexpr int kTile = 200;
+// Pattern images are read tiled, so every field here repeats exactly over the pattern period
+// in both directions: lattices have a whole number of cells across the tile and wrap their
+// indices.
+inline constexpr int kTile = kPatternPeriod;
 
 uint32_t hash3(int32_t x, int32_t y, uint32_t seed);
 // Uniform in [0, 1).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/painting_commands.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
@@ -51,19 +53,28 @@ TEST_F(PaintingCommands, ImageSizeIsUndoable) {
     EXPECT_EQ(state.painting.at(5, 5).red, 3);
 }
 
-TEST_F(PaintingCommands, RefusedOpenAddsTheGeneralMessageAndKeepsThePainting) {
+TEST_F(PaintingCommands, RefusedOpenAddsTheGeneralMessageAndKeepsThePaintingAndItsHistory) {
+    state.history.pushSnapshot(state.painting);
     state.painting.at(0, 0).red = 9;
-    state.history.setDocumentClean(false);
     EXPECT_FALSE(openPainting(state, dir.file("missing.pai")));
     EXPECT_EQ(messages.texts(),
               (std::vector<std::string>{"The file you selected could not be opened!",
                                         "File Load failed!"}));
+    // A document whose header is whole but whose body is missing is refused after opening.
+    ASSERT_TRUE(savePainting(state, dir.file("cut.pai"), SaveFormat::Document));
+    std::filesystem::resize_file(dir.file("cut.pai"), 200);
+    state.history.setDocumentClean(false);
+    EXPECT_FALSE(openPainting(state, dir.file("cut.pai")));
+    EXPECT_EQ(messages.texts().back(), "File Load failed!");
     EXPECT_EQ(state.painting.at(0, 0).red, 9);
     EXPECT_FALSE(state.history.documentClean());
+    ASSERT_TRUE(state.history.undoEnabled());
+    state.history.undo(state.painting);
+    EXPECT_EQ(state.painting.at(0, 0).red, 255);
 }
 
 TEST_F(PaintingCommands, SaveThenOpenLeavesACleanShadedDocumentWithNoHistory) {
-    state.history.pushSnapshot(state.painting, true, "Paint");
+    state.history.pushSnapshot(state.painting);
     ASSERT_TRUE(savePainting(state, dir.file("a.pai"), SaveFormat::Document));
     EXPECT_TRUE(state.history.documentClean());
     ASSERT_TRUE(newPainting(state, 2, 2));

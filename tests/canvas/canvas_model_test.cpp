@@ -62,6 +62,12 @@ TEST(CanvasModel, FillWithPaperHalvesColourAndPaperGrain) {
     EXPECT_EQ(canvas.at(201, 0).paint, 100);  // the paper repeats every 200 cells
     EXPECT_EQ(canvas.at(0, 1).gloss, 255);
     EXPECT_EQ(canvas.at(0, 1).height, 20.0f);
+    // An area keeps the grain where the whole fill puts it and leaves the rest alone.
+    canvas.clearToWhite();
+    canvas.fillAreaWithPaper(0, 0, 0, paper, 201, 0, 400, 1);
+    EXPECT_EQ(canvas.at(201, 0).paint, 100);
+    EXPECT_EQ(canvas.at(200, 0).red, 255);
+    EXPECT_EQ(canvas.at(201, 1).red, 255);
 }
 
 class Resample : public ::testing::Test {
@@ -120,6 +126,7 @@ TEST_F(Resample, KeepsSwitchesAndLeavesResultUnshaded) {
     EXPECT_EQ(canvas.width(), 3u);
     EXPECT_EQ(canvas.height(), 1u);
     EXPECT_TRUE(canvas.lighting);
+    EXPECT_FALSE(canvas.shaded);
     EXPECT_EQ(canvas.surface().width(), 3u);
 }
 

@@ -17,7 +17,7 @@ class UndoHistoryTest : public ::testing::Test {
     uint8_t shown() const { return painting.at(0, 0).red; }
     // An operation: snapshot, then change.
     void stroke(uint8_t value) {
-        history.pushSnapshot(painting, true, "Paint");
+        history.pushSnapshot(painting);
         mark(value);
     }
 
@@ -28,9 +28,6 @@ class UndoHistoryTest : public ::testing::Test {
 TEST_F(UndoHistoryTest, StartsGreyedAndClean) {
     EXPECT_FALSE(history.undoEnabled());
     EXPECT_FALSE(history.redoEnabled());
-    EXPECT_TRUE(history.documentClean());
-    history.pushSnapshot(painting, false, "nothing");
-    EXPECT_EQ(history.count(), 0u);
     EXPECT_TRUE(history.documentClean());
 }
 
@@ -93,7 +90,7 @@ TEST_F(UndoHistoryTest, SixEntriesAtMostAndFiveUndosReachTheOldest) {
 }
 
 TEST_F(UndoHistoryTest, UndoAcrossASizeChangeRestoresTheOldSize) {
-    history.pushSnapshot(painting, true, "Image Size");
+    history.pushSnapshot(painting);
     painting.resample(8, 8);
     RestoreResult result = history.undo(painting);
     EXPECT_TRUE(result.sizeChanged);
@@ -130,8 +127,11 @@ TEST_F(UndoHistoryTest, ClearingForgetsEverything) {
 
 TEST_F(UndoHistoryTest, MissingEntryIsReportedAndChangesNothing) {
     test::MessageCapture messages;
+    mark(7);
     RestoreResult result = history.restoreEntry(painting);
     EXPECT_FALSE(result.restored);
+    EXPECT_EQ(shown(), 7);
+    EXPECT_EQ(painting.width(), 4u);
     ASSERT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(messages.texts()[0], "NULL!");
 }

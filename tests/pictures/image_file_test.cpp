@@ -1,7 +1,7 @@
 #include <sys/stat.h>
 
 #include "files/image_file.h"
-#include "files/picture_probe.h"
+#include "files/picture_structure.h"
 #include "tests/pictures/picture_fixture.h"
 
 namespace dw::test {
@@ -53,10 +53,10 @@ TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
 TEST_F(ImageFileTest, CutOffPngIsRefusedBeforeDevilReadsIt) {
     ASSERT_TRUE(SaveImageFile(makePicture(7, 5, patternColour), "p.png"));
     std::vector<uint8_t> bytes = readBytes("p.png");
-    EXPECT_FALSE(pngEndsEarly("p.png"));
+    EXPECT_FALSE(pictureEndsEarly("p.png"));
     bytes.pop_back();  // the last byte of IEND's checksum
     writeBytes("cut.png", bytes);
-    EXPECT_TRUE(pngEndsEarly("cut.png"));
+    EXPECT_TRUE(pictureEndsEarly("cut.png"));
     Surface surface;
     EXPECT_FALSE(LoadImageFile(surface, "cut.png"));
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"cut.png Failed to load!"});

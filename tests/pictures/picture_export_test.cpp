@@ -1,6 +1,5 @@
 #include "app/painting_commands.h"
 #include "app/pictures/export_picture.h"
-#include "files/byte_stream.h"
 #include "files/image_file.h"
 #include "tests/pictures/picture_fixture.h"
 
@@ -22,16 +21,6 @@ class ExportTest : public PictureTest {
 
     AppState state;
 };
-
-TEST_F(ExportTest, BitmapRowsArePaddedTo16BytesForWidth5) {
-    ASSERT_TRUE(exportPaintingBitmap(state, "out.bmp"));
-    const std::vector<uint8_t> bytes = readBytes("out.bmp");
-    ASSERT_EQ(bytes.size(), 16u * 2 + 54);
-    EXPECT_EQ(loadLE32(bytes.data() + 2), 16u * 2 + 54);
-    EXPECT_EQ(bytes[54 + 3], 40);  // bottom row first: pixel (1, 1) is its paint
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 70, bytes.begin() + 73),
-              (std::vector<uint8_t>{200, 20, 10}));  // then (0, 0), blue first
-}
 
 TEST_F(ExportTest, PngHoldsExactlyThePaintingAsShown) {
     ASSERT_TRUE(exportPaintingPicture(state, "out.png"));

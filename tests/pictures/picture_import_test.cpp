@@ -25,7 +25,7 @@ class ImportTest : public PictureTest {
         PictureTest::SetUp();
         setUpFirstPainting(state);
         state.painting.at(7, 7).red = 3;  // a mark that a replaced painting would lose
-        state.history.pushSnapshot(state.painting, true, "Paint");
+        state.history.pushSnapshot(state.painting);
     }
 
     void expectPaintingUnchanged() {

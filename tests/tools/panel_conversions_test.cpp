@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "tools/slider_conversions.h"
-#include "tools/tool_table.h"
 
 namespace dw {
 namespace {
@@ -18,17 +17,6 @@ TEST(SliderConversionTest, EndsOfTheSlidersGiveTheEndsOfTheSettings) {
     EXPECT_EQ(sliderFromSize(30), 30.0f);
     EXPECT_EQ(sliderFromAmount(0.5f), 50.0f);
     EXPECT_FLOAT_EQ(sliderFromGloss(255), 100.0f);
-}
-
-TEST(ToolTableTest, EachToolShowsOnlyTheControlsItUses) {
-    const ToolExposure spray = findTool(ToolId::SprayPaint)->exposure;
-    EXPECT_FALSE(spray.thicknessSlider);
-    EXPECT_TRUE(spray.glossSlider);
-    const ToolExposure finger = findTool(ToolId::Finger)->exposure;
-    EXPECT_TRUE(finger.sizeSlider && finger.amountSlider && finger.textureRow);
-    EXPECT_FALSE(finger.thicknessSlider || finger.glossSlider || finger.paintStyleRow);
-    EXPECT_FALSE(findTool(ToolId::GelBrush)->exposure.paintStyleRow);
-    EXPECT_FALSE(findTool(ToolId::HandTool)->exposure.sizeSlider);
 }
 
 }  // namespace

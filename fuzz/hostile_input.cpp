@@ -1,0 +1,123 @@
+#include "fuzz/hostile_input.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "canvas/canvas.h"
+#include "canvas/surface.h"
+#include "files/byte_stream.h"
+#include "files/channel_codec.h"
+#include "files/document_file.h"
+#include "files/image_file.h"
+#include "files/image_store.h"
+#include "files/jg8_file.h"
+#include "files/jgi_file.h"
+
+namespace dw::fuzz {
+namespace {
+
+constexpr std::string_view kOtherExtensions[] = {"gif", "tga", "psd", "ppm", "pgm", "pcx",
+                                                 "ico", "dds", "hdr", "sgi", "pic", "xpm"};
+
+Outcome outcomeOf(bool accepted) {
+    return accepted ? Outcome::Accepted : Outcome::Refused;
+}
+
+bool writeFile(const std::string& path, std::span<const uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+uint64_t bodySize(std::span<const uint8_t> bytes) {
+    return bytes.size() > kJgHeaderSize ? bytes.size() - kJgHeaderSize : 0;
+}
+
+// A surface that a refused picture must leave as it was.
+Surface marker() {
+    Surface surface;
+    surface.create(3, 2);
+    surface.setPixel(1, 1, 9, 8, 7);
+    return surface;
+}
+
+bool stillMarker(const Surface& surface) {
+    return surface.width() == 3 && surface.height() == 2 && surface.getPixel(1, 1).red == 9;
+}
+
+Outcome feedStore(std::span<const uint8_t> bytes, const char* path,
+                  void (*load)(Surface&, const std::string&, const std::string&)) {
+    mkdir("data", 0777);
+    if (!writeFile(path, bytes)) {
+        return Outcome::Refused;
+    }
+    Surface surface = marker();
+    load(surface, "a", "missing/");
+    allowPackFailureNoticeAgain();
+    return outcomeOf(!stillMarker(surface));
+}
+
+}  // namespace
+
+Outcome feedDocument(std::span<const uint8_t> bytes) {
+    MemorySource source(bytes);
+    Canvas painting;
+    return outcomeOf(readDocument(source, bytes.size(), painting) == DocumentReadResult::Loaded);
+}
+
+Outcome feedBlockCodec(std::span<const uint8_t> bytes) {
+    if (bytes.size() < 2) {
+        return Outcome::Refused;
+    }
+    const uint32_t width = bytes[0] % 64u + 1;
+    const uint32_t height = bytes[1] % 64u + 1;
+    std::vector<uint8_t> plane(std::size_t(width) * height);
+    MemorySource source(bytes.subspan(2));
+    return outcomeOf(ReadCompressed2(source, plane.data(), width, height, 1) ==
+                     StreamState::Complete);
+}
+
+Outcome feedJG8(std::span<const uint8_t> bytes) {
+    MemorySource source(bytes);
+    Surface surface;
+    return outcomeOf(readJG8(source, bodySize(bytes), surface) == JgReadResult::Loaded);
+}
+
+Outcome feedJGI(std::span<const uint8_t> bytes) {
+    MemorySource source(bytes);
+    Surface surface;
+    return outcomeOf(readJGI(source, bodySize(bytes), surface) == JgReadResult::Loaded);
+}
+
+Outcome feedColourStore(std::span<const uint8_t> bytes) {
+    return feedStore(bytes, "data/ipack", LoadPackedImage);
+}
+
+Outcome feedGreyStore(std::span<const uint8_t> bytes) {
+    return feedStore(bytes, "data/ppack", LoadPackedGreyImage);
+}
+
+Outcome feedPicture(std::span<const uint8_t> bytes, std::string_view extension) {
+    const std::string path = "picture." + std::string(extension);
+    if (!writeFile(path, bytes)) {
+        return Outcome::Refused;
+    }
+    Surface surface = marker();
+    if (LoadImageFile(surface, path, ImageMessages::Hidden)) {
+        return Outcome::Accepted;
+    }
+    if (!stillMarker(surface)) {
+        std::abort();  // a refusal that changed the picture: let the fuzzer keep the input
+    }
+    return Outcome::Refused;
+}
+
+std::span<const std::string_view> otherPictureExtensions() {
+    return kOtherExtensions;
+}
+
+}  // namespace dw::fuzz
