@@ -102,7 +102,7 @@ void LoadArrivedPainting(AppState& state, Shell& shell, const std::string& path)
     if (path.empty() || !AskSaveChanges(state)) {
         return;
     }
-    if (!LoadDocument(state.painting, state.history, path)) {
+    if (!LoadDocument(state.painting, path)) {
         return;
     }
     state.history.clearHistory();

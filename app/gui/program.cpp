@@ -83,7 +83,7 @@ QIcon programIcon() {
 
 // A painting loaded at start-up starts its own history.
 bool loadStartPainting(AppState& state, const std::string& path) {
-    if (!LoadDocument(state.painting, state.history, path)) {
+    if (!LoadDocument(state.painting, path)) {
         return false;
     }
     state.history.clearHistory();

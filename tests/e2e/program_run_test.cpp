@@ -155,9 +155,9 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     // The document holds the stroke: its cells differ from the welcome painting's there.
     AppState welcomeDocument;
     AppState strokeDocument;
-    ASSERT_TRUE(LoadDocument(welcomeDocument.painting, welcomeDocument.history,
+    ASSERT_TRUE(LoadDocument(welcomeDocument.painting,
                              (root / "program" / "Examples" / "welcome.pai").string()));
-    ASSERT_TRUE(LoadDocument(strokeDocument.painting, strokeDocument.history, saved));
+    ASSERT_TRUE(LoadDocument(strokeDocument.painting, saved));
     const CanvasCell& before = welcomeDocument.painting.at(300, 300);
     const CanvasCell& after = strokeDocument.painting.at(300, 300);
     EXPECT_NE(before.height, after.height);
