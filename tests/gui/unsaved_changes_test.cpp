@@ -106,6 +106,25 @@ TEST_F(UnsavedChanges, DroppedAndHandedOverFilesAskFirstAndArriveOnce) {
     EXPECT_FALSE(state.history.undoEnabled());
 }
 
+TEST_F(UnsavedChanges, ARefusedFileKeepsThePaintingAndItsUndoHistory) {
+    makeChange();
+    std::ofstream(file("corrupt.pai")) << "not a painting at all, not even close to one";
+    std::ofstream later(file("later.pai"), std::ios::binary);
+    const int32_t header[20] = {24279, 4, 10, 10};
+    later.write(reinterpret_cast<const char*>(header), sizeof header);
+    later.close();
+    boxes.queueAnswer(MessageAnswer::No);
+    drop(MessageKind::DropFile, file("corrupt.pai"));
+    boxes.queueAnswer(MessageAnswer::No);
+    dialogs.queueAnswer(file("later.pai"));
+    command(command::kOpen);
+    EXPECT_EQ(boxes.shown().back().text, "File Load failed!");
+    EXPECT_EQ(state.painting.at(0, 0).red, 0);  // still the inverted painting
+    EXPECT_TRUE(state.history.undoEnabled());
+    command(command::kUndo);
+    EXPECT_EQ(state.painting.at(0, 0).red, 255);
+}
+
 TEST_F(UnsavedChanges, AMessageBoxInsideAPassRunsNoPassOfItsOwn) {
     platform::QtMessageBoxes real;
     platform::installMessageBoxes(&real);
