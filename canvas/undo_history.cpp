@@ -31,15 +31,29 @@ LargeBuffer<CanvasCell> UndoHistory::blockFor(std::size_t cellCount) {
 }
 
 void UndoHistory::pushSnapshot(const Canvas& painting) {
+    keepSnapshot();
+    takeSnapshot(painting, Dropped::Recycled);
+}
+
+void UndoHistory::pushRevertibleSnapshot(const Canvas& painting) {
+    keepSnapshot();
+    revert_.pending = true;
+    revert_.position = position_;
+    revert_.presentSaved = presentSaved_;
+    revert_.documentClean = documentClean_;
+    takeSnapshot(painting, Dropped::KeptAside);
+}
+
+void UndoHistory::takeSnapshot(const Canvas& painting, Dropped dropped) {
     // Drop the redo side: the entries newer than the one shown, and the one shown.
     while (position_ > 0 && !entries_.empty()) {
-        removeEntry(0);
+        dropEntry(0, dropped);
         --position_;
     }
     presentSaved_ = false;
     position_ = 0;
     if (entries_.size() > kMaxEntries - 1) {
-        removeEntry(entries_.size() - 1);
+        dropEntry(entries_.size() - 1, dropped);
     }
     Entry entry;
     entry.width = painting.width();
@@ -53,7 +67,57 @@ void UndoHistory::pushSnapshot(const Canvas& painting) {
     documentClean_ = false;
 }
 
+void UndoHistory::dropEntry(std::size_t index, Dropped dropped) {
+    if (dropped == Dropped::Recycled) {
+        removeEntry(index);
+        return;
+    }
+    std::vector<Entry>& aside = index == 0 ? revert_.newer : revert_.oldest;
+    aside.push_back(std::move(entries_[index]));
+    entries_.erase(entries_.begin() + std::ptrdiff_t(index));
+}
+
+void UndoHistory::takeBackSnapshot(Canvas& painting) {
+    if (!revert_.pending || entries_.empty()) {
+        return;
+    }
+    Entry snapshot = std::move(entries_.front());
+    entries_.pop_front();
+    if (snapshot.width != painting.width() || snapshot.height != painting.height() ||
+        !painting.hasCells()) {
+        painting.create(snapshot.width, snapshot.height);
+    }
+    std::memcpy(painting.cells(), snapshot.cells.data(),
+                snapshot.cells.size() * sizeof(CanvasCell));
+    painting.invalidateShading();
+    for (auto it = revert_.newer.rbegin(); it != revert_.newer.rend(); ++it) {
+        entries_.push_front(std::move(*it));
+    }
+    for (Entry& entry : revert_.oldest) {
+        entries_.push_back(std::move(entry));
+    }
+    if (entries_.size() + spare_.size() < kMaxEntries) {
+        spare_.push_back(std::move(snapshot.cells));
+    }
+    position_ = revert_.position;
+    presentSaved_ = revert_.presentSaved;
+    documentClean_ = revert_.documentClean;
+    revert_ = Revert();
+}
+
+void UndoHistory::keepSnapshot() {
+    for (std::vector<Entry>* aside : {&revert_.newer, &revert_.oldest}) {
+        for (Entry& entry : *aside) {
+            if (entries_.size() + spare_.size() < kMaxEntries) {
+                spare_.push_back(std::move(entry.cells));
+            }
+        }
+    }
+    revert_ = Revert();
+}
+
 RestoreResult UndoHistory::undo(Canvas& painting) {
+    keepSnapshot();
     if (position_ >= count()) {
         return {};
     }
@@ -67,6 +131,7 @@ RestoreResult UndoHistory::undo(Canvas& painting) {
 }
 
 RestoreResult UndoHistory::redo(Canvas& painting) {
+    keepSnapshot();
     if (position_ <= 1) {
         return {};
     }
@@ -94,6 +159,7 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
 }
 
 void UndoHistory::clearHistory() {
+    revert_ = Revert();
     while (!entries_.empty()) {
         removeEntry(entries_.size() - 1);
     }

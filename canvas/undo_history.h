@@ -22,6 +22,14 @@ class UndoHistory {
 
     // Called just before an operation changes the painting.
     void pushSnapshot(const Canvas& painting);
+    // The same for an operation the user may stop half-way: until keepSnapshot(), the
+    // snapshot and every entry that taking it pushed out can be taken back whole.
+    void pushRevertibleSnapshot(const Canvas& painting);
+    // The operation was stopped: the painting as the snapshot holds it (left unshaded) and
+    // the history as it was before the snapshot, redo side and all.
+    void takeBackSnapshot(Canvas& painting);
+    // The operation ran to its end: what the snapshot pushed out is let go.
+    void keepSnapshot();
     RestoreResult undo(Canvas& painting);
     RestoreResult redo(Canvas& painting);
     // Makes the painting equal to entry number position (1 = newest) and shades it.
@@ -48,6 +56,10 @@ class UndoHistory {
         LargeBuffer<CanvasCell> cells;
     };
 
+    enum class Dropped { Recycled, KeptAside };
+
+    void takeSnapshot(const Canvas& painting, Dropped dropped);
+    void dropEntry(std::size_t index, Dropped dropped);
     void removeEntry(std::size_t index);
     LargeBuffer<CanvasCell> blockFor(std::size_t cellCount);
 
@@ -57,6 +69,17 @@ class UndoHistory {
     uint32_t position_ = 0;
     bool presentSaved_ = false;
     bool documentClean_ = true;
+
+    // What a revertible snapshot changed, while it can still be taken back.
+    struct Revert {
+        bool pending = false;
+        std::vector<Entry> newer;   // dropped from the front, newest first
+        std::vector<Entry> oldest;  // the oldest entry, when the list was full
+        uint32_t position = 0;
+        bool presentSaved = false;
+        bool documentClean = true;
+    };
+    Revert revert_;
 };
 
 }  // namespace dw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/pattern_images.h"
+#include "platform/progress.h"
 #include "platform/random_generator.h"
 #include "tools/brush_settings.h"
 #include "tools/stroke_modifiers.h"
@@ -16,6 +17,9 @@ struct FilterInputs {
     const SamplingOffsets& offsets;
     const PatternImages& patterns;
     RandomGenerator& random;
+    // Where a long filter (Paintify) tells how far it has come and learns whether the user
+    // stopped it; none: it runs to its end.
+    platform::Progress* progress = nullptr;
 };
 
 }  // namespace dw

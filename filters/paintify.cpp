@@ -9,6 +9,9 @@
 namespace dw {
 namespace {
 
+// A few milliseconds of dabs at any brush size: often enough for a Cancel button to answer.
+constexpr uint64_t kDabsBetweenReports = 256;
+
 // 10/13 rounded to float32.
 constexpr float kCopyScale = 10.0f / 13.0f;
 // Sizes below 1 give no copy rather than a division by zero or a negative size.
@@ -41,10 +44,12 @@ uint32_t PaintifyScale::copyRow(uint32_t y) const {
 }
 
 void paintify(Canvas& painting, UndoHistory& history, const FilterInputs& inputs) {
-    history.pushSnapshot(painting);
+    // A large painting takes many seconds; stopped, it goes back to what it was.
+    history.pushRevertibleSnapshot(painting);
     BrushSettings brush = inputs.brush;
     const PaintifyScale scale(painting.width(), painting.height(), brush.size);
     if (!painting.hasCells() || scale.empty()) {
+        history.keepSnapshot();
         painting.invalidateShading();
         return;
     }
@@ -66,6 +71,11 @@ void paintify(Canvas& painting, UndoHistory& history, const FilterInputs& inputs
     const DabContext context{footprint, inputs.offsets, inputs.patterns, inputs.random};
     const uint64_t dabs = 2 * uint64_t(copy.width()) * copy.height();
     for (uint64_t i = 0; i < dabs; ++i) {
+        if (i % kDabsBetweenReports == 0 && inputs.progress &&
+            !inputs.progress->proceed(double(i) / double(dabs))) {
+            history.takeBackSnapshot(painting);
+            return;
+        }
         // x is drawn before y.
         const uint32_t x = uint32_t(inputs.random.next()) % painting.width();
         const uint32_t y = uint32_t(inputs.random.next()) % painting.height();
@@ -77,6 +87,7 @@ void paintify(Canvas& painting, UndoHistory& history, const FilterInputs& inputs
         // The whole painting is re-shaded afterwards, not dab by dab.
         PaintBrushDeferredShading(painting, int(x), int(y), brush, context);
     }
+    history.keepSnapshot();
     painting.invalidateShading();
 }
 

@@ -1,6 +1,7 @@
 #include "app/commands/frame_procedure.h"
 
 #include <array>
+#include <memory>
 
 #include "app/app_state.h"
 #include "app/commands/command_ids.h"
@@ -9,6 +10,7 @@
 #include "app/painting_commands.h"
 #include "filters/filter_commands.h"
 #include "platform/message_box.h"
+#include "platform/progress.h"
 
 namespace dw {
 namespace {
@@ -41,8 +43,10 @@ bool runFilter(AppState& state, int commandId) {
     if (!filter) {
         return false;
     }
+    const std::unique_ptr<platform::Progress> progress =
+        platform::startProgress(std::string(filter->undoName));
     filter->run(state.painting, state.history,
-                {state.brush, state.offsets, state.patterns, state.random});
+                {state.brush, state.offsets, state.patterns, state.random, progress.get()});
     return true;
 }
 

@@ -63,6 +63,37 @@ TEST_F(UndoHistoryTest, WalksBackAndForthThroughTheExampleRun) {
     EXPECT_FALSE(history.undoEnabled());
 }
 
+TEST_F(UndoHistoryTest, ARevertibleSnapshotTakenBackLeavesEverythingAsItWas) {
+    for (uint8_t value = 1; value <= 6; ++value) {
+        stroke(value);  // a full list: the next snapshot pushes the oldest out
+    }
+    history.pushRevertibleSnapshot(painting);
+    mark(99);
+    history.takeBackSnapshot(painting);
+    EXPECT_EQ(shown(), 6);
+    EXPECT_FALSE(painting.shaded);
+    EXPECT_EQ(history.count(), 6u);
+
+    history.undo(painting);
+    history.undo(painting);  // two states to redo
+    history.setDocumentClean(true);
+    history.pushRevertibleSnapshot(painting);
+    mark(99);
+    history.takeBackSnapshot(painting);
+    EXPECT_EQ(shown(), 4);
+    EXPECT_TRUE(history.documentClean());
+    history.redo(painting);
+    history.redo(painting);
+    EXPECT_EQ(shown(), 6);
+
+    history.pushRevertibleSnapshot(painting);
+    mark(42);
+    history.keepSnapshot();
+    EXPECT_FALSE(history.redoEnabled());
+    history.undo(painting);
+    EXPECT_EQ(shown(), 6);
+}
+
 TEST_F(UndoHistoryTest, OneEntryGivesOneUndo) {
     stroke(5);
     history.undo(painting);

@@ -93,6 +93,33 @@ TEST_F(PaintifyTest, NeverReadsPastTheCopyWhenTheSizeIsNoMultipleOfTheScale) {
     }
 }
 
+// Stops the work at its n-th report.
+class StopAt : public platform::Progress {
+  public:
+    explicit StopAt(int reports) : left_(reports) {}
+    bool proceed(double) override { return --left_ > 0; }
+
+  private:
+    int left_;
+};
+
+TEST_F(PaintifyTest, StoppedItPutsThePaintingAndTheHistoryBack) {
+    fill(60, 40, 200, 100);
+    brush.size = 1;  // 2 x 78 x 52 dabs: many reports
+    const std::vector<CanvasCell> before(painting.cells(), painting.cells() + painting.cellCount());
+    history.setDocumentClean(true);
+    StopAt stop(3);
+    FilterInputs stoppable = inputs();
+    stoppable.progress = &stop;
+    paintify(painting, history, stoppable);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), painting.cells(),
+                           [](const CanvasCell& a, const CanvasCell& b) {
+                               return std::memcmp(&a, &b, sizeof a) == 0;
+                           }));
+    EXPECT_FALSE(history.undoEnabled());
+    EXPECT_TRUE(history.documentClean());
+}
+
 TEST_F(PaintifyTest, SameSeedGivesTheSamePainting) {
     auto paintifiedWithSeed = [this](uint32_t seed) {
         Canvas result;

@@ -1,8 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
+#include <cstring>
 
 #include "app/commands/command_ids.h"
+#include "platform/qt/qt_progress.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace dw::test {
@@ -103,6 +108,33 @@ TEST_F(FrameCommands, SpaceLendsTheHandToolWhichDragsTheCanvasWindow) {
     QTest::keyRelease(&gui->canvas(), Qt::Key_Space);
     passes(3);
     EXPECT_EQ(state.brush.tool, ToolId::Knife);
+}
+
+TEST_F(FrameCommands, PaintifyShowsItsProgressAndCancelPutsEverythingBack) {
+    platform::QtProgress progress;
+    platform::installProgress(&progress);
+    state.painting.create(1500, 1500);
+    state.brush.size = 4;  // a long run: hundreds of thousands of dabs
+    const CanvasCell before = state.painting.at(700, 700);
+    bool shown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QProgressDialog*>(window);
+                dialog && dialog->isVisible()) {
+                shown = true;
+                watch.stop();
+                dialog->cancel();
+            }
+        }
+    });
+    watch.start(20);
+    command(1850);  // Filters > Paintify
+    platform::installProgress(nullptr);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(std::memcmp(&state.painting.at(700, 700), &before, sizeof before), 0);
+    EXPECT_FALSE(gui->frame().action(command::kUndo)->isEnabled());
+    EXPECT_TRUE(state.history.documentClean());
 }
 
 TEST_F(FrameCommands, ExitClosesACleanPaintingAtOnce) {
