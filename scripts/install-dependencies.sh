@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     libgtest-dev libbenchmark-dev clang-format
+    # The sanitizer build and the fuzz targets: clang with its sanitizer and fuzzer runtimes.
+    clang libclang-rt-14-dev
     libdevil-dev libwebp-dev libstb-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
     # The GUI's end-to-end tests: a virtual display, a small window manager, a hand on the mouse.
