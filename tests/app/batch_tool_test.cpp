@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
+#include "app/batch/record_fields.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
@@ -44,3 +46,35 @@ TEST_F(BatchTool, WelcomePaintingOpensPaintifiesAndExports) {
 
 }  // namespace
 }  // namespace dw
+
+namespace dw::batch {
+namespace {
+
+// The README's list of --brush and --stroke fields, its line breaks taken out.
+std::string readmeFields(const std::string& step) {
+    std::ifstream in(DAUBWERK_README);
+    std::string line;
+    std::string text;
+    bool inStep = false;
+    while (std::getline(in, line)) {
+        const bool stepLine = line.rfind("  --", 0) == 0;
+        if (stepLine) {
+            inStep = line.rfind("  " + step + " ", 0) == 0;
+        }
+        if (inStep) {
+            std::istringstream words(line);
+            for (std::string word; words >> word;) {
+                text += word + " ";
+            }
+        }
+    }
+    return text;
+}
+
+TEST(BatchFields, TheReadmeNamesTheFieldsOfTheOneTable) {
+    EXPECT_NE(readmeFields("--brush").find(fieldNames(brushFields())), std::string::npos);
+    EXPECT_NE(readmeFields("--stroke").find(fieldNames(strokeFields())), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dw::batch
