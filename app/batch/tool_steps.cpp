@@ -42,7 +42,9 @@ bool assign(std::string_view step, const std::string& text, Record& record,
         return false;
     }
     Record copy = record;
-    for (const auto& [name, value] : pairs) {
+    for (const auto& pair : pairs) {
+        const std::string& name = pair.first;
+        const std::string& value = pair.second;
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&](const auto& f) { return f.name == name; });
         if (field == fields.end()) {
