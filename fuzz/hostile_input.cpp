@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -16,6 +17,9 @@
 #include "files/image_store.h"
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
+#include "files/preset_table_file.h"
+#include "panels/preset_records.h"
+#include "tools/tool_table.h"
 
 namespace dw::fuzz {
 namespace {
@@ -114,6 +118,47 @@ Outcome feedPicture(std::span<const uint8_t> bytes, std::string_view extension) 
         std::abort();  // a refusal that changed the picture: let the fuzzer keep the input
     }
     return Outcome::Refused;
+}
+
+Outcome feedPresetTable(std::span<const uint8_t> bytes) {
+    if (bytes.empty()) {
+        return Outcome::Refused;
+    }
+    const bool palette = bytes[0] % 2 == 0;
+    MemorySource source(bytes.subspan(1));
+    PresetTable table;
+    table.slots.resize(
+        std::size_t(palette ? kBrushPaletteLayout.slotCount : kStrokeListLayout.slotCount));
+    if (readPresetTable(source, palette ? kBrushPaletteLayout : kStrokeListLayout, table) !=
+        PresetFileResult::Read) {
+        return Outcome::Refused;
+    }
+    bool packed = true;
+    for (std::size_t i = 0; i < table.slots.size(); ++i) {
+        const PresetSlot& slot = table.slots[i];
+        packed = packed && (slot.used || i + 1 == table.slots.size() || !table.slots[i + 1].used);
+        if (!slot.used) {
+            continue;
+        }
+        if (palette) {
+            const BrushSettings brush = soundBrush(slot.record);
+            if (!findTool(brush.tool) || brush.size < 1 || brush.size > 100 ||
+                !(brush.amount >= 0.0f && brush.amount <= 1.0f) || brush.paintStyle > 17 ||
+                brush.texture > 17 || !std::isfinite(brush.thickness)) {
+                std::abort();
+            }
+        } else {
+            const StrokeModifiers stroke = soundStroke(slot.record);
+            if (stroke.fadeAmount > 1 || stroke.fadeSize > 1 || stroke.wave > 1 ||
+                !std::isfinite(stroke.waveDepth) || !std::isfinite(stroke.wavePeriod)) {
+                std::abort();
+            }
+        }
+    }
+    if (!packed || table.current < 0 || std::size_t(table.current) >= table.slots.size()) {
+        std::abort();
+    }
+    return Outcome::Accepted;
 }
 
 std::span<const std::string_view> otherPictureExtensions() {

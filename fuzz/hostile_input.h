@@ -25,6 +25,11 @@ Outcome feedGreyStore(std::span<const uint8_t> bytes);
 // written below the current folder first.
 Outcome feedPicture(std::span<const uint8_t> bytes, std::string_view extension);
 
+// A brush palette (first byte even) or a stroke list (odd) read from the bytes after the
+// first, then every used record made sound for the engine; aborts if a record comes out of
+// its ranges or the table out of order.
+Outcome feedPresetTable(std::span<const uint8_t> bytes);
+
 // The kinds DevIL opens beyond the common ones that have a fuzz target each (png, jpg, bmp,
 // tif, webp).
 std::span<const std::string_view> otherPictureExtensions();

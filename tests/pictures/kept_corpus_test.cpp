@@ -29,6 +29,7 @@ const Reader kReaders[] = {
     {"jgi", fuzz::feedJGI},
     {"colour_store", fuzz::feedColourStore},
     {"grey_store", fuzz::feedGreyStore},
+    {"preset", fuzz::feedPresetTable},
     {"picture", nullptr},
 };
 
