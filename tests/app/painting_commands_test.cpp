@@ -4,13 +4,15 @@
 
 #include "app/painting_commands.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/message_texts.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
 namespace {
 
-const char* const kSizeWarning =
-    "The document can be no less than 1x1 pixels and no greater than 5000x5000 pixels!";
+using test::kCannotOpen;
+using test::kLoadFailed;
+using test::kSizeWarning;
 
 class PaintingCommands : public ::testing::Test {
   protected:
@@ -57,15 +59,13 @@ TEST_F(PaintingCommands, RefusedOpenAddsTheGeneralMessageAndKeepsThePaintingAndI
     state.history.pushSnapshot(state.painting);
     state.painting.at(0, 0).red = 9;
     EXPECT_FALSE(openPainting(state, dir.file("missing.pai")));
-    EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{"The file you selected could not be opened!",
-                                        "File Load failed!"}));
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{kCannotOpen, kLoadFailed}));
     // A document whose header is whole but whose body is missing is refused after opening.
     ASSERT_TRUE(savePainting(state, dir.file("cut.pai"), SaveFormat::Document));
     std::filesystem::resize_file(dir.file("cut.pai"), 200);
     state.history.setDocumentClean(false);
     EXPECT_FALSE(openPainting(state, dir.file("cut.pai")));
-    EXPECT_EQ(messages.texts().back(), "File Load failed!");
+    EXPECT_EQ(messages.texts().back(), kLoadFailed);
     EXPECT_EQ(state.painting.at(0, 0).red, 9);
     EXPECT_FALSE(state.history.documentClean());
     ASSERT_TRUE(state.history.undoEnabled());

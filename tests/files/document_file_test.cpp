@@ -12,13 +12,14 @@
 #include "files/document_file.h"
 #include "files/safe_file_writer.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/message_texts.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
 namespace {
 
-const char* const kCorrupt =
-    "The file you selected is either corrupt \nor not a valid Daubwerk file.";
+using test::kCannotOpen;
+const char* const kCorrupt = test::kNotADocument;
 
 std::vector<uint8_t> readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -184,8 +185,7 @@ TEST_F(DocumentFile, MissingFileKeepsTheHistory) {
     test::MessageCapture messages;
     Canvas target;
     EXPECT_FALSE(load(dir.file("nowhere.pai"), target));
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>{"The file you selected could not be opened!"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kCannotOpen});
     EXPECT_EQ(history.count(), 1u);
 }
 

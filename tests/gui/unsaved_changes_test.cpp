@@ -7,6 +7,7 @@
 #include "app/painting_commands.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "tests/gui/gui_fixture.h"
+#include "tests/support/message_texts.h"
 
 namespace dw::test {
 namespace {
@@ -44,7 +45,7 @@ TEST_F(UnsavedChanges, ClosingAsksYesOrNoAndNoLeavesWithoutSaving) {
     post(MessageKind::Close, WindowId::Frame);
     passes();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Would you like to save your painting?");
+    EXPECT_EQ(boxes.shown()[0].text, kSaveQuestion);
     EXPECT_EQ(boxes.shown()[0].caption, "Save Changes?");
     EXPECT_EQ(boxes.shown()[0].buttons, platform::MessageButtons::YesNo);
     EXPECT_TRUE(dialogs.asked().empty());
@@ -118,7 +119,7 @@ TEST_F(UnsavedChanges, ARefusedFileKeepsThePaintingAndItsUndoHistory) {
     boxes.queueAnswer(MessageAnswer::No);
     dialogs.queueAnswer(file("later.pai"));
     command(command::kOpen);
-    EXPECT_EQ(boxes.shown().back().text, "File Load failed!");
+    EXPECT_EQ(boxes.shown().back().text, kLoadFailed);
     EXPECT_EQ(state.painting.at(0, 0).red, 0);  // still the inverted painting
     EXPECT_TRUE(state.history.undoEnabled());
     command(command::kUndo);

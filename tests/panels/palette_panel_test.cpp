@@ -5,6 +5,7 @@
 #include "panels/panel_layout.h"
 #include "panels/preset_records.h"
 #include "tests/panels/panel_fixture.h"
+#include "tests/support/message_texts.h"
 
 namespace dw::test {
 namespace {
@@ -113,10 +114,10 @@ TEST_F(PaletteTest, LoadAndSaveListTellWhatTheyCannotDoAndChangeNothing) {
     }
     dialogs.queueAnswer("/no/such/folder/list.pal");
     press(layout::kSaveListButton);
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{
-                                    "The file you selected is not a Daubwerk Palette file!",
-                                    "The file you selected could not be opened!",
-                                    "The list could not be saved to /no/such/folder/list.pal!"}));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{
+                  "The file you selected is not a Daubwerk Palette file!", test::kCannotOpen,
+                  "The list could not be saved to /no/such/folder/list.pal!"}));
     EXPECT_EQ(used(savedBrushes()), 2);
     EXPECT_EQ(dialogs.asked().front().filters.front().pattern, "*.pal");
 

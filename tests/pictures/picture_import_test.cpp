@@ -3,6 +3,7 @@
 #include "app/pictures/import_picture.h"
 #include "files/jg8_file.h"
 #include "tests/pictures/picture_fixture.h"
+#include "tests/support/message_texts.h"
 
 namespace dw::test {
 namespace {
@@ -72,9 +73,7 @@ TEST_F(ImportTest, PictureLargerThan5000IsRefusedWithTheSizeWarning) {
         boxes.clear();
         EXPECT_FALSE(importPicture(state, name));
         ASSERT_EQ(boxes.shown().size(), 1u);
-        EXPECT_EQ(boxes.shown()[0].text,
-                  "The document can be no less than 1x1 pixels and no greater than 5000x5000 "
-                  "pixels!");
+        EXPECT_EQ(boxes.shown()[0].text, kSizeWarning);
         EXPECT_EQ(boxes.shown()[0].caption, "Warning");
         expectPaintingUnchanged();
     }

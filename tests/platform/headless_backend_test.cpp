@@ -4,6 +4,7 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "platform/message_box.h"
+#include "tests/support/message_texts.h"
 
 namespace dw::platform {
 namespace {
@@ -13,8 +14,8 @@ TEST(HeadlessMessageBoxes, AnswersScriptedThenDefaultAndRecordsEverything) {
     boxes.setEcho(false);
     installMessageBoxes(&boxes);
     boxes.queueAnswer(MessageAnswer::Cancel);
-    const Message question{"Would you like to save your painting?", "Save Changes?",
-                           MessageIcon::Warning, MessageButtons::YesNoCancel, MessageOwner::Frame};
+    const Message question{test::kSaveQuestion, "Save Changes?", MessageIcon::Warning,
+                           MessageButtons::YesNoCancel, MessageOwner::Frame};
     EXPECT_EQ(showMessage(question), MessageAnswer::Cancel);
     EXPECT_EQ(showMessage(question), MessageAnswer::Yes);
     EXPECT_EQ(showMessage("NULL!", "Error"), MessageAnswer::Ok);
