@@ -8,7 +8,7 @@ packages=(
     # The sanitizer build and the fuzz targets: clang with its sanitizer and fuzzer runtimes.
     clang libclang-rt-14-dev
     libdevil-dev libwebp-dev libstb-dev
-    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fonts-dejavu-core
     # The GUI's end-to-end tests: a virtual display, a small window manager, a hand on the mouse.
     xvfb xauth openbox wmctrl xdotool x11-utils imagemagick
     # The desktop services' tests: printed pages to pictures, the desktop's file-type tools.
