@@ -22,7 +22,7 @@ for program in daubwerk daubwerk-batch daubwerk-register; do
     [ -e "$from/$program" ] && install -m 755 "$from/$program" "$prefix/$program"
 done
 # Parts the program only reads are replaced whole; the manual goes along when it was built.
-for part in WorkData Examples Manual; do
+for part in WorkData Examples manual; do
     rm -rf "${prefix:?}/$part"
     [ -d "$from/$part" ] && cp -R "$from/$part" "$prefix/$part"
 done
