@@ -146,8 +146,11 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     ASSERT_NE(session.waitForWindow("Save As", 10s), 0u);
     ASSERT_TRUE(session.run("xdotool type --delay 10 '" + saved + "'"));
     key("Return");
+    for (int i = 0; i < 100 && !fs::exists(saved); ++i) {
+        std::this_thread::sleep_for(100ms);  // the save runs once the dialog has closed
+    }
     ASSERT_TRUE(fs::exists(saved));
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     EXPECT_EQ(program.wait(15s), 0);
     std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\1", 2));
@@ -175,7 +178,7 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     Surface expected;
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     EXPECT_EQ(program.wait(15s), 0);
 }
 
@@ -198,7 +201,7 @@ TEST_F(ProgramRun, ASecondStartHandsItsPaintingToTheRunningProgramAndLeaves) {
     std::string windows;
     session.run("xdotool search --onlyvisible --name '^Daubwerk$'", &windows);
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     EXPECT_EQ(this->program.wait(15s), 0);
 }
 
@@ -226,7 +229,7 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     clickIn(palette, layout::kAddButton.x + 10, layout::kAddButton.y + 5);
     key("alt+v");
     key("l");  // View > Lighting: off
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
     key("Escape");  // No: leave without saving
     EXPECT_EQ(program.wait(15s), 0);
@@ -248,7 +251,7 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     const int middle = layout::kBrushGrid.y + 15;
     const Pixel empty = shownPalette.getPixel(layout::kBrushGrid.x + 2 * 30 + 15, middle);
     EXPECT_NE(shownPalette.getPixel(layout::kBrushGrid.x + 30 + 15, middle), empty);
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     EXPECT_EQ(program.wait(15s), 0);
 }
 
@@ -262,7 +265,7 @@ TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
     key("Return");
     EXPECT_NE(session.waitForWindow("Daubwerk", 30s), 0u);
     EXPECT_TRUE(program.running());
-    ASSERT_TRUE(session.run("wmctrl -c Daubwerk"));
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
     EXPECT_EQ(program.wait(15s), 0);
 }
 

@@ -186,6 +186,16 @@ bool XSession::waitWhileWindow(const std::string& title, std::chrono::millisecon
     return false;
 }
 
+bool XSession::closeWindow(const std::string& title) const {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (run("wmctrl -c '" + title + "'")) {
+            return true;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
 bool XSession::windowOrigin(unsigned long window, int& x, int& y) const {
     std::string out;
     if (!run("xwininfo -id " + std::to_string(window), &out)) {

@@ -46,6 +46,9 @@ class XSession {
     // Waits until a window with exactly this title is shown; its id, or 0.
     unsigned long waitForWindow(const std::string& title, std::chrono::milliseconds timeout) const;
     bool waitWhileWindow(const std::string& title, std::chrono::milliseconds timeout) const;
+    // Closes the window as its title bar's close box would, once the window manager has
+    // taken it on (it may show a window a moment before it manages it).
+    bool closeWindow(const std::string& title) const;
     // Where the window's client area starts on the screen.
     bool windowOrigin(unsigned long window, int& x, int& y) const;
     Surface screenshot(const std::string& path) const;
