@@ -37,11 +37,7 @@ class RepaintingWindows : public LoopWindows {
 };
 
 void post(MessageQueue& queue, MessageKind kind, int x, int y) {
-    LoopMessage message;
-    message.kind = kind;
-    message.x = x;
-    message.y = y;
-    queue.post(message);
+    queue.post(messageTo(WindowId::Canvas, kind, x, y));
 }
 
 // A size-100 Paint Brush stroke across a 5000 x 5000 painting: each pass the pointer moves on

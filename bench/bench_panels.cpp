@@ -82,12 +82,7 @@ struct PanelBench {
     }
 
     void run(WindowId window, MessageKind kind, int x, int y) {
-        LoopMessage message;
-        message.kind = kind;
-        message.target = window;
-        message.x = x;
-        message.y = y;
-        queue.post(message);
+        queue.post(messageTo(window, kind, x, y));
         PanelLoopWindows loop(panels, windows);
         RunMainLoopPass(state, queue, loop);
     }

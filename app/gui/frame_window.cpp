@@ -62,9 +62,7 @@ void FrameWindow::addItems(QMenu& menu, const MenuItem* items, std::size_t count
 }
 
 void FrameWindow::post(MessageKind kind, uint32_t code, std::string text) {
-    LoopMessage message;
-    message.kind = kind;
-    message.target = WindowId::Frame;
+    LoopMessage message = messageTo(WindowId::Frame, kind);
     message.code = code;
     message.text = std::move(text);
     queue_.post(message);

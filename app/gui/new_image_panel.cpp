@@ -88,9 +88,7 @@ class NewImageWindow : public MessageWidget {
         return box;
     }
     void post(MessageKind kind, uint32_t code) {
-        LoopMessage message;
-        message.kind = kind;
-        message.target = WindowId::NewImage;
+        LoopMessage message = messageTo(WindowId::NewImage, kind);
         message.code = code;
         events().queue().post(message);
     }

@@ -50,9 +50,7 @@ namespace dw {
 
 void PanelWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    LoopMessage message;
-    message.kind = MessageKind::Command;
-    message.target = WindowId::Frame;
+    LoopMessage message = messageTo(WindowId::Frame, MessageKind::Command);
     message.code = uint32_t(windowMenuCommand(events().window()));
     events().queue().post(message);
 }

@@ -66,9 +66,7 @@ void enterRunTimeFolder() {
 }
 
 LoopMessage handOff(std::string path) {
-    LoopMessage message;
-    message.kind = MessageKind::HandOff;
-    message.target = WindowId::Frame;
+    LoopMessage message = messageTo(WindowId::Frame, MessageKind::HandOff);
     message.text = std::move(path);
     return message;
 }

@@ -53,12 +53,7 @@ class SplashWindow : public QWidget {
     }
 
   private:
-    void dismiss() {
-        LoopMessage message;
-        message.kind = MessageKind::Close;
-        message.target = WindowId::Splash;
-        queue_.post(message);
-    }
+    void dismiss() { queue_.post(messageTo(WindowId::Splash, MessageKind::Close)); }
 
     const Surface& picture_;
     MessageQueue& queue_;

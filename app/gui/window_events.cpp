@@ -20,13 +20,9 @@ MessageKind releaseKind(Qt::MouseButton button) {
 }  // namespace
 
 void WindowEvents::post(MessageKind kind, const QMouseEvent& event, WindowId target) {
-    LoopMessage message;
-    message.kind = kind;
-    message.target = target;
     const QPoint local = event.position().toPoint();
     const QPoint screen = event.globalPosition().toPoint();
-    message.x = local.x();
-    message.y = local.y();
+    LoopMessage message = messageTo(target, kind, local.x(), local.y());
     message.screen = {screen.x(), screen.y()};
     if (kind == MessageKind::PointerMove) {
         queue_.postMove(message);
@@ -69,10 +65,7 @@ void WindowEvents::leave() {
         return;
     }
     leaveTracked_ = false;
-    LoopMessage message;
-    message.kind = MessageKind::PointerLeave;
-    message.target = window_;
-    queue_.post(message);
+    queue_.post(messageTo(window_, MessageKind::PointerLeave));
 }
 
 void WindowEvents::key(const QKeyEvent& event, bool down) {
@@ -84,9 +77,7 @@ void WindowEvents::key(const QKeyEvent& event, bool down) {
     if (code == 0) {
         return;
     }
-    LoopMessage message;
-    message.kind = down ? MessageKind::KeyDown : MessageKind::KeyUp;
-    message.target = window_;
+    LoopMessage message = messageTo(window_, down ? MessageKind::KeyDown : MessageKind::KeyUp);
     message.code = code;
     // The modifier state of Ctrl's own event does not yet (or still) include Ctrl.
     message.controlDown =

@@ -74,6 +74,16 @@ inline bool isRepeatedWhenIdle(MessageKind kind) {
     }
 }
 
+// A message for a window; pointer messages carry (x, y) in its client area.
+inline LoopMessage messageTo(WindowId target, MessageKind kind, int32_t x = 0, int32_t y = 0) {
+    LoopMessage message;
+    message.kind = kind;
+    message.target = target;
+    message.x = x;
+    message.y = y;
+    return message;
+}
+
 class MessageQueue {
   public:
     void post(const LoopMessage& message) { messages_.push_back(message); }

@@ -127,11 +127,7 @@ void RunPlayScript(AppState& state, const std::vector<PlayEvent>& events) {
     LoopWindows windows;
     ScreenPoint pointer = {state.drags.canvas.x, state.drags.canvas.y};
     auto send = [&](MessageKind kind) {
-        LoopMessage message;
-        message.kind = kind;
-        message.target = WindowId::Canvas;
-        message.x = pointer.x;
-        message.y = pointer.y;
+        LoopMessage message = messageTo(WindowId::Canvas, kind, pointer.x, pointer.y);
         message.screen = {state.canvasWindowPos.x + pointer.x, state.canvasWindowPos.y + pointer.y};
         queue.post(message);
         RunMainLoopPass(state, queue, windows);

@@ -49,11 +49,7 @@ void GuiTest::passes(int count) {
 }
 
 void GuiTest::post(MessageKind kind, WindowId target, int x, int y, uint32_t code) {
-    LoopMessage message;
-    message.kind = kind;
-    message.target = target;
-    message.x = x;
-    message.y = y;
+    LoopMessage message = messageTo(target, kind, x, y);
     message.screen = {x, y};
     message.code = code;
     queue.post(message);

@@ -22,9 +22,7 @@ class UnsavedChanges : public GuiTest {
         boxes.clear();
     }
     void drop(MessageKind kind, const std::string& path) {
-        LoopMessage message;
-        message.kind = kind;
-        message.target = WindowId::Frame;
+        LoopMessage message = messageTo(WindowId::Frame, kind);
         message.text = path;
         queue.post(message);
         passes(3);

@@ -63,12 +63,7 @@ void PanelTest::startUp() {
 }
 
 void PanelTest::send(WindowId window, MessageKind kind, int x, int y) {
-    LoopMessage message;
-    message.kind = kind;
-    message.target = window;
-    message.x = x;
-    message.y = y;
-    queue.post(message);
+    queue.post(messageTo(window, kind, x, y));
     passes(1);
 }
 

@@ -44,10 +44,7 @@ class MainLoopTest : public ::testing::Test {
         if (x >= 0) {
             pointer = {x, y};
         }
-        LoopMessage message;
-        message.kind = kind;
-        message.x = pointer.x;
-        message.y = pointer.y;
+        LoopMessage message = messageTo(WindowId::Canvas, kind, pointer.x, pointer.y);
         message.screen = {90 + pointer.x, 10 + pointer.y};
         queue.post(message);
         passes(1);
