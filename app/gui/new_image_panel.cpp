@@ -15,14 +15,15 @@
 #include "app/gui/surface_image.h"
 #include "files/image_store.h"
 #include "panels/button_set.h"
+#include "panels/panel_layout.h"
 
 namespace dw {
 namespace {
 
-constexpr int kWidth = 234;
-constexpr int kHeight = 149;
-constexpr uint32_t kWidthBox = 5500;
-constexpr uint32_t kHeightBox = 5501;
+constexpr int kWidth = layout::kNewImageWidth;
+constexpr int kHeight = layout::kNewImageHeight;
+constexpr uint32_t kWidthBoxId = 5500;
+constexpr uint32_t kHeightBoxId = 5501;
 constexpr uint32_t kReturnKey = 1;  // Return in a box: the same as OK
 constexpr int kOkButton = 0;
 constexpr int kCancelButton = 1;
@@ -36,8 +37,8 @@ class NewImageWindow : public MessageWidget {
                         queue, WindowId::NewImage),
           background_(background),
           buttons_(buttons),
-          width_(makeBox(90, 22, kWidthBox)),
-          height_(makeBox(90, 52, kHeightBox)) {
+          width_(makeBox(layout::kWidthBox, kWidthBoxId)),
+          height_(makeBox(layout::kHeightBox, kHeightBoxId)) {
         setWindowTitle(QStringLiteral("New Image"));
         setWindowModality(Qt::ApplicationModal);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -73,9 +74,9 @@ class NewImageWindow : public MessageWidget {
     void keyReleaseEvent(QKeyEvent*) override {}
 
   private:
-    QLineEdit* makeBox(int x, int y, uint32_t id) {
+    QLineEdit* makeBox(layout::Spot at, uint32_t id) {
         auto* box = new QLineEdit(this);
-        box->setGeometry(x, y, 40, 16);
+        box->setGeometry(at.x, at.y, layout::kEditWidth, layout::kEditHeight);
         box->setFrame(false);
         box->setTextMargins(1, 0, 1, 0);
         QFont font = box->font();
@@ -120,7 +121,7 @@ struct NewImageRun {
                     done = true;
                     break;
                 }
-                if (message.code == kWidthBox) {
+                if (message.code == kWidthBoxId) {
                     size.width = editBoxNumber(window.widthBox().text().toStdString());
                 }
                 size.height = editBoxNumber(window.heightBox().text().toStdString());
@@ -158,9 +159,9 @@ NewImageSize ShowNewImagePanel(int width, int height, const ProgramPictures& pic
     Surface background;
     LoadPackedGreyImage(background, "filenew", "WorkData/");
     ButtonSet buttons;
-    SetUpButton(buttons, kOkButton, 30, 100, {pictures.okay0, pictures.okay0, pictures.okay1}, 0,
-                ButtonKind::Push);
-    SetUpButton(buttons, kCancelButton, 130, 100,
+    SetUpButton(buttons, kOkButton, layout::kOkButton.x, layout::kOkButton.y,
+                {pictures.okay0, pictures.okay0, pictures.okay1}, 0, ButtonKind::Push);
+    SetUpButton(buttons, kCancelButton, layout::kCancelButton.x, layout::kCancelButton.y,
                 {pictures.cancel0, pictures.cancel0, pictures.cancel1}, 0, ButtonKind::Push);
     NewImageWindow window(background, buttons, queue);
     window.heightBox().setText(QString::number(height));

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/commands/command_ids.h"
+#include "panels/panel_layout.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace dw::test {
@@ -40,8 +41,8 @@ class NewImagePanel : public GuiTest {
     std::unique_ptr<QTimer> watch_;
 };
 
-constexpr QPoint kOk{40, 110};
-constexpr QPoint kCancel{140, 110};
+constexpr QPoint kOk{layout::kOkButton.x + 10, layout::kOkButton.y + 10};
+constexpr QPoint kCancel{layout::kCancelButton.x + 10, layout::kCancelButton.y + 10};
 
 TEST_F(NewImagePanel, TypedSizesGoThroughOkAndTextIsRefusedBySizeCheck) {
     whenShown([](QWidget& panel) {
