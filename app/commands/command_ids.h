@@ -29,7 +29,4 @@ inline constexpr int kAbout = 1400;
 inline constexpr int kHelp = 1401;
 inline constexpr int kWebSite = 1403;
 
-// Ids from here up belong to the window list of the frame's client, which has none to offer.
-inline constexpr int kFirstChildWindow = 1015;
-
 }  // namespace dw::command

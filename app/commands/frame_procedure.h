@@ -18,8 +18,6 @@ class FrameProcedure : private KeyboardActions {
     void handle(AppState& state, const LoopMessage& message);
     void runCommand(AppState& state, int commandId) override;
 
-    const KeyboardRoutine& keyboard() const { return keyboard_; }
-
   private:
     void selectTool(AppState& state) override;
     void close(AppState& state);

@@ -40,7 +40,6 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     FrameWindow& frame() { return *frame_; }
     CanvasWindow& canvas() { return *canvas_; }
     PanelWindow* panel(WindowId window) const;
-    FrameProcedure& procedure() { return procedure_; }
 
     // LoopWindows.
     void passStarted() override;
