@@ -12,106 +12,13 @@
 #include "files/document_file.h"
 #include "files/image_file.h"
 #include "panels/panel_layout.h"
-#include "tests/e2e/x_session.h"
+#include "tests/e2e/program_run.h"
 
 namespace dw::test {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-constexpr int kCanvasSide = 600;
-
-struct CanvasSpot {
-    int x = 0;
-    int y = 0;
-};
-
-int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt) {
-    int count = 0;
-    for (int y = 0; y < kCanvasSide; ++y) {
-        for (int x = 0; x < kCanvasSide; ++x) {
-            count += a.getPixel(at.x + x, at.y + y) != b.getPixel(bAt.x + x, bAt.y + y);
-        }
-    }
-    return count;
-}
-
-// The program as a person runs it: a program folder of its own with nothing written in it
-// yet, a display with a window manager, the mouse and the keyboard.
-class ProgramRun : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        initialiseImageLibrary();
-        ASSERT_TRUE(session.ready()) << "no virtual display (Xvfb) could be started";
-        char pattern[] = "/tmp/daubwerk-run-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-        const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
-        fs::create_directories(root / "program");
-        fs::create_directories(root / "home");
-        fs::create_directories(root / "runtime");
-        fs::permissions(root / "runtime", fs::perms::owner_all);
-        fs::copy_file(DAUBWERK_PROGRAM_PATH, root / "program" / "daubwerk");
-        for (const char* folder : {"WorkData", "Examples", "manual"}) {
-            fs::create_directory_symlink(built / folder, root / "program" / folder);
-        }
-    }
-    void TearDown() override {
-        program.kill();
-        fs::remove_all(root);
-    }
-
-    unsigned long start(const std::vector<std::string>& arguments = {}) {
-        std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
-        command.insert(command.end(), arguments.begin(), arguments.end());
-        program = Process(command, environment());
-        const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
-        std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
-        return frame;
-    }
-
-    // The user's own folders are the test's: the lock, the socket, the file type.
-    std::map<std::string, std::string> environment() const {
-        return {{"DISPLAY", session.display()},
-                {"HOME", (root / "home").string()},
-                {"XDG_DATA_HOME", (root / "home" / "data").string()},
-                {"XDG_RUNTIME_DIR", (root / "runtime").string()},
-                {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
-                {"QT_QPA_PLATFORM", ""}};
-    }
-
-    std::string paintingOf(uint32_t width, uint32_t height) {
-        const std::string path = (root / "handed.pai").string();
-        const std::string command = std::string(DAUBWERK_BATCH_PATH) + " --new " +
-                                    std::to_string(width) + " " + std::to_string(height) +
-                                    " --save '" + path + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0);
-        return path;
-    }
-
-    // The canvas window lies 90, 10 into the grey client area below the menu bar.
-    CanvasSpot findCanvas(const Surface& shot, unsigned long frame) {
-        int x = 0;
-        int y = 0;
-        EXPECT_TRUE(session.windowOrigin(frame, x, y));
-        const Pixel grey{128, 128, 128, 0};
-        int top = y;
-        while (top < y + 100 && shot.getPixel(x + 5, top) != grey) {
-            ++top;
-        }
-        return {x + 90, top + 10};
-    }
-
-    void key(const std::string& keys) {
-        ASSERT_TRUE(session.run("xdotool key " + keys));
-        std::this_thread::sleep_for(500ms);
-    }
-
-    XSession session;
-    Process program;
-    fs::path root;
-};
 
 TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     const unsigned long frame = start();

@@ -1,0 +1,91 @@
+#include "tests/e2e/program_run.h"
+
+#include <stdlib.h>
+
+#include <thread>
+
+#include "files/devil_library.h"
+
+namespace dw::test {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt) {
+    int count = 0;
+    for (int y = 0; y < kCanvasSide; ++y) {
+        for (int x = 0; x < kCanvasSide; ++x) {
+            count += a.getPixel(at.x + x, at.y + y) != b.getPixel(bAt.x + x, bAt.y + y);
+        }
+    }
+    return count;
+}
+
+void ProgramRun::SetUp() {
+    initialiseImageLibrary();
+    ASSERT_TRUE(session.ready()) << "no virtual display (Xvfb) could be started";
+    char pattern[] = "/tmp/daubwerk-run-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root = pattern;
+    const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
+    fs::create_directories(root / "program");
+    fs::create_directories(root / "home");
+    fs::create_directories(root / "runtime");
+    fs::permissions(root / "runtime", fs::perms::owner_all);
+    fs::copy_file(DAUBWERK_PROGRAM_PATH, root / "program" / "daubwerk");
+    for (const char* folder : {"WorkData", "Examples", "manual"}) {
+        fs::create_directory_symlink(built / folder, root / "program" / folder);
+    }
+}
+
+void ProgramRun::TearDown() {
+    program.kill();
+    fs::remove_all(root);
+}
+
+unsigned long ProgramRun::start(const std::vector<std::string>& arguments) {
+    std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    program = Process(command, environment());
+    const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
+    std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
+    return frame;
+}
+
+std::map<std::string, std::string> ProgramRun::environment() const {
+    return {{"DISPLAY", session.display()},
+            {"HOME", (root / "home").string()},
+            {"XDG_DATA_HOME", (root / "home" / "data").string()},
+            {"XDG_RUNTIME_DIR", (root / "runtime").string()},
+            {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
+            {"QT_QPA_PLATFORM", ""}};
+}
+
+std::string ProgramRun::paintingOf(uint32_t width, uint32_t height) {
+    const std::string path = (root / "handed.pai").string();
+    const std::string command = std::string(DAUBWERK_BATCH_PATH) + " --new " +
+                                std::to_string(width) + " " + std::to_string(height) + " --save '" +
+                                path + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return path;
+}
+
+// The canvas window lies 90, 10 into the grey client area below the menu bar.
+CanvasSpot ProgramRun::findCanvas(const Surface& shot, unsigned long frame) {
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(session.windowOrigin(frame, x, y));
+    const Pixel grey{128, 128, 128, 0};
+    int top = y;
+    while (top < y + 100 && shot.getPixel(x + 5, top) != grey) {
+        ++top;
+    }
+    return {x + 90, top + 10};
+}
+
+void ProgramRun::key(const std::string& keys) {
+    ASSERT_TRUE(session.run("xdotool key " + keys));
+    std::this_thread::sleep_for(500ms);
+}
+
+}  // namespace dw::test

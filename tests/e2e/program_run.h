@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "canvas/surface.h"
+#include "tests/e2e/x_session.h"
+
+namespace dw::test {
+
+constexpr int kCanvasSide = 600;
+
+struct CanvasSpot {
+    int x = 0;
+    int y = 0;
+};
+
+// Pixels that differ between two kCanvasSide squares of two screenshots.
+int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt);
+
+// The program as a person runs it: a program folder of its own with nothing written in it
+// yet, a display with a window manager, the mouse and the keyboard.
+class ProgramRun : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program and waits for its frame; the frame's window id, or 0.
+    unsigned long start(const std::vector<std::string>& arguments = {});
+    // The user's own folders are the test's: the lock, the socket, the file type.
+    std::map<std::string, std::string> environment() const;
+    // A white painting of this size written by the batch tool; its path.
+    std::string paintingOf(uint32_t width, uint32_t height);
+    // Where the canvas window shows on a screenshot of the frame.
+    CanvasSpot findCanvas(const Surface& shot, unsigned long frame);
+    // xdotool key, then a moment for the program to take it.
+    void key(const std::string& keys);
+
+    XSession session;
+    Process program;
+    std::filesystem::path root;
+};
+
+}  // namespace dw::test
