@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/painting_commands.h"
+#include "app/pictures/export_picture.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/temp_dir.h"
@@ -91,9 +92,9 @@ TEST_F(PaintingCommands, ExportShadesFirstSoTheLightingSwitchShows) {
     state.painting.at(0, 0) = CanvasCell{10, 10, 10, 0, 0, {0, 0, 0}, 0.0f};
     setLighting(state, false);
     EXPECT_FALSE(state.painting.shaded);
-    ASSERT_TRUE(exportPaintingBitmap(state, dir.file("a.bmp")));
+    ASSERT_TRUE(exportPainting(state, dir.file("a.bmp")));
     EXPECT_EQ(state.painting.surface().getPixel(0, 0).red, 10);
-    EXPECT_FALSE(exportPaintingBitmap(state, dir.file("none/a.bmp")));
+    EXPECT_FALSE(exportPainting(state, dir.file("none/a.bmp")));
 }
 
 }  // namespace

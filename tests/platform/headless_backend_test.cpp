@@ -34,7 +34,8 @@ TEST(HeadlessMessageBoxes, EchoesCaptionAndTextToStandardError) {
 TEST(HeadlessFileDialogs, CancelUnlessAnAnswerIsQueued) {
     HeadlessFileDialogs dialogs;
     installFileDialogs(&dialogs);
-    const FileDialogRequest request{FileDialogKind::Save, {{"Daubwerk file", "*.pai"}}, "pai"};
+    FileDialogRequest request;
+    request.filters = {{"Daubwerk file", "*.pai"}};
     EXPECT_EQ(askFileName(request), std::nullopt);
     dialogs.queueAnswer("/tmp/x.pai");
     EXPECT_EQ(askFileName(request), "/tmp/x.pai");
