@@ -71,9 +71,10 @@ class MessageWindow : public QMessageBox {
 MessageAnswer QtMessageBoxes::show(const Message& message) {
     QWidget* owner = message.owner == MessageOwner::Frame ? frame_ : nullptr;
     MessageWindow box(iconOf(message.icon), QString::fromStdString(message.caption),
-                      QString::fromStdString(message.text), buttonsOf(message.buttons), owner,
-                      kDialogWindowFlags);
+                      QString::fromStdString(message.text), buttonsOf(message.buttons), owner);
     box.setWindowModality(Qt::ApplicationModal);
+    // Last: the box sets flags of its own when it is made modal.
+    box.setWindowFlags(kDialogWindowFlags);
     const int clicked = box.exec();
     if (box.dismissed()) {
         return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
