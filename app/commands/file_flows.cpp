@@ -66,7 +66,7 @@ platform::FileDialogRequest exportRequest() {
 }  // namespace
 
 SaveOutcome SaveCommand(AppState& state) {
-    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Save, "Save");
+    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Save, "Save As");
     if (!path) {
         return SaveOutcome::Cancelled;
     }

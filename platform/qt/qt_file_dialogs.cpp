@@ -1,5 +1,6 @@
 #include "platform/qt/qt_file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <algorithm>
 #include <filesystem>
@@ -34,11 +35,15 @@ void openAt(QFileDialog& dialog, const std::string& startPath) {
     if (startPath.empty()) {
         return;
     }
+    const std::filesystem::path path(startPath);
     std::error_code error;
-    if (std::filesystem::is_directory(startPath, error)) {
+    if (std::filesystem::is_directory(path, error)) {
         dialog.setDirectory(QString::fromStdString(startPath));
-    } else {
+    } else if (std::filesystem::is_directory(path.parent_path(), error)) {
         dialog.selectFile(QString::fromStdString(startPath));
+    } else {
+        // A folder since removed: Qt would fall back to the working directory, the program's.
+        dialog.setDirectory(QDir::homePath());
     }
 }
 

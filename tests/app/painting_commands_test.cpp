@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "app/painting_commands.h"
-#include "app/pictures/export_picture.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/temp_dir.h"
@@ -86,15 +85,6 @@ TEST_F(PaintingCommands, SaveThenOpenLeavesACleanShadedDocumentWithNoHistory) {
     EXPECT_TRUE(state.history.documentClean());
     EXPECT_FALSE(savePainting(state, dir.file("none/a.pai"), SaveFormat::Exact));
     EXPECT_EQ(messages.texts().back(), "File Save failed!");
-}
-
-TEST_F(PaintingCommands, ExportShadesFirstSoTheLightingSwitchShows) {
-    state.painting.at(0, 0) = CanvasCell{10, 10, 10, 0, 0, {0, 0, 0}, 0.0f};
-    setLighting(state, false);
-    EXPECT_FALSE(state.painting.shaded);
-    ASSERT_TRUE(exportPainting(state, dir.file("a.bmp")));
-    EXPECT_EQ(state.painting.surface().getPixel(0, 0).red, 10);
-    EXPECT_FALSE(exportPainting(state, dir.file("none/a.bmp")));
 }
 
 }  // namespace

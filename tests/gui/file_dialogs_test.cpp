@@ -49,7 +49,7 @@ class FileDialogs : public GuiTest {
 TEST_F(FileDialogs, EachKindIsTitledByItsCommandAndRemembersOnlyWhatServed) {
     const std::string pictures = file("home/My Pictures");
     command(command::kSave);
-    EXPECT_EQ(lastAsked().title, "Save");
+    EXPECT_EQ(lastAsked().title, "Save As");
     EXPECT_EQ(lastAsked().startPath, pictures);
     std::ofstream(file("broken.pai")) << "no painting";
     dialogs.queueAnswer(file("broken.pai"));
