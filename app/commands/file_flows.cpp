@@ -18,7 +18,7 @@ using platform::DialogPlace;
 using platform::FileDialogKind;
 
 // A dialog titled by its command, opening where the last one of its kind served.
-platform::FileDialogRequest request(FileDialogKind kind, std::string title, DialogPlace place) {
+platform::FileDialogRequest dialogFor(FileDialogKind kind, std::string title, DialogPlace place) {
     platform::FileDialogRequest request;
     request.kind = kind;
     request.title = std::move(title);
@@ -27,7 +27,8 @@ platform::FileDialogRequest request(FileDialogKind kind, std::string title, Dial
 }
 
 std::optional<std::string> askDocumentPath(FileDialogKind kind, std::string command) {
-    platform::FileDialogRequest document = request(kind, std::move(command), DialogPlace::Painting);
+    platform::FileDialogRequest document =
+        dialogFor(kind, std::move(command), DialogPlace::Painting);
     document.filters = {{"Daubwerk file", "*.pai"}};
     document.defaultExtension = "pai";
     return platform::askFileName(document);
@@ -44,7 +45,7 @@ platform::FileFilter filterOf(const PictureFormat& format) {
 
 platform::FileDialogRequest importRequest() {
     platform::FileDialogRequest picture =
-        request(FileDialogKind::Open, "Import Image", DialogPlace::Import);
+        dialogFor(FileDialogKind::Open, "Import Image", DialogPlace::Import);
     picture.filters = {{"All Formats", filePatterns(importFormats())}};
     for (const PictureFormat& format : importFormats()) {
         picture.filters.push_back(filterOf(format));
@@ -54,7 +55,7 @@ platform::FileDialogRequest importRequest() {
 
 platform::FileDialogRequest exportRequest() {
     platform::FileDialogRequest picture =
-        request(FileDialogKind::Save, "Export Image", DialogPlace::Export);
+        dialogFor(FileDialogKind::Save, "Export Image", DialogPlace::Export);
     for (const ExportKind& kind : exportKinds()) {
         picture.filters.push_back(filterOf(kind.picture));
     }

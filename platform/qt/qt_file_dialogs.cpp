@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/qt/dialog_window.h"
+
 namespace dw::platform {
 namespace {
 
@@ -58,6 +60,7 @@ std::string qtNameFilter(const FileFilter& filter) {
 std::optional<std::string> QtFileDialogs::ask(const FileDialogRequest& request) {
     CompletingFileDialog dialog(frame_, request);
     dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowFlags(kDialogWindowFlags);
     if (!request.title.empty()) {
         dialog.setWindowTitle(QString::fromStdString(request.title));
     }
