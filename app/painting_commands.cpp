@@ -1,6 +1,5 @@
 #include "app/painting_commands.h"
 
-#include "files/bitmap_export.h"
 #include "files/document_file.h"
 #include "platform/message_box.h"
 
@@ -21,15 +20,18 @@ void placeCanvasWindow(AppState& state) {
     state.canvasWindowPos = kCanvasWindowHome;
 }
 
-void reportSizeRefused() {
+bool sizeAcceptable(int64_t width, int64_t height) {
+    if (Canvas::sizeAllowed(width, height)) {
+        return true;
+    }
     platform::showMessage(
         "The document can be no less than 1x1 pixels and no greater than 5000x5000 pixels!",
         "Warning", platform::MessageIcon::Warning);
+    return false;
 }
 
 bool newPainting(AppState& state, int64_t width, int64_t height) {
-    if (!Canvas::sizeAllowed(width, height)) {
-        reportSizeRefused();
+    if (!sizeAcceptable(width, height)) {
         return false;
     }
     state.history.clearHistory();
@@ -42,8 +44,7 @@ bool newPainting(AppState& state, int64_t width, int64_t height) {
 }
 
 bool resizePainting(AppState& state, int64_t width, int64_t height) {
-    if (!Canvas::sizeAllowed(width, height)) {
-        reportSizeRefused();
+    if (!sizeAcceptable(width, height)) {
         return false;
     }
     state.history.pushSnapshot(state.painting);
@@ -73,15 +74,6 @@ bool savePainting(AppState& state, const std::string& path, SaveFormat format) {
         return false;
     }
     state.history.setDocumentClean(true);
-    return true;
-}
-
-bool exportPaintingBitmap(AppState& state, const std::string& path) {
-    state.painting.shadeAll();
-    if (!WriteBitmapFile(state.painting.surface(), path)) {
-        platform::showMessage("Export to \"" + path + "\" failed!", "Error");
-        return false;
-    }
     return true;
 }
 

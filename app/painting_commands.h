@@ -16,8 +16,8 @@ namespace dw {
 inline constexpr ScreenPoint kCanvasWindowHome{90, 10};
 void placeCanvasWindow(AppState& state);
 
-// Shown for New and Image Size outside 1x1 .. 5000x5000.
-void reportSizeRefused();
+// True for a size New and Image Size take (1x1 .. 5000x5000); otherwise shows the warning.
+bool sizeAcceptable(int64_t width, int64_t height);
 
 // File > New at width x height.
 bool newPainting(AppState& state, int64_t width, int64_t height);
@@ -28,8 +28,6 @@ bool openPainting(AppState& state, const std::string& path);
 // Writes the document; exact writes raw cells (version 1), losing nothing.
 enum class SaveFormat { Document, Exact };
 bool savePainting(AppState& state, const std::string& path, SaveFormat format);
-// File > Export Image: the painting as shown, lit or not, as a 24-bit BMP.
-bool exportPaintingBitmap(AppState& state, const std::string& path);
 // View > Lighting.
 void setLighting(AppState& state, bool on);
 

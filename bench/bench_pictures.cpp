@@ -65,7 +65,7 @@ void BM_ExportPng(benchmark::State& state) {
     bench::fillNaturalPainting(app.painting, side, side);
     const std::string path = benchPath("png");
     for (auto _ : state) {
-        if (!exportPaintingPicture(app, path)) {
+        if (!exportPainting(app, path)) {
             state.SkipWithError("export failed");
         }
     }

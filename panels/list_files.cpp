@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "files/file_stream.h"
+#include "platform/dialog_paths.h"
 #include "platform/message_box.h"
 
 namespace dw {
@@ -40,6 +41,9 @@ ListRead readListFile(const ListFileKind& kind, const std::string& path, ListSou
     keptAside = true;
     switch (readPresetTableFile(path, kind.layout, table)) {
         case PresetFileResult::Read:
+            if (source == ListSource::UserFile) {
+                platform::rememberDialogPath(platform::DialogPlace::Lists, path);
+            }
             return ListRead::Read;
         case PresetFileResult::CannotOpen:
             if (source == ListSource::StartUp) {
@@ -62,7 +66,9 @@ ListRead readListFile(const ListFileKind& kind, const std::string& path, ListSou
 void saveListFile(const ListFileKind& kind, const std::string& path, const PresetTable& table) {
     if (!writePresetTableFile(path, kind.layout, table)) {
         platform::showMessage("The list could not be saved to " + path + "!", "Error");
+        return;
     }
+    platform::rememberDialogPath(platform::DialogPlace::Lists, path);
 }
 
 std::optional<std::string> promptListFile(const ListFileKind& kind, platform::FileDialogKind use) {
@@ -70,6 +76,8 @@ std::optional<std::string> promptListFile(const ListFileKind& kind, platform::Fi
     request.kind = use;
     request.filters = {{kind.title, std::string("*.") + kind.extension}};
     request.defaultExtension = kind.extension;
+    request.title = use == platform::FileDialogKind::Save ? "Save List" : "Load List";
+    request.startPath = platform::dialogStartPath(platform::DialogPlace::Lists);
     return platform::askFileName(request);
 }
 

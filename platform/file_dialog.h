@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,11 @@ struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     std::vector<FileFilter> filters;
     std::string defaultExtension;  // empty: none
+    std::string title;             // the command that asks; empty: the toolkit's own
+    std::string startPath;         // a folder, or a file in the folder, to open at
+    // How a typed name becomes the file written, applied before the dialog asks whether to
+    // replace a file that exists; empty: as typed.
+    std::function<std::string(const std::string&)> completeName;
 };
 
 class FileDialogs {

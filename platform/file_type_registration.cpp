@@ -74,6 +74,11 @@ bool refreshMimeDatabase(const fs::path& mimeFolder) {
 
 }  // namespace
 
+bool installedProgram(const fs::path& programFolder) {
+    std::error_code error;
+    return fs::is_regular_file(programFolder / "installed", error);
+}
+
 FileTypeTarget fileTypeTargetForThisRun() {
     return {executableFolder(), userDataHome()};
 }

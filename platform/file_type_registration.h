@@ -13,6 +13,11 @@ struct FileTypeTarget {
 // The running program's folder and this user's data home.
 FileTypeTarget fileTypeTargetForThisRun();
 
+// Whether the program in this folder was installed (the installers leave the file "installed"
+// in its folder). Only an installed program registers its file type at start: a run from a
+// build folder would leave entries pointing into a tree that goes away.
+bool installedProgram(const std::filesystem::path& programFolder);
+
 // Makes paintings (*.pai, or a file starting D7 5E 00 00) a known type that opens with this
 // program and shows its icon and a thumbnail: the shared-mime-info package, the
 // application's desktop entry, its icons and the thumbnailer entry under the data home.

@@ -7,6 +7,7 @@ namespace dw::platform {
 
 enum class MessageIcon { None, Error, Warning, Information, Question };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// Cancel also answers a Yes/No question dismissed with Escape or its close box: no answer.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 // Whether the box is owned by the frame window; some messages are, some stand alone.
 enum class MessageOwner { None, Frame };

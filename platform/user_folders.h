@@ -8,6 +8,10 @@ namespace dw::platform {
 // otherwise ~/.local/share, as the freedesktop base directories have it.
 std::filesystem::path userDataHome();
 
+// The user's Pictures folder as the desktop names it (XDG_PICTURES_DIR in
+// $XDG_CONFIG_HOME/user-dirs.dirs), when it exists; otherwise the home folder.
+std::filesystem::path picturesFolder();
+
 // The folder of the running executable, with every symbolic link resolved.
 std::filesystem::path executableFolder();
 

@@ -33,6 +33,9 @@ if [ -d "$from/data" ]; then
         [ -e "$file" ] && cp -n "$file" "$prefix/data/"
     done
 fi
+# The installed program keeps its file type on the desktop up to date at every start; a run
+# from a build folder, without this file, leaves the desktop alone.
+echo "Installed by install-for-user.sh; removed by uninstall-for-user.sh." >"$prefix/installed"
 ln -sfn "$prefix/daubwerk" "$launcher"
 "$prefix/daubwerk-register"
 

@@ -1,44 +1,30 @@
-#include <array>
-#include <cctype>
-
 #include "app/batch/batch_step.h"
-#include "app/painting_commands.h"
 #include "app/pictures/export_picture.h"
 #include "app/pictures/import_picture.h"
 #include "app/pictures/thumbnail.h"
+#include "files/picture_formats.h"
 
 namespace dw::batch {
 namespace {
 
-bool endsWith(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        const char c = text[text.size() - suffix.size() + i];
-        if (std::tolower(static_cast<unsigned char>(c)) != suffix[i]) {
-            return false;
+// ".bmp, .png, .jpg, ...": every extension --export takes.
+std::string exportExtensions() {
+    std::string list;
+    for (const ExportKind& kind : exportKinds()) {
+        for (const std::string_view extension : kind.picture.extensions) {
+            list += (list.empty() ? "." : ", .") + std::string(extension);
         }
     }
-    return true;
+    return list;
 }
 
-// Written through DevIL; .bmp is the program's own writer.
-constexpr std::array<std::string_view, 5> kDevilExports = {".png", ".jpg", ".jpeg", ".tif",
-                                                           ".tiff"};
-
 bool stepExport(AppState& state, const StepArguments& args) {
-    if (endsWith(args[0], ".bmp")) {
-        return exportPaintingBitmap(state, args[0]);
+    if (!exportFormatOf(args[0])) {
+        reportStepError("--export writes " + exportExtensions() + " files; \"" + args[0] +
+                        "\" names another kind");
+        return false;
     }
-    for (std::string_view extension : kDevilExports) {
-        if (endsWith(args[0], extension)) {
-            return exportPaintingPicture(state, args[0]);
-        }
-    }
-    reportStepError("--export writes .bmp, .png, .jpg, .jpeg, .tif or .tiff files; \"" + args[0] +
-                    "\" names another kind");
-    return false;
+    return exportPainting(state, args[0]);
 }
 
 bool stepImport(AppState& state, const StepArguments& args) {
@@ -66,7 +52,7 @@ void addPictureSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--import", "PICTURE", "File > Import Image: the picture as a new painting", 1,
                      1, stepImport});
     steps.push_back({"--export", "PATH",
-                     "shade and write the painting as shown (.bmp, .png, .jpg, .tif)", 1, 1,
+                     "shade and write the painting as shown (.bmp, .png, .jpg, .tif, .webp)", 1, 1,
                      stepExport});
     steps.push_back({"--thumbnail", "SIZE PATH",
                      "write the painting as shown, fitted into SIZE x SIZE, as a PNG file", 2, 2,

@@ -3,41 +3,71 @@
 #include "app/app_state.h"
 #include "app/commands/shell.h"
 #include "app/painting_commands.h"
+#include "app/pictures/export_picture.h"
 #include "app/pictures/import_picture.h"
 #include "files/document_file.h"
+#include "files/picture_formats.h"
+#include "platform/dialog_paths.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 
 namespace dw {
 namespace {
 
-constexpr std::string_view kDocumentExtension = "pai";
-constexpr std::string_view kDocumentTitle = "Daubwerk file";
+using platform::DialogPlace;
+using platform::FileDialogKind;
 
-std::optional<std::string> askDocumentPath(platform::FileDialogKind kind) {
-    return PromptFileName(kDocumentExtension, kDocumentTitle, kind);
+// A dialog titled by its command, opening where the last one of its kind served.
+platform::FileDialogRequest dialogFor(FileDialogKind kind, std::string title, DialogPlace place) {
+    platform::FileDialogRequest request;
+    request.kind = kind;
+    request.title = std::move(title);
+    request.startPath = platform::dialogStartPath(place);
+    return request;
+}
+
+std::optional<std::string> askDocumentPath(FileDialogKind kind, std::string command) {
+    platform::FileDialogRequest document =
+        dialogFor(kind, std::move(command), DialogPlace::Painting);
+    document.filters = {{"Daubwerk file", "*.pai"}};
+    document.defaultExtension = "pai";
+    return platform::askFileName(document);
+}
+
+// "JPEG (*.jpg *.jpeg *.jpe)": the dialog shows this text, the patterns hold both cases.
+platform::FileFilter filterOf(const PictureFormat& format) {
+    std::string text = std::string(format.name) + " (";
+    for (const std::string_view extension : format.extensions) {
+        text += (text.back() == '(' ? "*." : " *.") + std::string(extension);
+    }
+    return {text + ")", filePatterns(format)};
 }
 
 platform::FileDialogRequest importRequest() {
-    // The first entry lists "*.tiff", the last "*.tif".
-    return {platform::FileDialogKind::Open,
-            {{"All Formats", "*.jpg;*.bmp;*.tiff;*.png"},
-             {"JPEG (*.jpg)", "*.jpg"},
-             {"BITMAP (*.bmp)", "*.bmp"},
-             {"PNG (*.png)", "*.png"},
-             {"TIFF (*.tif)", "*.tif"}},
-            ""};
+    platform::FileDialogRequest picture =
+        dialogFor(FileDialogKind::Open, "Import Image", DialogPlace::Import);
+    picture.filters = {{"All Formats", filePatterns(importFormats())}};
+    for (const PictureFormat& format : importFormats()) {
+        picture.filters.push_back(filterOf(format));
+    }
+    return picture;
+}
+
+platform::FileDialogRequest exportRequest() {
+    platform::FileDialogRequest picture =
+        dialogFor(FileDialogKind::Save, "Export Image", DialogPlace::Export);
+    for (const ExportKind& kind : exportKinds()) {
+        picture.filters.push_back(filterOf(kind.picture));
+    }
+    picture.defaultExtension = "bmp";
+    picture.completeName = [](const std::string& typed) { return exportPathFor(typed); };
+    return picture;
 }
 
 }  // namespace
 
-std::optional<std::string> PromptFileName(std::string_view extension, std::string_view title,
-                                          platform::FileDialogKind kind) {
-    const std::string pattern = "*." + std::string(extension);
-    return platform::askFileName({kind, {{std::string(title), pattern}}, std::string(extension)});
-}
-
 SaveOutcome SaveCommand(AppState& state) {
-    const std::optional<std::string> path = askDocumentPath(platform::FileDialogKind::Save);
+    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Save, "Save As");
     if (!path) {
         return SaveOutcome::Cancelled;
     }
@@ -50,7 +80,11 @@ SaveOutcome SaveCommand(AppState& state) {
     if (!lighting) {
         state.painting.invalidateShading();
     }
-    return saved ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (!saved) {
+        return SaveOutcome::Failed;
+    }
+    platform::rememberDialogPath(DialogPlace::Painting, *path);
+    return SaveOutcome::Saved;
 }
 
 bool AskSaveChanges(AppState& state) {
@@ -74,8 +108,9 @@ void OpenCommand(AppState& state, Shell& shell) {
     if (!AskSaveChanges(state)) {
         return;
     }
-    const std::optional<std::string> path = askDocumentPath(platform::FileDialogKind::Open);
+    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Open, "Open");
     if (path && openPainting(state, *path)) {
+        platform::rememberDialogPath(DialogPlace::Painting, *path);
         shell.createCanvasWindow(state);
     }
 }
@@ -86,15 +121,19 @@ void ImportCommand(AppState& state, Shell& shell) {
     }
     const std::optional<std::string> path = platform::askFileName(importRequest());
     if (path && importPicture(state, *path)) {
+        platform::rememberDialogPath(DialogPlace::Import, *path);
         shell.createCanvasWindow(state);
     }
 }
 
 void ExportCommand(AppState& state) {
-    const std::optional<std::string> path =
-        PromptFileName("bmp", "Bitmap Image", platform::FileDialogKind::Save);
-    if (path) {
-        exportPaintingBitmap(state, *path);
+    const std::optional<std::string> chosen = platform::askFileName(exportRequest());
+    if (!chosen) {
+        return;
+    }
+    const std::string path = exportPathFor(*chosen);
+    if (exportPainting(state, path)) {
+        platform::rememberDialogPath(DialogPlace::Export, path);
     }
 }
 

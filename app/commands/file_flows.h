@@ -1,19 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
-
-#include "platform/file_dialog.h"
 
 namespace dw {
 
 struct AppState;
 class Shell;
-
-// The open or save dialog with one filter: title (*.extension), the extension as default.
-std::optional<std::string> PromptFileName(std::string_view extension, std::string_view title,
-                                          platform::FileDialogKind kind);
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
 

@@ -178,8 +178,12 @@ void FrameProcedure::close(AppState& state) {
             platform::showMessage({"Would you like to save your painting?", "Save Changes?",
                                    platform::MessageIcon::Warning, platform::MessageButtons::YesNo,
                                    platform::MessageOwner::Frame});
-        // A save that was cancelled or failed keeps the program, and the painting, open.
-        if (answer == platform::MessageAnswer::Yes && SaveCommand(state) != SaveOutcome::Saved) {
+        // Only a No throws the painting away. A question dismissed without an answer, or a
+        // save that was cancelled or failed, keeps the program and the painting open.
+        const bool leave =
+            answer == platform::MessageAnswer::No ||
+            (answer == platform::MessageAnswer::Yes && SaveCommand(state) == SaveOutcome::Saved);
+        if (!leave) {
             return;
         }
     }
@@ -190,7 +194,7 @@ void FrameProcedure::newPainting(AppState& state) {
     if (!AskSaveChanges(state)) {
         return;
     }
-    const NewImageSize size = shell_.showNewImagePanel(state, 600, 600);
+    const NewImageSize size = shell_.showNewImagePanel(state, "New Image", 600, 600);
     if (size.cancelled() || !dw::newPainting(state, size.width, size.height)) {
         return;
     }
@@ -199,8 +203,8 @@ void FrameProcedure::newPainting(AppState& state) {
 }
 
 void FrameProcedure::imageSize(AppState& state) {
-    const NewImageSize size =
-        shell_.showNewImagePanel(state, int(state.painting.width()), int(state.painting.height()));
+    const NewImageSize size = shell_.showNewImagePanel(
+        state, "Image Size", int(state.painting.width()), int(state.painting.height()));
     if (size.cancelled() || !resizePainting(state, size.width, size.height)) {
         return;
     }

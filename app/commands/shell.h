@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/main_loop/loop_message.h"
 
@@ -24,8 +25,10 @@ class Shell {
 
     // Recreates the canvas window for the painting's size and the zoom, at its home place.
     virtual void createCanvasWindow(AppState& state) = 0;
-    // Runs the modal New Image panel proposing width x height.
-    virtual NewImageSize showNewImagePanel(AppState& state, int width, int height) = 0;
+    // Runs the modal New Image panel, captioned by the command, proposing width x height. It
+    // closes on OK only with a size the painting may have.
+    virtual NewImageSize showNewImagePanel(AppState& state, std::string_view title, int width,
+                                           int height) = 0;
 
     virtual void setMenuChecked(int commandId, bool checked) = 0;
     virtual bool menuChecked(int commandId) const = 0;

@@ -1,6 +1,7 @@
-// daubwerk-register: makes paintings open with the Daubwerk beside this executable, as the
-// program itself does at every start; with --remove takes the file type away again. The
-// user install and uninstall run it.
+// daubwerk-register: makes paintings open with the Daubwerk beside this executable, as an
+// installed program itself does at every start; with --remove takes the file type away
+// again. The user install and uninstall run it; a run from a build folder registers nothing
+// unless asked through it.
 #include <cstdio>
 #include <string_view>
 

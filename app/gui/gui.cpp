@@ -173,8 +173,8 @@ void Gui::createCanvasWindow(AppState& state) {
     canvas_->recreate();
 }
 
-NewImageSize Gui::showNewImagePanel(AppState&, int width, int height) {
-    return ShowNewImagePanel(width, height, pictures_, queue_, *frame_);
+NewImageSize Gui::showNewImagePanel(AppState&, std::string_view title, int width, int height) {
+    return ShowNewImagePanel(title, width, height, pictures_, queue_, *frame_);
 }
 
 void Gui::setMenuChecked(int commandId, bool checked) {

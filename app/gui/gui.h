@@ -55,7 +55,8 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
 
     // Shell.
     void createCanvasWindow(AppState& state) override;
-    NewImageSize showNewImagePanel(AppState& state, int width, int height) override;
+    NewImageSize showNewImagePanel(AppState& state, std::string_view title, int width,
+                                   int height) override;
     void setMenuChecked(int commandId, bool checked) override;
     bool menuChecked(int commandId) const override;
     void showPanel(WindowId panel, bool shown) override;

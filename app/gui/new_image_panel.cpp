@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QWidget>
 
@@ -13,9 +14,11 @@
 #include "app/gui/message_widget.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/surface_image.h"
+#include "app/painting_commands.h"
 #include "files/image_store.h"
 #include "panels/button_set.h"
 #include "panels/panel_layout.h"
+#include "platform/qt/dialog_window.h"
 
 namespace dw {
 namespace {
@@ -30,16 +33,14 @@ constexpr int kCancelButton = 1;
 
 class NewImageWindow : public MessageWidget {
   public:
-    NewImageWindow(const Surface& background, const ButtonSet& buttons, MessageQueue& queue)
-        : MessageWidget(nullptr,
-                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
-                        queue, WindowId::NewImage),
+    NewImageWindow(std::string_view title, const Surface& background, const ButtonSet& buttons,
+                   MessageQueue& queue)
+        : MessageWidget(nullptr, platform::kDialogWindowFlags, queue, WindowId::NewImage),
           background_(background),
           buttons_(buttons),
           width_(makeBox(layout::kWidthBox, kWidthBoxId)),
           height_(makeBox(layout::kHeightBox, kHeightBoxId)) {
-        setWindowTitle(QStringLiteral("New Image"));
+        setWindowTitle(QString::fromUtf8(title.data(), qsizetype(title.size())));
         setWindowModality(Qt::ApplicationModal);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFixedSize(kWidth, kHeight);
@@ -79,6 +80,7 @@ class NewImageWindow : public MessageWidget {
         box->setGeometry(at.x, at.y, layout::kEditWidth, layout::kEditHeight);
         box->setFrame(false);
         box->setTextMargins(1, 0, 1, 0);
+        box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
         QFont font = box->font();
         font.setPixelSize(12);
         box->setFont(font);
@@ -118,7 +120,7 @@ struct NewImageRun {
                 break;
             case MessageKind::Command:
                 if (message.code == kReturnKey) {
-                    done = true;
+                    confirm();
                     break;
                 }
                 if (message.code == kWidthBoxId) {
@@ -140,11 +142,14 @@ struct NewImageRun {
         }
     }
 
+    // A size the painting may not have is refused here, so that what was typed stays.
+    void confirm() { done = sizeAcceptable(size.width, size.height); }
+
     void updateButtons() {
         const int reported = UpdateButtons(buttons, mouseX, mouseY, pressOf(buttonDown));
         window.repaint();
         if (reported == kOkButton) {
-            done = true;
+            confirm();
         } else if (reported == kCancelButton) {
             done = true;
             size.width = -1;
@@ -154,8 +159,9 @@ struct NewImageRun {
 
 }  // namespace
 
-NewImageSize ShowNewImagePanel(int width, int height, const ProgramPictures& pictures,
-                               MessageQueue& queue, QWidget& frame) {
+NewImageSize ShowNewImagePanel(std::string_view title, int width, int height,
+                               const ProgramPictures& pictures, MessageQueue& queue,
+                               QWidget& frame) {
     Surface background;
     LoadPackedGreyImage(background, "filenew", "WorkData/");
     ButtonSet buttons;
@@ -163,7 +169,7 @@ NewImageSize ShowNewImagePanel(int width, int height, const ProgramPictures& pic
                 {pictures.okay0, pictures.okay0, pictures.okay1}, 0, ButtonKind::Push);
     SetUpButton(buttons, kCancelButton, layout::kCancelButton.x, layout::kCancelButton.y,
                 {pictures.cancel0, pictures.cancel0, pictures.cancel1}, 0, ButtonKind::Push);
-    NewImageWindow window(background, buttons, queue);
+    NewImageWindow window(title, background, buttons, queue);
     window.heightBox().setText(QString::number(height));
     window.widthBox().setText(QString::number(width));
     NewImageRun run{window, buttons, {width, height}};

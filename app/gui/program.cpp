@@ -123,7 +123,10 @@ int runProgram(int argc, char** argv) {
         platform::StartDecision::Exit) {
         return 0;
     }
-    platform::RegisterFileType(platform::fileTypeTargetForThisRun());
+    const platform::FileTypeTarget fileType = platform::fileTypeTargetForThisRun();
+    if (platform::installedProgram(fileType.programFolder)) {
+        platform::RegisterFileType(fileType);
+    }
     initialiseImageLibrary();
 
     Panels panels;

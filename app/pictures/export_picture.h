@@ -6,9 +6,10 @@
 
 namespace dw {
 
-// Export in the formats DevIL writes, chosen by the path's extension (PNG, JPEG, TIFF): the
-// painting as it is shown, lit or not, fully shaded first. BMP goes through
-// exportPaintingBitmap, which writes the file itself.
-bool exportPaintingPicture(AppState& state, const std::string& path);
+// File > Export Image and the batch tool's --export once a path is chosen: the painting as it
+// is shown, lit or not, fully shaded first, in the format the path's extension names (see
+// exportKinds). A path naming no export format, or a file that cannot be written, is
+// reported: false.
+bool exportPainting(AppState& state, const std::string& path);
 
 }  // namespace dw

@@ -15,8 +15,7 @@ bool importPicture(AppState& state, const std::string& path) {
     // A picture too large for a painting is refused before it is decoded, where its header
     // tells; after loading for the kinds whose header is not read here.
     const auto declared = probePictureSize(path);
-    if (declared && !Canvas::sizeAllowed(declared->width, declared->height)) {
-        reportSizeRefused();
+    if (declared && !sizeAcceptable(declared->width, declared->height)) {
         return false;
     }
     Surface picture;
@@ -24,8 +23,7 @@ bool importPicture(AppState& state, const std::string& path) {
         platform::showMessage("Image failed to load!", "Error");
         return false;
     }
-    if (!Canvas::sizeAllowed(picture.width(), picture.height())) {
-        reportSizeRefused();
+    if (!sizeAcceptable(picture.width(), picture.height())) {
         return false;
     }
     LargeBuffer<CanvasCell> cells;

@@ -1,6 +1,10 @@
 #include "platform/qt/qt_message_boxes.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+#include "platform/qt/dialog_window.h"
 
 namespace dw::platform {
 namespace {
@@ -33,14 +37,49 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// Qt answers Escape and the close box with the No of a Yes/No question; here they give no
+// answer at all, so that a question is never taken as No because it was put away.
+class MessageWindow : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+    bool dismissed() const { return dismissed_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            dismiss();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        event->accept();
+        dismiss();
+    }
+
+  private:
+    void dismiss() {
+        dismissed_ = true;
+        done(0);
+    }
+
+    bool dismissed_ = false;
+};
+
 }  // namespace
 
 MessageAnswer QtMessageBoxes::show(const Message& message) {
     QWidget* owner = message.owner == MessageOwner::Frame ? frame_ : nullptr;
-    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), buttonsOf(message.buttons), owner);
+    MessageWindow box(iconOf(message.icon), QString::fromStdString(message.caption),
+                      QString::fromStdString(message.text), buttonsOf(message.buttons), owner);
     box.setWindowModality(Qt::ApplicationModal);
-    switch (box.exec()) {
+    // Last: the box sets flags of its own when it is made modal.
+    box.setWindowFlags(kDialogWindowFlags);
+    const int clicked = box.exec();
+    if (box.dismissed()) {
+        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+    switch (clicked) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
         case QMessageBox::No:
@@ -48,9 +87,7 @@ MessageAnswer QtMessageBoxes::show(const Message& message) {
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
         default:
-            // Escape or the close box on a box without Cancel.
-            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                            : defaultAnswer(message.buttons);
+            return MessageAnswer::Ok;
     }
 }
 

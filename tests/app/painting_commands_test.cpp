@@ -87,14 +87,5 @@ TEST_F(PaintingCommands, SaveThenOpenLeavesACleanShadedDocumentWithNoHistory) {
     EXPECT_EQ(messages.texts().back(), "File Save failed!");
 }
 
-TEST_F(PaintingCommands, ExportShadesFirstSoTheLightingSwitchShows) {
-    state.painting.at(0, 0) = CanvasCell{10, 10, 10, 0, 0, {0, 0, 0}, 0.0f};
-    setLighting(state, false);
-    EXPECT_FALSE(state.painting.shaded);
-    ASSERT_TRUE(exportPaintingBitmap(state, dir.file("a.bmp")));
-    EXPECT_EQ(state.painting.surface().getPixel(0, 0).red, 10);
-    EXPECT_FALSE(exportPaintingBitmap(state, dir.file("none/a.bmp")));
-}
-
 }  // namespace
 }  // namespace dw

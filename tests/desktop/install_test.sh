@@ -15,8 +15,8 @@ fail() {
 }
 
 "$source/scripts/install-for-user.sh" "$bin" >/dev/null 2>&1 || fail "install"
-for file in daubwerk daubwerk-batch daubwerk-register WorkData/gloss.bmp Examples/welcome.pai \
-    manual/index.html; do
+for file in daubwerk daubwerk-batch daubwerk-register installed WorkData/gloss.bmp \
+    Examples/welcome.pai manual/index.html; do
     [ -e "$prefix/$file" ] || fail "$prefix/$file missing"
 done
 [ "$(readlink "$home/.local/bin/daubwerk")" = "$prefix/daubwerk" ] || fail "launcher"

@@ -138,7 +138,7 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     key("l");  // View > Lighting: off
     ASSERT_TRUE(session.closeWindow("Daubwerk"));
     ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
-    key("Escape");  // No: leave without saving
+    key("alt+n");  // No: leave without saving
     EXPECT_EQ(program.wait(15s), 0);
 
     std::ifstream list(root / "program" / "data" / "palette.dat", std::ios::binary);
@@ -163,8 +163,10 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
 }
 
 TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
-    // A file where the folder should be: not even root can write below it.
+    // A file where the folder should be: not even root can write below it. Only an installed
+    // program writes its file type there at start.
     std::ofstream(root / "not-a-folder") << "x";
+    std::ofstream(root / "program" / "installed") << "as the installers write it";
     std::map<std::string, std::string> environment = this->environment();
     environment["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
     program = Process({(root / "program" / "daubwerk").string()}, environment);

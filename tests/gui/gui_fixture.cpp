@@ -6,6 +6,7 @@
 #include "app/painting_commands.h"
 #include "files/image_store.h"
 #include "files/pattern_loading.h"
+#include "platform/dialog_paths.h"
 
 namespace dw::test {
 
@@ -19,6 +20,7 @@ void GuiTest::SetUp() {
     boxes.setEcho(false);
     platform::installMessageBoxes(&boxes);
     platform::installFileDialogs(&dialogs);
+    platform::forgetDialogPaths();
     allowPackFailureNoticeAgain();
     // The program's own start-up, without the splash, the preferences and the gloss map.
     pictures.load();

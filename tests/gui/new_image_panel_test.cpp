@@ -15,12 +15,19 @@ namespace {
 class NewImagePanel : public GuiTest {
   protected:
     void whenShown(std::function<void(QWidget&)> act) {
+        whileShown([act](QWidget& panel) {
+            act(panel);
+            return true;
+        });
+    }
+    // Acts on every look at the panel until act says it is done: the panel takes what was
+    // done between two looks.
+    void whileShown(std::function<bool(QWidget&)> act) {
         watch_ = std::make_unique<QTimer>();
         QObject::connect(watch_.get(), &QTimer::timeout, [this, act] {
             for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window->isVisible() && window->windowTitle() == "New Image") {
+                if (window->isVisible() && window->findChild<QLineEdit*>() && act(*window)) {
                     watch_->stop();
-                    act(*window);
                 }
             }
         });
@@ -44,25 +51,35 @@ class NewImagePanel : public GuiTest {
 constexpr QPoint kOk{layout::kOkButton.x + 10, layout::kOkButton.y + 10};
 constexpr QPoint kCancel{layout::kCancelButton.x + 10, layout::kCancelButton.y + 10};
 
-TEST_F(NewImagePanel, TypedSizesGoThroughOkAndTextIsRefusedBySizeCheck) {
-    whenShown([](QWidget& panel) {
-        type(panel, 0, "320");
+TEST_F(NewImagePanel, BoxesTakeDigitsOnlyAndARefusedSizeKeepsThePanelAndWhatWasTyped) {
+    QString typed;
+    whileShown([&](QWidget& panel) {
+        if (typed.isEmpty()) {
+            EXPECT_EQ(panel.windowTitle(), "New Image");
+            EXPECT_TRUE(panel.windowFlags() & Qt::CustomizeWindowHint);
+            EXPECT_FALSE(panel.windowFlags() & Qt::WindowMinMaxButtonsHint);
+            type(panel, 0, "3x2-0");
+            type(panel, 1, "6000");
+            click(panel, kOk);
+            typed = "-";
+            return false;
+        }
+        if (boxes.shown().empty()) {
+            return false;
+        }
+        const QList<QLineEdit*> edits = panel.findChildren<QLineEdit*>();
+        typed = edits[0]->text() + "x" + edits[1]->text();
         type(panel, 1, "200");
         click(panel, kOk);
+        return true;
     });
     command(command::kNew);
-    EXPECT_EQ(state.painting.width(), 320u);
-    EXPECT_EQ(state.painting.height(), 200u);
-    EXPECT_EQ(gui->canvas().size(), QSize(320, 200));
-
-    whenShown([](QWidget& panel) {
-        type(panel, 0, "abc");
-        click(panel, kOk);
-    });
-    command(command::kNew);
+    EXPECT_EQ(typed, "320x6000");
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].caption, "Warning");
     EXPECT_EQ(state.painting.width(), 320u);
+    EXPECT_EQ(state.painting.height(), 200u);
+    EXPECT_EQ(gui->canvas().size(), QSize(320, 200));
 }
 
 TEST_F(NewImagePanel, CancelAndTheCloseBoxChangeNothing) {
@@ -82,12 +99,12 @@ TEST_F(NewImagePanel, ImageSizeProposesTheCurrentSizeAndResamplesUndoably) {
     QString proposed;
     whenShown([&proposed](QWidget& panel) {
         const QList<QLineEdit*> boxes = panel.findChildren<QLineEdit*>();
-        proposed = boxes[0]->text() + "x" + boxes[1]->text();
+        proposed = panel.windowTitle() + " " + boxes[0]->text() + "x" + boxes[1]->text();
         type(panel, 1, "300");
         click(panel, kOk);
     });
     command(command::kImageSize);
-    EXPECT_EQ(proposed, "600x600");
+    EXPECT_EQ(proposed, "Image Size 600x600");
     EXPECT_EQ(state.painting.height(), 300u);
     EXPECT_EQ(gui->canvas().size(), QSize(600, 300));
     command(command::kUndo);

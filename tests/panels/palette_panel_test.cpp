@@ -129,6 +129,11 @@ TEST_F(PaletteTest, LoadAndSaveListTellWhatTheyCannotDoAndChangeNothing) {
     press(layout::kLoadListButton);
     EXPECT_EQ(used(savedBrushes()), 2);
     EXPECT_EQ(state.brush.tool, ToolId::PaintBrush);  // the first brush of the file
+    // Each list dialog says what it does; a refused file is not offered again, a saved one is.
+    EXPECT_EQ(dialogs.asked()[3].title, "Save List");
+    EXPECT_EQ(dialogs.asked()[3].startPath.find(folder), std::string::npos);
+    EXPECT_EQ(dialogs.asked()[4].title, "Load List");
+    EXPECT_EQ(dialogs.asked()[4].startPath, folder + "/two.pal");
 
     showStrokes();
     dialogs.queueAnswer(folder + "/short.pal");

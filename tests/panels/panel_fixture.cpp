@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "files/devil_library.h"
+#include "platform/dialog_paths.h"
 
 namespace dw::test {
 
@@ -48,6 +49,7 @@ PanelTest::PanelTest() {
     enterProgramFolder();
     removePresetFiles();
     platform::installFileDialogs(&dialogs);
+    platform::forgetDialogPaths();
     state.painting.create(60, 40);
     state.painting.displayState = Canvas::kPaintingDisplayState;
 }

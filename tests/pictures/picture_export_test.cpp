@@ -1,6 +1,14 @@
+#include <IL/il.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
 #include "app/painting_commands.h"
 #include "app/pictures/export_picture.h"
+#include "files/devil_library.h"
 #include "files/image_file.h"
+#include "files/picture_formats.h"
 #include "tests/pictures/picture_fixture.h"
 
 namespace dw::test {
@@ -22,15 +30,71 @@ class ExportTest : public PictureTest {
     AppState state;
 };
 
-TEST_F(ExportTest, PngHoldsExactlyThePaintingAsShown) {
-    ASSERT_TRUE(exportPaintingPicture(state, "out.png"));
-    Surface loaded;
-    ASSERT_TRUE(LoadImageFile(loaded, "out.png"));
-    EXPECT_EQ(colours(loaded), colours(state.painting.surface()));
-    EXPECT_EQ(loaded.getPixel(4, 1), (Pixel{160, 160, 160, 0}));
+std::string head(const std::string& path, std::size_t count) {
+    const std::vector<uint8_t> bytes = readBytes(path);
+    return {bytes.begin(), bytes.begin() + std::ptrdiff_t(std::min(count, bytes.size()))};
+}
 
-    EXPECT_FALSE(exportPaintingPicture(state, "missing/out.png"));
+TEST_F(ExportTest, EachNameWritesTheFormatItNamesInAnyCase) {
+    const std::pair<const char*, std::string> kinds[] = {
+        {"out.bmp", "BM"},
+        {"out.PNG", "\x89PNG"},
+        {"out.jpg", "\xFF\xD8\xFF"},
+        {"out.Jpeg", "\xFF\xD8"},
+        {"out.tif", std::string("II*\0", 4)},
+        {"out.TIFF", "II*"},
+        {"out.webp", "RIFF"},
+    };
+    for (const auto& [name, magic] : kinds) {
+        ASSERT_TRUE(exportPainting(state, name)) << name;
+        EXPECT_EQ(head(name, magic.size()), magic) << name;
+        Surface loaded;
+        ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
+        if (exportFormatOf(name) != ExportFormat::Jpeg) {
+            EXPECT_EQ(colours(loaded), colours(state.painting.surface())) << name;
+        }
+    }
+    EXPECT_EQ(head("out.webp", 12).substr(8), "WEBP");
+    EXPECT_EQ(state.painting.surface().getPixel(4, 1), (Pixel{160, 160, 160, 0}));
+
+    EXPECT_FALSE(exportPainting(state, "missing/out.png"));
     EXPECT_EQ(shownTexts().back(), "Export to \"missing/out.png\" failed!");
+    EXPECT_FALSE(exportPainting(state, "out.gif"));
+    EXPECT_FALSE(std::filesystem::exists("out.gif"));
+}
+
+TEST(PictureFormats, AnExportNameWithoutAKnownExtensionGetsTheBitmapOne) {
+    EXPECT_EQ(exportPathFor("/a/out.png"), "/a/out.png");
+    EXPECT_EQ(exportPathFor("/a/out.JPG"), "/a/out.JPG");
+    EXPECT_EQ(exportPathFor("/a/out"), "/a/out.bmp");
+    EXPECT_EQ(exportPathFor("/a/sketch.v2"), "/a/sketch.v2.bmp");
+    EXPECT_EQ(exportPathFor("/a.png/out"), "/a.png/out.bmp");
+}
+
+// The dialog offers exactly what the importer reads: DevIL's list and the second decoders.
+TEST(PictureFormats, ImportListsEveryExtensionTheReadersTakeInBothCases) {
+    initialiseImageLibrary();
+    std::istringstream devil(ilGetString(IL_LOAD_EXT));
+    std::set<std::string> readable = {"webp"};
+    for (std::string extension; devil >> extension;) {
+        // DevIL 1.7.8 runs two entries of its list together.
+        if (extension == "dcmdds") {
+            readable.insert({"dcm", "dds"});
+        } else if (extension != "mp3") {
+            readable.insert(extension);
+        }
+    }
+    std::set<std::string> listed;
+    for (const PictureFormat& format : importFormats()) {
+        listed.insert(format.extensions.begin(), format.extensions.end());
+    }
+    EXPECT_EQ(listed, readable);
+    std::string all = ";";
+    all.append(filePatterns(importFormats())).append(";");
+    for (const char* pattern :
+         {";*.jpeg;", ";*.JPEG;", ";*.tif;", ";*.tiff;", ";*.PNG;", ";*.webp;"}) {
+        EXPECT_NE(all.find(pattern), std::string::npos) << pattern;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/file_dialog.h"
-#include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "platform/message_box.h"
 #include "tests/support/message_texts.h"
@@ -29,18 +27,6 @@ TEST(HeadlessMessageBoxes, EchoesCaptionAndTextToStandardError) {
     ::testing::internal::CaptureStderr();
     boxes.show({"File Save failed!", "Error"});
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: File Save failed!\n");
-}
-
-TEST(HeadlessFileDialogs, CancelUnlessAnAnswerIsQueued) {
-    HeadlessFileDialogs dialogs;
-    installFileDialogs(&dialogs);
-    const FileDialogRequest request{FileDialogKind::Save, {{"Daubwerk file", "*.pai"}}, "pai"};
-    EXPECT_EQ(askFileName(request), std::nullopt);
-    dialogs.queueAnswer("/tmp/x.pai");
-    EXPECT_EQ(askFileName(request), "/tmp/x.pai");
-    installFileDialogs(nullptr);
-    ASSERT_EQ(dialogs.asked().size(), 2u);
-    EXPECT_EQ(dialogs.asked()[0].filters[0].pattern, "*.pai");
 }
 
 }  // namespace
