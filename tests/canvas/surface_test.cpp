@@ -81,13 +81,13 @@ TEST(SurfaceDraw, DrawIntoClipsAtEveryEdge) {
     EXPECT_EQ(target.getPixel(1, 1).red, 0);
 }
 
-TEST(CanvasPaintArea, EdgesInsideAMagnifiedCellAreTruncated) {
-    CanvasPaintArea zoom2 = canvasPaintArea({10, 10, 21, 21}, 2.0f);
-    EXPECT_EQ(zoom2.cells, (IntRect{5, 5, 10, 10}));
-    EXPECT_EQ(zoom2.window, (IntRect{10, 10, 20, 20}));
+TEST(CanvasPaintArea, EdgesInsideAMagnifiedCellTakeInTheWholeCell) {
+    CanvasPaintArea zoom2 = canvasPaintArea({10, 11, 21, 21}, 2.0f);
+    EXPECT_EQ(zoom2.cells, (IntRect{5, 5, 11, 11}));
+    EXPECT_EQ(zoom2.window, (IntRect{10, 10, 22, 22}));
     CanvasPaintArea zoom3 = canvasPaintArea({10, 10, 20, 20}, 3.0f);
-    EXPECT_EQ(zoom3.cells, (IntRect{3, 3, 6, 6}));
-    EXPECT_EQ(zoom3.window, (IntRect{9, 9, 18, 18}));
+    EXPECT_EQ(zoom3.cells, (IntRect{3, 3, 7, 7}));
+    EXPECT_EQ(zoom3.window, (IntRect{9, 9, 21, 21}));
     CanvasPaintArea quarter = canvasPaintArea({0, 0, 150, 150}, 0.25f);
     EXPECT_EQ(quarter.cells, (IntRect{0, 0, 600, 600}));
     EXPECT_EQ(zoomedLength(601, 0.25f), 150);
