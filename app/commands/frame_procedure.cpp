@@ -1,6 +1,7 @@
 #include "app/commands/frame_procedure.h"
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 #include "app/app_state.h"
@@ -153,12 +154,10 @@ void FrameProcedure::runCommand(AppState& state, int id) {
             togglePanel(id);
             break;
         case kHelp:
-            shell_.openManualPage("index.html");
-            shell_.minimiseFrame();
+            openManual("index.html");
             break;
         case kWebSite:
-            shell_.openManualPage("home.html");
-            shell_.minimiseFrame();
+            openManual("home.html");
             break;
         case kAbout:
             shell_.showAbout();
@@ -233,6 +232,22 @@ void FrameProcedure::togglePanel(int commandId) {
             shell_.showPanel(item.panel, shown);
         }
     }
+}
+
+void FrameProcedure::openManual(const std::string& page) {
+    std::error_code error;
+    const std::string path =
+        (std::filesystem::current_path(error) / "manual" / page).lexically_normal().string();
+    if (shell_.showDocument(path)) {
+        shell_.minimiseFrame();  // out of the way of the manual
+        return;
+    }
+    platform::showMessage(
+        {"The manual could not be opened: no program to show web pages was "
+         "found.\n\nThe manual is the file\n" +
+             path,
+         "Daubwerk Help", platform::MessageIcon::Warning, platform::MessageButtons::Ok,
+         platform::MessageOwner::Frame});
 }
 
 }  // namespace dw
