@@ -39,6 +39,12 @@ void clearPointerState(AppState& state, MessageKind kind) {
     }
 }
 
+// Where Help could not show the manual: the frame stays as it is.
+void showHelpMessage(const std::string& text) {
+    platform::showMessage({text, "Daubwerk Help", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, platform::MessageOwner::Frame});
+}
+
 bool runFilter(AppState& state, int commandId) {
     const FilterCommand* filter = filterForCommand(commandId);
     if (!filter) {
@@ -236,18 +242,21 @@ void FrameProcedure::togglePanel(int commandId) {
 
 void FrameProcedure::openManual(const std::string& page) {
     std::error_code error;
-    const std::string path =
-        (std::filesystem::current_path(error) / "manual" / page).lexically_normal().string();
-    if (shell_.showDocument(path)) {
-        shell_.minimiseFrame();  // out of the way of the manual
-        return;
+    std::filesystem::path path = std::filesystem::current_path(error) / "manual" / page;
+    // Where the file really is: the working folder may hold only a link to the manual.
+    if (std::filesystem::path real = std::filesystem::weakly_canonical(path, error); !error) {
+        path = real;
     }
-    platform::showMessage(
-        {"The manual could not be opened: no program to show web pages was "
-         "found.\n\nThe manual is the file\n" +
-             path,
-         "Daubwerk Help", platform::MessageIcon::Warning, platform::MessageButtons::Ok,
-         platform::MessageOwner::Frame});
+    if (!std::filesystem::is_regular_file(path, error)) {
+        showHelpMessage("The manual could not be found. It belongs in the file\n" + path.string());
+    } else if (!shell_.showDocument(path.string())) {
+        showHelpMessage(
+            "The manual could not be opened: no program to show web pages was found.\n\n"
+            "The manual is the file\n" +
+            path.string());
+    } else {
+        shell_.minimiseFrame();  // out of the way of the manual
+    }
 }
 
 }  // namespace dw

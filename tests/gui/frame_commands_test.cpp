@@ -105,17 +105,25 @@ TEST_F(FrameCommands, HelpGetsTheFrameOutOfTheWayOnlyWhenTheManualOpened) {
     };
     const std::string path = std::getenv("PATH");
     setenv("PATH", openers.c_str(), 1);
+    auto help = [&] {
+        gui->frame().action(command::kHelp)->trigger();
+        passes();
+    };
+    opener(0);
+    help();  // no manual beside the program
+    std::filesystem::create_directory(file("manual"));
+    std::ofstream(file("manual/index.html")) << "<html></html>";
     opener(3);
-    gui->frame().action(command::kHelp)->trigger();
-    passes();
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_NE(boxes.shown()[0].text.find(file("manual/index.html")), std::string::npos);
+    help();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_NE(boxes.shown()[0].text.find("could not be found"), std::string::npos);
+    EXPECT_NE(boxes.shown()[1].text.find("could not be opened"), std::string::npos);
+    EXPECT_NE(boxes.shown()[1].text.find(file("manual/index.html")), std::string::npos);
     EXPECT_FALSE(gui->frame().isMinimized());
     opener(0);
-    gui->frame().action(command::kHelp)->trigger();
-    passes();
+    help();
     setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown().size(), 2u);
     EXPECT_TRUE(gui->frame().isMinimized());
 }
 
