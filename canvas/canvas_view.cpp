@@ -1,15 +1,22 @@
 #include "canvas/canvas_view.h"
 
+#include <cmath>
+
 #include "canvas/truncation.h"
 
 namespace dw {
 
 CanvasPaintArea canvasPaintArea(const IntRect& updateRect, float zoomFactor) {
-    auto toCells = [zoomFactor](int edge) { return truncToInt(double(edge) / zoomFactor); };
+    auto cellsFrom = [zoomFactor](int edge) {
+        return truncToInt(std::floor(double(edge) / zoomFactor));
+    };
+    auto cellsTo = [zoomFactor](int edge) {
+        return truncToInt(std::ceil(double(edge) / zoomFactor));
+    };
     auto toWindow = [zoomFactor](int cells) { return truncToInt(double(cells) * zoomFactor); };
     CanvasPaintArea area;
-    area.cells = {toCells(updateRect.left), toCells(updateRect.top), toCells(updateRect.right),
-                  toCells(updateRect.bottom)};
+    area.cells = {cellsFrom(updateRect.left), cellsFrom(updateRect.top), cellsTo(updateRect.right),
+                  cellsTo(updateRect.bottom)};
     const int left = toWindow(area.cells.left);
     const int top = toWindow(area.cells.top);
     area.window = {left, top, left + toWindow(area.cells.width()),

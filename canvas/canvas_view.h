@@ -16,8 +16,9 @@ struct IntRect {
 };
 
 // What the canvas window draws for an update rectangle: the cells to take from the painting's
-// surface and where they land in the window. Both edges are truncated to cells, so an edge
-// inside a magnified cell redraws only the cells that end before it.
+// surface and where they land in the window. An edge inside a magnified cell takes in the
+// whole cell, so that every pixel of the rectangle is drawn: one left out keeps whatever the
+// window held there, which shows as a streak once the window has moved.
 struct CanvasPaintArea {
     IntRect cells;
     IntRect window;

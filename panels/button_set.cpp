@@ -80,13 +80,21 @@ void SetUpButton(ButtonSet& set, int index, int x, int y, const ButtonPictures& 
     button.enabled = true;
 }
 
+int ButtonAt(const ButtonSet& set, int x, int y) {
+    for (int index = 0; index < ButtonSet::kCapacity; ++index) {
+        if (underPointer(set[index], x, y)) {
+            return index;
+        }
+    }
+    return kNoButton;
+}
+
 int UpdateButtons(ButtonSet& set, int mouseX, int mouseY, PointerPress press) {
     int reported = kNoButton;
-    bool taken = false;
+    const int taken = ButtonAt(set, mouseX, mouseY);
     for (int index = 0; index < ButtonSet::kCapacity; ++index) {
         BitmapButton& button = set[index];
-        if (!taken && underPointer(button, mouseX, mouseY)) {
-            taken = true;
+        if (index == taken) {
             if (hit(button, press)) {
                 reported = index;
             }

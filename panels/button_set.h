@@ -57,6 +57,9 @@ struct ButtonPictures {
 void SetUpButton(ButtonSet& set, int index, int x, int y, const ButtonPictures& pictures,
                  int userValue, ButtonKind kind);
 
+// The button the pointer at (x, y) is over, by the rule UpdateButtons follows, or kNoButton.
+int ButtonAt(const ButtonSet& set, int x, int y);
+
 // Moves every button to the look the pointer gives it and returns the index of the button
 // that reported (a click, a toggle's flip, a held repeat button), or kNoButton. Both the right
 // and the bottom edge belong to a button; where buttons overlap the lower index takes the

@@ -50,6 +50,8 @@ class Panels {
     void handle(AppState& state, const LoopMessage& message, PanelWindows& windows);
     // What the window shows: its picture, copied to the client area at (0, 0).
     const Surface& picture(AppState& state, WindowId window);
+    // The words a tooltip gives for the point (x, y) of the window, or nothing.
+    std::string_view toolTip(WindowId window, int x, int y) const;
 
     // The main loop's panel work (see LoopWindows).
     void colourDragStep(AppState& state, PanelWindows& windows);

@@ -74,6 +74,11 @@ void ToolsPanel::showTool(ToolId tool) {
     }
 }
 
+std::string_view ToolsPanel::toolTip(int x, int y) const {
+    const ToolInfo* tool = findTool(ToolId(ButtonAt(buttons_, x, y)));
+    return tool ? tool->displayName : std::string_view();
+}
+
 const Surface& ToolsPanel::picture() {
     DrawButtonsToImage(buttons_, backing_);
     return backing_;

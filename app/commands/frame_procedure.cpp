@@ -1,6 +1,7 @@
 #include "app/commands/frame_procedure.h"
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 #include "app/app_state.h"
@@ -36,6 +37,12 @@ void clearPointerState(AppState& state, MessageKind kind) {
     } else if (kind == MessageKind::LeftButtonUp) {
         state.buttonHeld = false;
     }
+}
+
+// Where Help could not show the manual: the frame stays as it is.
+void showHelpMessage(const std::string& text) {
+    platform::showMessage({text, "Daubwerk Help", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, platform::MessageOwner::Frame});
 }
 
 bool runFilter(AppState& state, int commandId) {
@@ -153,12 +160,10 @@ void FrameProcedure::runCommand(AppState& state, int id) {
             togglePanel(id);
             break;
         case kHelp:
-            shell_.openManualPage("index.html");
-            shell_.minimiseFrame();
+            openManual("index.html");
             break;
         case kWebSite:
-            shell_.openManualPage("home.html");
-            shell_.minimiseFrame();
+            openManual("home.html");
             break;
         case kAbout:
             shell_.showAbout();
@@ -236,6 +241,25 @@ void FrameProcedure::togglePanel(int commandId) {
         if (item.commandId == commandId) {
             shell_.showPanel(item.panel, shown);
         }
+    }
+}
+
+void FrameProcedure::openManual(const std::string& page) {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::current_path(error) / "manual" / page;
+    // Where the file really is: the working folder may hold only a link to the manual.
+    if (std::filesystem::path real = std::filesystem::weakly_canonical(path, error); !error) {
+        path = real;
+    }
+    if (!std::filesystem::is_regular_file(path, error)) {
+        showHelpMessage("The manual could not be found. It belongs in the file\n" + path.string());
+    } else if (!shell_.showDocument(path.string())) {
+        showHelpMessage(
+            "The manual could not be opened: no program to show web pages was found.\n\n"
+            "The manual is the file\n" +
+            path.string());
+    } else {
+        shell_.minimiseFrame();  // out of the way of the manual
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/commands/keyboard_routine.h"
 #include "app/main_loop/loop_message.h"
 
@@ -26,6 +28,7 @@ class FrameProcedure : private KeyboardActions {
     void undoOrRedo(AppState& state, int commandId);
     void toggleLighting(AppState& state);
     void togglePanel(int commandId);
+    void openManual(const std::string& page);
 
     Shell& shell_;
     KeyboardRoutine keyboard_;

@@ -40,8 +40,8 @@ class Shell {
     virtual void selectTool(AppState& state) = 0;
 
     virtual void showAbout() = 0;
-    // Opens a page of the manual that ships with the program (a file name in its folder).
-    virtual void openManualPage(const std::string& page) = 0;
+    // Shows a file in the desktop's viewer for its kind; false when nothing could show it.
+    virtual bool showDocument(const std::string& path) = 0;
     virtual void minimiseFrame() = 0;
     virtual void bringFrameToFront() = 0;
     // Destroys the frame, which ends the main loop.

@@ -54,8 +54,14 @@ void FrameWindow::addItems(QMenu& menu, const MenuItem* items, std::size_t count
             QAction* action = menu.addAction(label);
             action->setCheckable(item.checkable);
             const int id = item.id;
-            QObject::connect(action, &QAction::triggered, this,
-                             [this, id] { post(MessageKind::Command, uint32_t(id)); });
+            QObject::connect(action, &QAction::triggered, this, [this, action, id] {
+                // Qt flips a check mark by itself; the command sets it, and reads it to
+                // know whether its panel is shown, so the flip is taken back first.
+                if (action->isCheckable()) {
+                    action->setChecked(!action->isChecked());
+                }
+                post(MessageKind::Command, uint32_t(id));
+            });
             actions_[id] = action;
         }
     }

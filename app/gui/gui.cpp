@@ -1,15 +1,13 @@
 #include "app/gui/gui.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QUrl>
 
 #include "app/app_state.h"
 #include "app/commands/command_ids.h"
 #include "app/gui/canvas_window.h"
+#include "app/gui/desktop_viewer.h"
 #include "app/gui/frame_window.h"
 #include "app/gui/new_image_panel.h"
 #include "app/gui/panel_window.h"
@@ -75,8 +73,8 @@ void Gui::createPanels() {
         window->setWindowTitle(
             QString::fromUtf8(placement.title.data(), qsizetype(placement.title.size())));
         window->setFixedSize(placement.width, placement.height);
-        window->move(placement.fromRightEdge ? desktopWidth + placement.x : placement.x,
-                     placement.y);
+        window->place(placement.fromRightEdge ? desktopWidth + placement.x : placement.x,
+                      placement.y);
         window->show();
         panelWindows_[placement.window] = window;
     }
@@ -186,9 +184,16 @@ bool Gui::menuChecked(int commandId) const {
 }
 
 void Gui::showPanel(WindowId window, bool shown) {
-    if (PanelWindow* found = panel(window)) {
-        found->setVisible(shown);
+    PanelWindow* found = panel(window);
+    if (!found) {
+        return;
     }
+    if (shown) {
+        // A window manager that minimised the panels with the frame leaves them minimised;
+        // shown so, a panel would take the frame down again with it.
+        found->setWindowState(found->windowState() & ~Qt::WindowMinimized);
+    }
+    found->setVisible(shown);
 }
 
 void Gui::programActivated(bool active) {
@@ -207,10 +212,8 @@ void Gui::showAbout() {
     ShowSplash(pictures_.splash, SplashClosing::OnUserAction, {}, queue_);
 }
 
-void Gui::openManualPage(const std::string& page) {
-    const QString path =
-        QDir::current().absoluteFilePath(QStringLiteral("manual/") + QString::fromStdString(page));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool Gui::showDocument(const std::string& path) {
+    return showInDesktopViewer(path);
 }
 
 void Gui::minimiseFrame() {
@@ -219,7 +222,8 @@ void Gui::minimiseFrame() {
 
 void Gui::bringFrameToFront() {
     if (frame_->isMinimized()) {
-        frame_->showMaximized();
+        frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+        frame_->show();
     }
     frame_->raise();
     frame_->activateWindow();

@@ -63,7 +63,7 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     void programActivated(bool active) override;
     void selectTool(AppState& state) override;
     void showAbout() override;
-    void openManualPage(const std::string& page) override;
+    bool showDocument(const std::string& path) override;
     void minimiseFrame() override;
     void bringFrameToFront() override;
     void destroyFrame(AppState& state) override;

@@ -1,8 +1,10 @@
 #include "app/gui/panel_window.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "app/commands/frame_procedure.h"
 #include "app/gui/surface_image.h"
@@ -13,8 +15,10 @@ namespace dw {
 
 PanelWindow::PanelWindow(QWidget& frame, WindowId window, AppState& state, Panels& panels,
                          MessageQueue& queue)
-    : MessageWidget(&frame, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint, queue,
-                    window),
+    : MessageWidget(
+          &frame,
+          Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+          queue, window),
       state_(state),
       panels_(panels) {
     setUp();
@@ -26,10 +30,36 @@ PanelWindow::PanelWindow(PanelWindow& parent, WindowId window, AppState& state, 
     setUp();
 }
 
+void PanelWindow::place(int x, int y) {
+    // Before the native window exists, so that the frame's corner lands there, not the
+    // client area's.
+    move(x, y);
+    create();
+    // Window managers that choose a window's buttons by its type and not by the buttons asked
+    // for give a toolbar a close box only; Qt sets the type only on a native window.
+    setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
+}
+
 void PanelWindow::setUp() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::ClickFocus);
+}
+
+bool PanelWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return MessageWidget::event(event);
+    }
+    const auto* help = static_cast<const QHelpEvent*>(event);
+    const std::string_view tip = panels_.toolTip(events().window(), help->x(), help->y());
+    if (tip.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromUtf8(tip.data(), qsizetype(tip.size())),
+                           this);
+    }
+    return true;
 }
 
 void PanelWindow::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "canvas/canvas_view.h"
 #include "canvas/surface.h"
 
 namespace dw {
@@ -79,19 +78,6 @@ TEST(SurfaceDraw, DrawIntoClipsAtEveryEdge) {
     source.drawInto(3, 3, target);
     EXPECT_EQ(target.getPixel(3, 3).red, 1);
     EXPECT_EQ(target.getPixel(1, 1).red, 0);
-}
-
-TEST(CanvasPaintArea, EdgesInsideAMagnifiedCellAreTruncated) {
-    CanvasPaintArea zoom2 = canvasPaintArea({10, 10, 21, 21}, 2.0f);
-    EXPECT_EQ(zoom2.cells, (IntRect{5, 5, 10, 10}));
-    EXPECT_EQ(zoom2.window, (IntRect{10, 10, 20, 20}));
-    CanvasPaintArea zoom3 = canvasPaintArea({10, 10, 20, 20}, 3.0f);
-    EXPECT_EQ(zoom3.cells, (IntRect{3, 3, 6, 6}));
-    EXPECT_EQ(zoom3.window, (IntRect{9, 9, 18, 18}));
-    CanvasPaintArea quarter = canvasPaintArea({0, 0, 150, 150}, 0.25f);
-    EXPECT_EQ(quarter.cells, (IntRect{0, 0, 600, 600}));
-    EXPECT_EQ(zoomedLength(601, 0.25f), 150);
-    EXPECT_EQ(zoomedLength(600, 3.0f), 1800);
 }
 
 }  // namespace

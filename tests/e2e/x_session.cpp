@@ -113,6 +113,14 @@ void Process::kill() {
 }
 
 XSession::XSession() {
+    // Servers started at the same moment by parallel runs can clash over one display: the
+    // loser may still name it and then exit, leaving the display to the other run.
+    for (int attempt = 0; attempt < 3 && display_.empty(); ++attempt) {
+        start();
+    }
+}
+
+void XSession::start() {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) {
         return;
@@ -134,8 +142,17 @@ XSession::XSession() {
     }
     display_ = ":" + number;
     windowManager_ = Process({"openbox"}, {{"DISPLAY", display_}});
-    for (int i = 0; i < 100 && !run("wmctrl -m >/dev/null 2>&1"); ++i) {
-        std::this_thread::sleep_for(50ms);
+    bool managed = false;
+    for (int i = 0; i < 100 && !managed; ++i) {
+        managed = run("wmctrl -m >/dev/null 2>&1");
+        if (!managed) {
+            std::this_thread::sleep_for(50ms);
+        }
+    }
+    if (!managed || !server_.running() || !windowManager_.running()) {
+        windowManager_.kill();
+        server_.kill();
+        display_.clear();
     }
 }
 

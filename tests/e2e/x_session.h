@@ -54,6 +54,9 @@ class XSession {
     Surface screenshot(const std::string& path) const;
 
   private:
+    // One server with its window manager; display_ stays empty when they did not come up.
+    void start();
+
     std::string display_;
     Process server_;
     Process windowManager_;

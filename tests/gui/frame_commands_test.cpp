@@ -4,7 +4,10 @@
 #include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "app/commands/command_ids.h"
 #include "platform/qt/qt_progress.h"
@@ -35,6 +38,23 @@ TEST_F(FrameCommands, TheCanvasShowsEachCellAsAZoomSquareOfItsShadedPixel) {
         EXPECT_EQ(QColor(shown.pixel(p)), QColor(cell.red, cell.green, cell.blue));
     }
     EXPECT_EQ(QColor(shown.pixel(12, 6)), QColor(Qt::white));
+
+    // Every pixel of a request is drawn, also where its edges cut magnified cells, as the
+    // strips a moved window uncovers do; one left out keeps what the screen had there.
+    for (int zoom : {1262, 1261, 1259}) {  // 300%, 200%, 50%
+        command(zoom);
+        const QImage whole = gui->canvas().grab().toImage();
+        const QRect request(11, 7, 9, 13);
+        QImage part(request.size(), QImage::Format_RGB32);
+        part.fill(Qt::magenta);
+        gui->canvas().render(&part, QPoint(), QRegion(request));
+        for (int y = 0; y < request.height(); ++y) {
+            for (int x = 0; x < request.width(); ++x) {
+                ASSERT_EQ(part.pixel(x, y), whole.pixel(request.left() + x, request.top() + y))
+                    << "zoom command " << zoom << " at " << x << ", " << y;
+            }
+        }
+    }
 }
 
 TEST_F(FrameCommands, LightingSwitchesTheRenderingAndItsMark) {
@@ -48,9 +68,14 @@ TEST_F(FrameCommands, LightingSwitchesTheRenderingAndItsMark) {
 
 TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
     PanelWindow& colours = *gui->panel(WindowId::Colours);
-    command(command::kColoursPanel);
+    QAction& item = *gui->frame().action(command::kColoursPanel);
+    auto choose = [&] {
+        item.trigger();  // as the menu does, mark flip included
+        passes();
+    };
+    choose();
     EXPECT_FALSE(colours.isVisible());
-    EXPECT_FALSE(gui->menuChecked(command::kColoursPanel));
+    EXPECT_FALSE(item.isChecked());
     post(MessageKind::Activate, WindowId::Frame, 0, 0, 0);
     passes();
     EXPECT_FALSE(gui->panel(WindowId::Tools)->isVisible());
@@ -58,13 +83,48 @@ TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
     passes();
     EXPECT_TRUE(gui->panel(WindowId::Tools)->isVisible());
     EXPECT_FALSE(colours.isVisible());  // hidden from the menu, so it stays hidden
-    command(command::kColoursPanel);
+    choose();
     EXPECT_TRUE(colours.isVisible());
-    EXPECT_TRUE(gui->menuChecked(command::kColoursPanel));
+    EXPECT_TRUE(item.isChecked());
     colours.close();  // the close box works like the menu item
     passes();
     EXPECT_FALSE(colours.isVisible());
-    EXPECT_FALSE(gui->menuChecked(command::kColoursPanel));
+    EXPECT_FALSE(item.isChecked());
+    choose();
+    EXPECT_TRUE(colours.isVisible());
+    EXPECT_TRUE(item.isChecked());
+}
+
+TEST_F(FrameCommands, HelpGetsTheFrameOutOfTheWayOnlyWhenTheManualOpened) {
+    // A desktop opener that finds no viewer, then one that shows the page.
+    const std::filesystem::path openers = file("openers");
+    std::filesystem::create_directory(openers);
+    auto opener = [&](int exitCode) {
+        std::ofstream(openers / "xdg-open") << "#!/bin/sh\nexit " << exitCode << "\n";
+        std::filesystem::permissions(openers / "xdg-open", std::filesystem::perms::owner_all);
+    };
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", openers.c_str(), 1);
+    auto help = [&] {
+        gui->frame().action(command::kHelp)->trigger();
+        passes();
+    };
+    opener(0);
+    help();  // no manual beside the program
+    std::filesystem::create_directory(file("manual"));
+    std::ofstream(file("manual/index.html")) << "<html></html>";
+    opener(3);
+    help();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_NE(boxes.shown()[0].text.find("could not be found"), std::string::npos);
+    EXPECT_NE(boxes.shown()[1].text.find("could not be opened"), std::string::npos);
+    EXPECT_NE(boxes.shown()[1].text.find(file("manual/index.html")), std::string::npos);
+    EXPECT_FALSE(gui->frame().isMinimized());
+    opener(0);
+    help();
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(boxes.shown().size(), 2u);
+    EXPECT_TRUE(gui->frame().isMinimized());
 }
 
 TEST_F(FrameCommands, UndoAndRedoAreGreyedByTheHistoryAndServedByTheKeyboard) {

@@ -1,5 +1,7 @@
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QWidget>
 
 #include "app/commands/command_ids.h"
@@ -35,11 +37,21 @@ class PanelWindows : public GuiTest {
     }
 };
 
-TEST_F(PanelWindows, AToolClickSelectsItEverywhere) {
+TEST_F(PanelWindows, AToolButtonNamesItsToolAndAClickSelectsItEverywhere) {
     const int knifeRow = 3;
     const int top =
         layout::toolsRowTop(knifeRow, layout::kToolHeaderHeight, layout::kToolButtonHeight);
-    click(WindowId::Tools, {layout::kToolColumnLeft + 10, top + 10});
+    const QPoint knife(layout::kToolColumnLeft + 10, top + 10);
+    QWidget& tools = *gui->panel(WindowId::Tools);
+    QHelpEvent help(QEvent::ToolTip, knife, tools.mapToGlobal(knife));
+    QCoreApplication::sendEvent(&tools, &help);
+    EXPECT_EQ(QToolTip::text(), "Knife");
+    QHelpEvent header(QEvent::ToolTip, QPoint(layout::kToolColumnLeft + 10, 3),
+                      tools.mapToGlobal(QPoint(layout::kToolColumnLeft + 10, 3)));
+    QCoreApplication::sendEvent(&tools, &header);
+    EXPECT_FALSE(header.isAccepted());  // the headers name no tool
+
+    click(WindowId::Tools, knife);
     EXPECT_EQ(state.brush.tool, ToolId::Knife);
     EXPECT_EQ(gui->panel(WindowId::Properties)->windowTitle(), " Brush Properties: Knife");
 }
