@@ -5,6 +5,9 @@
 #include <vector>
 
 #include <tbb/parallel_for.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "files/byte_stream.h"
 #include "files/memory_bits.h"
@@ -73,7 +76,30 @@ struct BlockHead {
     uint8_t value;  // mean of a flat block, base of a coded one
 };
 
-BlockHead headFor(const uint8_t values[16], uint64_t step) {
+// The mean of a block, its largest and its summed deviation from the mean.
+struct Deviation {
+    int mean;
+    int largest;
+    int sum;
+};
+
+Deviation deviationOf(const uint8_t values[16]) {
+#if defined(__SSE2__)
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
+    const __m128i zero = _mm_setzero_si128();
+    auto total = [&](__m128i bytes) {
+        const __m128i sums = _mm_sad_epu8(bytes, zero);
+        return _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+    };
+    const int mean = total(v) / 16;
+    const __m128i m = _mm_set1_epi8(char(mean));
+    const __m128i dev = _mm_or_si128(_mm_subs_epu8(v, m), _mm_subs_epu8(m, v));
+    __m128i largest = _mm_max_epu8(dev, _mm_srli_si128(dev, 8));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 4));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 2));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 1));
+    return {mean, _mm_cvtsi128_si32(largest) & 0xFF, total(dev)};
+#else
     int sum = 0;
     for (int i = 0; i < 16; ++i) {
         sum += values[i];
@@ -86,11 +112,17 @@ BlockHead headFor(const uint8_t values[16], uint64_t step) {
         maxDev = std::max(maxDev, dev);
         devSum += dev;
     }
-    const int code = codeFor(step, maxDev, devSum / 16);
+    return {mean, maxDev, devSum};
+#endif
+}
+
+BlockHead headFor(const uint8_t values[16], uint64_t step) {
+    const Deviation d = deviationOf(values);
+    const int code = codeFor(step, d.largest, d.sum / 16);
     if (code == 0) {
-        return {0, uint8_t(mean)};
+        return {0, uint8_t(d.mean)};
     }
-    return {uint8_t(code), uint8_t(std::clamp(mean - maxDev, 0, 255))};
+    return {uint8_t(code), uint8_t(std::clamp(d.mean - d.largest, 0, 255))};
 }
 
 // Planes interleaved in records: byte `plane` of record i is that plane's value of pixel i.
@@ -106,22 +138,20 @@ constexpr int kMostPlanes = 8;
 
 // The 16 values of block (bx, by) of every plane, row by row; cells outside the picture are
 // padding, 0.
+template <int kPlanes>
 void gatherBlock(const Records& in, uint32_t bx, uint32_t by, uint8_t values[][16]) {
+    const int planes = kPlanes > 0 ? kPlanes : in.planes;
     const uint32_t x0 = bx * 4;
     const uint32_t y0 = by * 4;
+    const bool inside = x0 + 4 <= in.width && y0 + 4 <= in.height;
     for (uint32_t r = 0; r < 4; ++r) {
         const uint32_t y = y0 + r;
         for (uint32_t c = 0; c < 4; ++c) {
-            const uint32_t x = x0 + c;
-            if (x < in.width && y < in.height) {
-                const uint8_t* record = in.first + (std::size_t(y) * in.width + x) * in.size;
-                for (int p = 0; p < in.planes; ++p) {
-                    values[p][r * 4 + c] = record[p];
-                }
-            } else {
-                for (int p = 0; p < in.planes; ++p) {
-                    values[p][r * 4 + c] = 0;
-                }
+            const bool here = inside || (x0 + c < in.width && y < in.height);
+            const uint8_t* record =
+                here ? in.first + (std::size_t(y) * in.width + x0 + c) * in.size : nullptr;
+            for (int p = 0; p < planes; ++p) {
+                values[p][r * 4 + c] = here ? record[p] : 0;
             }
         }
     }
@@ -133,18 +163,20 @@ struct PartialStreams {
     uint64_t bits[kMostPlanes] = {};
 };
 
+template <int kPlanes>
 PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1, uint32_t blockRows,
                                   uint32_t quality) {
+    const int planes = kPlanes > 0 ? kPlanes : in.planes;
     const uint64_t step = stepFor(quality);
     const int shift = int(std::clamp<uint32_t>(quality, 1, kMaxExponent));
     // The most a block takes: a 12-bit head and 16 offsets of 7 bits.
-    const std::size_t reserve = (std::size_t(bx1 - bx0) * blockRows * 124 + 7) / 8;
-    std::vector<MemoryBitWriter> writers(std::size_t(in.planes), MemoryBitWriter(reserve));
+    const uint64_t capacity = uint64_t(bx1 - bx0) * blockRows * 124;
+    std::vector<MemoryBitWriter> writers(std::size_t(planes), MemoryBitWriter{capacity});
     uint8_t values[kMostPlanes][16];
     for (uint32_t bx = bx0; bx < bx1; ++bx) {
         for (uint32_t by = 0; by < blockRows; ++by) {
-            gatherBlock(in, bx, by, values);
-            for (int p = 0; p < in.planes; ++p) {
+            gatherBlock<kPlanes>(in, bx, by, values);
+            for (int p = 0; p < planes; ++p) {
                 MemoryBitWriter& bits = writers[std::size_t(p)];
                 const BlockHead head = headFor(values[p], step);
                 bits.write(uint32_t(head.code) << 8 | head.value, 12);
@@ -161,7 +193,7 @@ PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1,
         }
     }
     PartialStreams out;
-    for (int p = 0; p < in.planes; ++p) {
+    for (int p = 0; p < planes; ++p) {
         out.bits[p] = writers[std::size_t(p)].bits();
         out.bytes[p] = writers[std::size_t(p)].finish();
     }
@@ -224,7 +256,11 @@ bool WriteCompressedPlanes(ByteSink& sink, const uint8_t* records, std::size_t r
     tbb::parallel_for(uint32_t(0), bands, [&](uint32_t band) {
         const uint32_t bx0 = band * kBandColumns;
         const uint32_t bx1 = std::min(bx0 + kBandColumns, padded.blockColumns);
-        parts[band] = encodeBlockColumns(in, bx0, bx1, padded.blockRows, quality);
+        // The painting's five planes and a single plane get their loops unrolled.
+        parts[band] =
+            in.planes == 5   ? encodeBlockColumns<5>(in, bx0, bx1, padded.blockRows, quality)
+            : in.planes == 1 ? encodeBlockColumns<1>(in, bx0, bx1, padded.blockRows, quality)
+                             : encodeBlockColumns<0>(in, bx0, bx1, padded.blockRows, quality);
     });
     for (int p = 0; p < in.planes; ++p) {
         uint64_t bits = 0;

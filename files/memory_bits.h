@@ -11,34 +11,43 @@ namespace dw {
 // growing block of memory, so that a stream can be built before its byte count is known.
 class MemoryBitWriter {
   public:
-    explicit MemoryBitWriter(std::size_t reserveBytes) { bytes_.reserve(reserveBytes); }
+    // Room for capacityBits; writing more is not allowed.
+    explicit MemoryBitWriter(uint64_t capacityBits) : bytes_(std::size_t(capacityBits / 8 + 8)) {}
 
     // n is 1..32.
     void write(uint32_t value, int n) {
         accumulator_ = (accumulator_ << n) | (value & ((uint64_t(1) << n) - 1));
         pending_ += n;
-        bits_ += uint64_t(n);
-        while (pending_ >= 8) {
-            pending_ -= 8;
-            bytes_.push_back(uint8_t(accumulator_ >> pending_));
+        if (pending_ >= 32) {
+            pending_ -= 32;
+            const auto word = uint32_t(accumulator_ >> pending_);
+            uint8_t* out = bytes_.data() + (bits_ >> 3);
+            out[0] = uint8_t(word >> 24);
+            out[1] = uint8_t(word >> 16);
+            out[2] = uint8_t(word >> 8);
+            out[3] = uint8_t(word);
+            bits_ += 32;
         }
     }
 
-    // Whole bytes, and the pending bits as a last byte.
+    // The bytes written, the last one's unused low bits 0.
     std::vector<uint8_t> finish() {
-        if (pending_ > 0) {
-            bytes_.push_back(uint8_t(accumulator_ << (8 - pending_)));
-            pending_ = 0;
+        uint8_t* out = bytes_.data() + (bits_ >> 3);
+        for (int left = pending_; left > 0; left -= 8) {
+            *out++ = uint8_t(left >= 8 ? accumulator_ >> (left - 8) : accumulator_ << (8 - left));
         }
+        bits_ += uint64_t(pending_);
+        pending_ = 0;
+        bytes_.resize(std::size_t((bits_ + 7) / 8));
         return std::move(bytes_);
     }
-    uint64_t bits() const { return bits_; }
+    uint64_t bits() const { return bits_ + uint64_t(pending_); }
 
   private:
     std::vector<uint8_t> bytes_;
     uint64_t accumulator_ = 0;
-    int pending_ = 0;
-    uint64_t bits_ = 0;
+    int pending_ = 0;    // bits in the accumulator not yet stored, below 32
+    uint64_t bits_ = 0;  // bits stored
 };
 
 // Reads the codec's bit order from memory; bits beyond the end read as 0.
