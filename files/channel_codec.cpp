@@ -301,10 +301,18 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
             return StreamState::SourceEnded;
         }
         byteCounts[p] = byteCount;
-        streams[p].resize(std::size_t(std::min<uint64_t>(byteCount, useful)));
-        const std::size_t got = source.read(streams[p].data(), streams[p].size());
-        sourceEnded = got < streams[p].size() || !source.skip(byteCount - streams[p].size());
-        streams[p].resize(got);
+        // In steps, so that a count larger than the data costs no more memory than the data.
+        const uint64_t wanted = std::min<uint64_t>(byteCount, useful);
+        std::vector<uint8_t>& stream = streams[p];
+        while (!sourceEnded && stream.size() < wanted) {
+            const std::size_t had = stream.size();
+            const std::size_t step = std::size_t(std::min<uint64_t>(wanted - had, 1u << 20));
+            stream.resize(had + step);
+            const std::size_t got = source.read(stream.data() + had, step);
+            stream.resize(had + got);
+            sourceEnded = got < step;
+        }
+        sourceEnded = sourceEnded || !source.skip(byteCount - wanted);
     }
     // Where each band of block columns starts in each stream, from the blocks' heads alone;
     // the bands are then decoded side by side.
