@@ -325,6 +325,9 @@ void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
     std::vector<uint32_t> redo;
     std::vector<float> bandHeights;
     std::vector<uint8_t> bandPaint;
+    std::vector<int32_t> bandIndices;
+    std::vector<float> bandDiffuse;
+    std::vector<uint8_t> bandKinds;
     LitBand band{};
     if (wide && innerX0 < innerX1) {
         band = litBandFor(width_, innerX0, innerX1);
@@ -333,6 +336,14 @@ void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
         bandPaint.resize(LitBand::kPaintRows * std::size_t(band.paintStride));
         band.heights = bandHeights.data();
         band.paint = bandPaint.data();
+        const std::size_t columns = innerX1 - innerX0 + 8;
+        bandIndices.resize(2 * columns);
+        bandDiffuse.resize(columns);
+        bandKinds.resize(columns / 8 + 1);
+        band.lookup = bandIndices.data();
+        band.glossIndex = bandIndices.data() + columns;
+        band.diffuse = bandDiffuse.data();
+        band.groupKind = bandKinds.data();
     }
 #endif
     for (uint32_t y = y0; y < y1; ++y) {

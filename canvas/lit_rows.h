@@ -22,6 +22,10 @@ struct LitGrid {
 // buffers; the kernel fills them as it goes.
 struct LitBand {
     static constexpr uint32_t kPaintRows = 64;  // a power of two above 41
+    // Where a group of eight reads its paint, once its arithmetic is done.
+    static constexpr uint8_t kFromBand = 0;
+    static constexpr uint8_t kFromGrid = 1;  // a lookup wrapped around the edge
+    static constexpr uint8_t kSkipped = 2;   // a normal that is not a number
 
     // The inner columns [x0, x1) shaded in every row of the band: 1 <= x0 < x1 <= width - 1.
     uint32_t x0;
@@ -30,6 +34,12 @@ struct LitBand {
     uint8_t* paint;         // kPaintRows rows of paintStride bytes
     uint32_t paintColumn0;  // column of the first paint byte of a row
     uint32_t paintStride;   // columns held, and 4 more so that 32-bit reads stay inside
+    // One entry a column of [x0, x1) (8 more for the last group): the paint's offset from
+    // the band's or the grid's paint, the gloss map index and the diffuse term; one kind a group.
+    int32_t* lookup;
+    int32_t* glossIndex;
+    float* diffuse;
+    uint8_t* groupKind;
     int64_t heightRow[3] = {-1, -1, -1};
     int64_t paintLow = 0;  // rows held: paintLow..paintHigh
     int64_t paintHigh = -1;
@@ -38,7 +48,8 @@ struct LitBand {
 inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
     const uint32_t column0 = x0 > 20 ? x0 - 20 : 0;
     const uint32_t column1 = x1 + 20 < width ? x1 + 20 : width;
-    return {x0, x1, nullptr, nullptr, column0, column1 - column0 + 4};
+    return {x0,      x1,      nullptr, nullptr, column0, column1 - column0 + 4,
+            nullptr, nullptr, nullptr, nullptr};
 }
 
 // Shades the band's cells of row y (0 < y < height - 1) into rowPixels (the row's pixel 0),

@@ -140,10 +140,10 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     // Packs the low bytes of four 32-bit pixels per 128-bit lane into 12 bytes.
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0,
                                           1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    uint32_t x = x0;
-    // Each group stores 28 bytes: the 4 beyond its pixels belong to the next ones, which are
-    // written later by the same thread.
-    for (; x + 10 <= x1; x += 8) {
+    // First the arithmetic of every group of the row, then the reads it points to: the two
+    // halves overlap better than one long chain per group.
+    uint32_t groups = 0;
+    for (uint32_t x = x0; x + 10 <= x1; x += 8, ++groups) {
         const std::size_t at = x - x0;
         const __m256 hc = _mm256_loadu_ps(here + at + 1);
         const __m256 left = _mm256_loadu_ps(here + at);
@@ -160,10 +160,11 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
         const __m256 ux = _mm256_div_ps(nx, length);
         const __m256 uz = _mm256_div_ps(nz, length);
         if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
+            band.groupKind[groups] = LitBand::kSkipped;
             redo[redoCount++] = x;
             continue;
         }
-        const __m256 diffuse = _mm256_div_ps(_mm256_set1_ps(1.0f), length);
+        _mm256_storeu_ps(band.diffuse + at, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
         const Halves uxd = widen(ux);
         const Halves uzd = widen(uz);
         const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
@@ -174,23 +175,43 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                                             _mm256_cmpgt_epi32(column, lastColumn)),
                             _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
                                             _mm256_cmpgt_epi32(rowIndex, lastRow)));
-        __m256i grain;
+        __m256i lookup;
         if (_mm256_testz_si256(outside, outside)) {
             // Within reach and inside the grid: the band holds the paint.
+            band.groupKind[groups] = LitBand::kFromBand;
             const __m256i slot =
                 _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
-            grain = _mm256_and_si256(
-                _mm256_i32gather_epi32(
-                    paint, _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0)), 1),
-                byteMask);
+            lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
         } else {
+            band.groupKind[groups] = LitBand::kFromGrid;
             const __m256i cell =
                 _mm256_add_epi32(_mm256_mullo_epi32(wrapLanes(rowIndex, grid.height), widthLanes),
                                  wrapLanes(column, grid.width));
-            grain = _mm256_and_si256(_mm256_i32gather_epi32(reinterpret_cast<const int*>(base + 3),
-                                                            _mm256_mullo_epi32(cell, twelve), 1),
-                                     byteMask);
+            lookup = _mm256_mullo_epi32(cell, twelve);
         }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + at), lookup);
+        if (grid.lighting) {
+            const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
+            const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + at),
+                                _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
+        }
+    }
+    uint32_t x = x0;
+    // Each group stores 28 bytes: the 4 beyond its pixels belong to the next ones, which are
+    // written later by the same thread.
+    for (uint32_t group = 0; group < groups; ++group, x += 8) {
+        const std::size_t at = x - x0;
+        if (band.groupKind[group] == LitBand::kSkipped) {
+            continue;
+        }
+        const __m256i lookup =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(band.lookup + at));
+        const __m256i grain = _mm256_and_si256(
+            band.groupKind[group] == LitBand::kFromBand
+                ? _mm256_i32gather_epi32(paint, lookup, 1)
+                : _mm256_i32gather_epi32(reinterpret_cast<const int*>(base + 3), lookup, 1),
+            byteMask);
         const auto* own = reinterpret_cast<const int*>(row + x);
         const __m256i colours = _mm256_i32gather_epi32(own, cellBytes, 1);
         __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);
@@ -199,9 +220,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
         __m256i b =
             _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 16), byteMask), grain);
         if (grid.lighting) {
-            const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
-            const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
-            const __m256i glossIndex = _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz);
+            const __m256i glossIndex =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(band.glossIndex + at));
             const __m256i glossValue = _mm256_and_si256(
                 _mm256_i32gather_epi32(reinterpret_cast<const int*>(grid.glossMap), glossIndex, 1),
                 byteMask);
@@ -216,7 +236,7 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             g = _mm256_add_epi32(g, highlight);
             b = _mm256_add_epi32(b, highlight);
             const Halves m = mul(widen(_mm256_sub_epi32(_mm256_set1_epi32(255), gl)), k);
-            const Halves d = widen(diffuse);
+            const Halves d = widen(_mm256_loadu_ps(band.diffuse + at));
             r = dim(r, m, d);
             g = dim(g, m, d);
             b = dim(b, m, d);
