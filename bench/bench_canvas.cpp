@@ -10,6 +10,7 @@ void BM_ShadeAll(benchmark::State& state) {
     const auto side = uint32_t(state.range(0));
     Canvas canvas;
     bench::fillNaturalPainting(canvas, side, side);
+    bench::loadBenchGlossMap();
     for (auto _ : state) {
         canvas.shadeAll();
         benchmark::ClobberMemory();

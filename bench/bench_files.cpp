@@ -41,6 +41,20 @@ void BM_LoadDocument5000(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadDocument5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The row of the ratio table: a painting saved and opened again.
+void BM_SaveAndLoadDocument5000(benchmark::State& state) {
+    Canvas canvas;
+    bench::fillNaturalPainting(canvas, 5000, 5000);
+    Canvas loaded;
+    for (auto _ : state) {
+        if (!SaveDocument(canvas, benchFile()) || !LoadDocument(loaded, benchFile())) {
+            state.SkipWithError("save or load failed");
+        }
+    }
+    std::remove(benchFile().c_str());
+}
+BENCHMARK(BM_SaveAndLoadDocument5000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 long residentKiB() {
     std::ifstream status("/proc/self/status");
     std::string key;

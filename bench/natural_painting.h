@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "canvas/canvas.h"
+#include "canvas/gloss_map.h"
+#include "canvas/surface.h"
 
 namespace dw::bench {
 
@@ -26,6 +29,19 @@ inline void fillNaturalPainting(Canvas& canvas, uint32_t width, uint32_t height)
             c.height = float(4.0 * std::sin(x / 23.0) * std::cos(y / 31.0) + grain * 0.05);
         }
     }
+}
+
+// A gloss map shaped like the program's: one bright highlight around the flat direction.
+inline void loadBenchGlossMap() {
+    Surface picture;
+    picture.create(256, 256);
+    for (uint32_t gx = 0; gx < 256; ++gx) {
+        for (uint32_t gz = 0; gz < 256; ++gz) {
+            const double d = std::hypot(double(gx) - 110.0, double(gz) - 110.0);
+            picture.setPixel(gx, gz, uint8_t(std::max(0.0, 255.0 - 3.0 * d)), 0, 0);
+        }
+    }
+    glossMap().fillFrom(picture);
 }
 
 }  // namespace dw::bench

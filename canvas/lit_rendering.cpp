@@ -8,7 +8,9 @@
 #include "canvas/byte_fraction.h"
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
+#include "canvas/lit_rows.h"
 #include "canvas/row_split.h"
+#include "canvas/simd_level.h"
 #include "canvas/truncation.h"
 
 namespace dw {
@@ -237,12 +239,13 @@ bool fourInnerSamples(const ShadeInput& in, const CanvasCell* row, uint32_t x, u
 #endif
 
 // Samples of the cells x0..x1-1 of row y.
-void rowSamples(const ShadeInput& in, uint32_t y, uint32_t x0, uint32_t x1, ShadeSample* out) {
-    const CanvasCell* row = in.cells + std::size_t(y) * in.width;
+void rowSamples(const ShadeInput& in, uint32_t y, uint32_t x0, uint32_t x1, ShadeSample* out,
+                SimdLevel level) {
     uint32_t x = x0;
 #if defined(__SSE2__)
     // Cells with all four neighbours inside the grid.
-    if (y > 0 && y + 1 < in.height) {
+    if (level != SimdLevel::Portable && y > 0 && y + 1 < in.height) {
+        const CanvasCell* row = in.cells + std::size_t(y) * in.width;
         x = std::max<uint32_t>(x0, 1);
         for (uint32_t b = x0; b < x; ++b) {
             out[b - x0] = sampleFor(in, b, y, normalOfCell(in, b, y));
@@ -256,11 +259,42 @@ void rowSamples(const ShadeInput& in, uint32_t y, uint32_t x0, uint32_t x1, Shad
             }
         }
     }
+#else
+    (void)level;
 #endif
-    (void)row;
     for (; x < x1; ++x) {
         out[x - x0] = sampleFor(in, x, y, normalOfCell(in, x, y));
     }
+}
+
+// Cells x0..x1-1 of row y into their pixels: first the arithmetic of the span, then the
+// scattered reads of paint and highlights, so that the processor can overlap the cache misses
+// of the second part.
+void shadeSpan(const ShadeInput& in, uint32_t y, uint32_t x0, uint32_t x1, uint8_t* rowPixels,
+               std::vector<ShadeSample>& samples, SimdLevel level) {
+    if (x0 >= x1) {
+        return;
+    }
+    samples.resize(std::max<std::size_t>(samples.size(), x1 - x0));
+    rowSamples(in, y, x0, x1, samples.data(), level);
+    const CanvasCell* cells = in.cells + std::size_t(y) * in.width;
+    uint8_t* pixel = rowPixels + std::size_t(x0) * 3;
+    // The paint read lies up to 20 rows away, mostly outside the nearer caches.
+    constexpr uint32_t kAhead = 24;
+    for (uint32_t i = 0; i < std::min(kAhead, x1 - x0); ++i) {
+        __builtin_prefetch(&in.cells[samples[i].grainCell]);
+    }
+    for (uint32_t x = x0; x < x1; ++x, pixel += 3) {
+        if (x + kAhead < x1) {
+            __builtin_prefetch(&in.cells[samples[x + kAhead - x0].grainCell]);
+        }
+        shadePixel(in, cells[x], samples[x - x0], pixel);
+    }
+}
+
+// The wide kernels take the light as fixed; the diffuse term is then 1 / length exactly.
+bool lightIsFixed(const LightVector& light) {
+    return light.x == 0.0f && light.y == 1.0f && light.z == 0.0f;
 }
 
 ShadeInput shadeInput(const Canvas& canvas) {
@@ -281,24 +315,53 @@ void Canvas::shadeCell(uint32_t x, uint32_t y) {
 
 void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
     const ShadeInput in = shadeInput(*this);
-    // First the arithmetic of a whole row, then the scattered reads of paint and highlights,
-    // so that the processor can overlap the cache misses of the second part.
-    std::vector<ShadeSample> samples(x1 - x0);
+    const SimdLevel level = simdLevel();
+    std::vector<ShadeSample> samples;
+#if defined(__x86_64__)
+    const bool wide = level == SimdLevel::Avx2 && lightIsFixed(in.light);
+    const LitGrid grid{in.cells, width_, height_, in.gloss->data(), in.lighting};
+    const uint32_t innerX0 = std::max<uint32_t>(x0, 1);
+    const uint32_t innerX1 = std::min<uint32_t>(x1, width_ - 1);
+    std::vector<uint32_t> redo;
+    std::vector<float> bandHeights;
+    std::vector<uint8_t> bandPaint;
+    std::vector<int32_t> bandIndices;
+    std::vector<float> bandDiffuse;
+    std::vector<uint8_t> bandKinds;
+    LitBand band{};
+    if (wide && innerX0 < innerX1) {
+        band = litBandFor(width_, innerX0, innerX1);
+        redo.resize((innerX1 - innerX0 + 7) / 8);
+        bandHeights.resize(3 * std::size_t(innerX1 - innerX0 + 2));
+        bandPaint.resize(LitBand::kPaintRows * std::size_t(band.paintStride));
+        band.heights = bandHeights.data();
+        band.paint = bandPaint.data();
+        const std::size_t columns = innerX1 - innerX0 + 8;
+        bandIndices.resize(2 * columns);
+        bandDiffuse.resize(columns);
+        bandKinds.resize(columns / 8 + 1);
+        band.lookup = bandIndices.data();
+        band.glossIndex = bandIndices.data() + columns;
+        band.diffuse = bandDiffuse.data();
+        band.groupKind = bandKinds.data();
+    }
+#endif
     for (uint32_t y = y0; y < y1; ++y) {
-        rowSamples(in, y, x0, x1, samples.data());
-        const CanvasCell* cells = in.cells + std::size_t(y) * width_;
-        uint8_t* pixel = surface_.row(y) + std::size_t(x0) * 3;
-        // The paint read lies up to 20 rows away, mostly outside the nearer caches.
-        constexpr uint32_t kAhead = 24;
-        for (uint32_t i = 0; i < std::min(kAhead, x1 - x0); ++i) {
-            __builtin_prefetch(&in.cells[samples[i].grainCell]);
-        }
-        for (uint32_t x = x0; x < x1; ++x, pixel += 3) {
-            if (x + kAhead < x1) {
-                __builtin_prefetch(&in.cells[samples[x + kAhead - x0].grainCell]);
+        uint8_t* rowPixels = surface_.row(y);
+#if defined(__x86_64__)
+        if (band.heights && y > 0 && y + 1 < height_) {
+            shadeSpan(in, y, x0, innerX0, rowPixels, samples, level);
+            uint32_t redoCount = 0;
+            const uint32_t stop =
+                shadeInnerRowAvx2(grid, band, y, rowPixels, redo.data(), redoCount);
+            shadeSpan(in, y, stop, x1, rowPixels, samples, level);
+            for (uint32_t i = 0; i < redoCount; ++i) {
+                shadeSpan(in, y, redo[i], redo[i] + 8, rowPixels, samples, level);
             }
-            shadePixel(in, cells[x], samples[x - x0], pixel);
+            continue;
         }
+#endif
+        shadeSpan(in, y, x0, x1, rowPixels, samples, level);
     }
 }
 

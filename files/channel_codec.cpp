@@ -4,7 +4,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "files/bit_writer.h"
+#include <tbb/parallel_for.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "files/byte_stream.h"
+#include "files/memory_bits.h"
 #include "platform/message_box.h"
 
 namespace dw {
@@ -65,33 +71,35 @@ int codeFor(uint64_t step, int maxDev, int avgDev) {
     }
 }
 
-// The 16 values of block (bx, by), row by row; cells outside the picture are padding, 0.
-void gatherBlock(const uint8_t* plane, uint32_t width, uint32_t height, uint32_t bx, uint32_t by,
-                 uint8_t values[16]) {
-    const uint32_t x0 = bx * 4;
-    const uint32_t y0 = by * 4;
-    if (x0 + 4 <= width && y0 + 4 <= height) {
-        for (int r = 0; r < 4; ++r) {
-            const uint8_t* src = plane + std::size_t(y0 + r) * width + x0;
-            std::copy(src, src + 4, values + r * 4);
-        }
-        return;
-    }
-    for (uint32_t r = 0; r < 4; ++r) {
-        for (uint32_t c = 0; c < 4; ++c) {
-            const uint32_t x = x0 + c;
-            const uint32_t y = y0 + r;
-            values[r * 4 + c] = (x < width && y < height) ? plane[std::size_t(y) * width + x] : 0;
-        }
-    }
-}
-
 struct BlockHead {
     uint8_t code;
     uint8_t value;  // mean of a flat block, base of a coded one
 };
 
-BlockHead headFor(const uint8_t values[16], uint64_t step) {
+// The mean of a block, its largest and its summed deviation from the mean.
+struct Deviation {
+    int mean;
+    int largest;
+    int sum;
+};
+
+Deviation deviationOf(const uint8_t values[16]) {
+#if defined(__SSE2__)
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(values));
+    const __m128i zero = _mm_setzero_si128();
+    auto total = [&](__m128i bytes) {
+        const __m128i sums = _mm_sad_epu8(bytes, zero);
+        return _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+    };
+    const int mean = total(v) / 16;
+    const __m128i m = _mm_set1_epi8(char(mean));
+    const __m128i dev = _mm_or_si128(_mm_subs_epu8(v, m), _mm_subs_epu8(m, v));
+    __m128i largest = _mm_max_epu8(dev, _mm_srli_si128(dev, 8));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 4));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 2));
+    largest = _mm_max_epu8(largest, _mm_srli_si128(largest, 1));
+    return {mean, _mm_cvtsi128_si32(largest) & 0xFF, total(dev)};
+#else
     int sum = 0;
     for (int i = 0; i < 16; ++i) {
         sum += values[i];
@@ -104,99 +112,254 @@ BlockHead headFor(const uint8_t values[16], uint64_t step) {
         maxDev = std::max(maxDev, dev);
         devSum += dev;
     }
-    const int code = codeFor(step, maxDev, devSum / 16);
-    if (code == 0) {
-        return {0, uint8_t(mean)};
-    }
-    return {uint8_t(code), uint8_t(std::clamp(mean - maxDev, 0, 255))};
+    return {mean, maxDev, devSum};
+#endif
 }
+
+BlockHead headFor(const uint8_t values[16], uint64_t step) {
+    const Deviation d = deviationOf(values);
+    const int code = codeFor(step, d.largest, d.sum / 16);
+    if (code == 0) {
+        return {0, uint8_t(d.mean)};
+    }
+    return {uint8_t(code), uint8_t(std::clamp(d.mean - d.largest, 0, 255))};
+}
+
+// Planes interleaved in records: byte `plane` of record i is that plane's value of pixel i.
+struct Records {
+    const uint8_t* first;
+    std::size_t size;
+    int planes;
+    uint32_t width;
+    uint32_t height;
+};
+
+constexpr int kMostPlanes = 8;
+
+// The 16 values of block (bx, by) of every plane, row by row; cells outside the picture are
+// padding, 0.
+template <int kPlanes>
+void gatherBlock(const Records& in, uint32_t bx, uint32_t by, uint8_t values[][16]) {
+    const int planes = kPlanes > 0 ? kPlanes : in.planes;
+    const uint32_t x0 = bx * 4;
+    const uint32_t y0 = by * 4;
+    const bool inside = x0 + 4 <= in.width && y0 + 4 <= in.height;
+    for (uint32_t r = 0; r < 4; ++r) {
+        const uint32_t y = y0 + r;
+        for (uint32_t c = 0; c < 4; ++c) {
+            const bool here = inside || (x0 + c < in.width && y < in.height);
+            const uint8_t* record =
+                here ? in.first + (std::size_t(y) * in.width + x0 + c) * in.size : nullptr;
+            for (int p = 0; p < planes; ++p) {
+                values[p][r * 4 + c] = here ? record[p] : 0;
+            }
+        }
+    }
+}
+
+// The streams of block columns [bx0, bx1) of every plane, each without its byte count.
+struct PartialStreams {
+    std::vector<uint8_t> bytes[kMostPlanes];
+    uint64_t bits[kMostPlanes] = {};
+};
+
+template <int kPlanes>
+PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1, uint32_t blockRows,
+                                  uint32_t quality) {
+    const int planes = kPlanes > 0 ? kPlanes : in.planes;
+    const uint64_t step = stepFor(quality);
+    const int shift = int(std::clamp<uint32_t>(quality, 1, kMaxExponent));
+    // The most a block takes: a 12-bit head and 16 offsets of 7 bits.
+    const uint64_t capacity = uint64_t(bx1 - bx0) * blockRows * 124;
+    std::vector<MemoryBitWriter> writers(std::size_t(planes), MemoryBitWriter{capacity});
+    uint8_t values[kMostPlanes][16];
+    for (uint32_t bx = bx0; bx < bx1; ++bx) {
+        for (uint32_t by = 0; by < blockRows; ++by) {
+            gatherBlock<kPlanes>(in, bx, by, values);
+            for (int p = 0; p < planes; ++p) {
+                MemoryBitWriter& bits = writers[std::size_t(p)];
+                const BlockHead head = headFor(values[p], step);
+                bits.write(uint32_t(head.code) << 8 | head.value, 12);
+                if (head.code == 0) {
+                    continue;
+                }
+                const uint32_t largest = (uint32_t(1) << head.code) - 1;
+                for (int i = 0; i < 16; ++i) {
+                    // The offset is never negative: the base lies at or below every value.
+                    const uint64_t offset = uint64_t(values[p][i] - head.value) >> shift;
+                    bits.write(uint32_t(std::min<uint64_t>(offset, largest)), head.code);
+                }
+            }
+        }
+    }
+    PartialStreams out;
+    for (int p = 0; p < planes; ++p) {
+        out.bits[p] = writers[std::size_t(p)].bits();
+        out.bytes[p] = writers[std::size_t(p)].finish();
+    }
+    return out;
+}
+
+// Decodes one block of one plane into the records.
+struct BlockDecoder {
+    uint8_t* records;
+    std::size_t recordSize;
+    uint32_t width;
+    uint32_t height;
+    uint64_t step;
+
+    void block(MemoryBitReader& bits, uint32_t bx, uint32_t by, int plane) const {
+        const uint64_t bias = step / 2 - 1;
+        uint8_t values[16];
+        const uint32_t head = bits.read(12);
+        const int code = int(head >> 8);
+        const auto value = uint8_t(head & 0xFF);
+        if (code == 0) {
+            std::fill(values, values + 16, value);
+        } else {
+            for (uint8_t& v : values) {
+                v = uint8_t(std::min<uint64_t>(bits.read(code) * step + value + bias, 255));
+            }
+        }
+        // Padding cells are decoded and dropped.
+        const uint32_t x0 = bx * 4;
+        const uint32_t y0 = by * 4;
+        const uint32_t columns = x0 < width ? std::min<uint32_t>(4, width - x0) : 0;
+        const uint32_t rows = y0 < height ? std::min<uint32_t>(4, height - y0) : 0;
+        for (uint32_t r = 0; r < rows; ++r) {
+            uint8_t* out =
+                records + (std::size_t(y0 + r) * width + x0) * recordSize + std::size_t(plane);
+            for (uint32_t c = 0; c < columns; ++c) {
+                out[c * recordSize] = values[r * 4 + c];
+            }
+        }
+    }
+};
 
 }  // namespace
 
-bool WriteCompressed2(ByteSink& sink, const uint8_t* plane, uint32_t width, uint32_t height,
-                      uint32_t quality) {
-    if (!plane) {
+bool WriteCompressedPlanes(ByteSink& sink, const uint8_t* records, std::size_t recordSize,
+                           int planes, uint32_t width, uint32_t height, uint32_t quality) {
+    if (!records) {
         platform::showMessage("WriteCompressed2: imageData==NULL", "Error");
         return false;
     }
-    const uint64_t step = stepFor(quality);
+    const Records in{records, recordSize, std::clamp(planes, 1, kMostPlanes), width, height};
     const PaddedSize padded = paddedSize(width, height);
-    // First pass: every block's head, which also gives the byte count to put in front.
-    std::vector<BlockHead> heads(std::size_t(padded.blockColumns) * padded.blockRows);
-    uint64_t totalBits = 0;
-    uint8_t values[16];
-    for (uint32_t bx = 0, n = 0; bx < padded.blockColumns; ++bx) {
-        for (uint32_t by = 0; by < padded.blockRows; ++by, ++n) {
-            gatherBlock(plane, width, height, bx, by, values);
-            heads[n] = headFor(values, step);
-            totalBits += 12 + 16u * heads[n].code;
+    // Bands of block columns encoded side by side, then joined in order. A block takes 12 +
+    // 16 x code bits, 4 more than a whole byte, so an even number of blocks fills whole bytes
+    // and every band but the last ends on a byte boundary.
+    constexpr uint32_t kBandColumns = 64;
+    static_assert(kBandColumns % 2 == 0);
+    const uint32_t bands = (padded.blockColumns + kBandColumns - 1) / kBandColumns;
+    std::vector<PartialStreams> parts(bands);
+    tbb::parallel_for(uint32_t(0), bands, [&](uint32_t band) {
+        const uint32_t bx0 = band * kBandColumns;
+        const uint32_t bx1 = std::min(bx0 + kBandColumns, padded.blockColumns);
+        // The painting's five planes and a single plane get their loops unrolled.
+        parts[band] =
+            in.planes == 5   ? encodeBlockColumns<5>(in, bx0, bx1, padded.blockRows, quality)
+            : in.planes == 1 ? encodeBlockColumns<1>(in, bx0, bx1, padded.blockRows, quality)
+                             : encodeBlockColumns<0>(in, bx0, bx1, padded.blockRows, quality);
+    });
+    for (int p = 0; p < in.planes; ++p) {
+        uint64_t bits = 0;
+        for (const PartialStreams& part : parts) {
+            bits += part.bits[p];
+        }
+        if (!writeU32(sink, uint32_t((bits + 7) / 8))) {
+            return false;
+        }
+        for (PartialStreams& part : parts) {
+            if (!part.bytes[p].empty() && !sink.write(part.bytes[p].data(), part.bytes[p].size())) {
+                return false;
+            }
+            part.bytes[p] = {};
         }
     }
-    if (!writeU32(sink, uint32_t((totalBits + 7) / 8))) {
-        return false;
+    return true;
+}
+
+bool WriteCompressed2(ByteSink& sink, const uint8_t* plane, uint32_t width, uint32_t height,
+                      uint32_t quality) {
+    return WriteCompressedPlanes(sink, plane, 1, 1, width, height, quality);
+}
+
+StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size_t recordSize,
+                                 int planes, uint32_t width, uint32_t height, uint32_t quality) {
+    planes = std::clamp(planes, 1, kMostPlanes);
+    const PaddedSize padded = paddedSize(width, height);
+    const uint64_t blocks = uint64_t(padded.blockColumns) * padded.blockRows;
+    // Bytes past what the largest blocks can take are never read, only skipped.
+    const uint64_t useful = (blocks * 124 + 7) / 8;
+    std::vector<uint8_t> streams[kMostPlanes];
+    uint64_t byteCounts[kMostPlanes] = {};
+    bool sourceEnded = false;
+    for (int p = 0; p < planes && !sourceEnded; ++p) {
+        uint32_t byteCount = 0;
+        if (!readU32(source, byteCount)) {
+            return StreamState::SourceEnded;
+        }
+        byteCounts[p] = byteCount;
+        // In steps, so that a count larger than the data costs no more memory than the data.
+        const uint64_t wanted = std::min<uint64_t>(byteCount, useful);
+        std::vector<uint8_t>& stream = streams[p];
+        while (!sourceEnded && stream.size() < wanted) {
+            const std::size_t had = stream.size();
+            const std::size_t step = std::size_t(std::min<uint64_t>(wanted - had, 1u << 20));
+            stream.resize(had + step);
+            const std::size_t got = source.read(stream.data() + had, step);
+            stream.resize(had + got);
+            sourceEnded = got < step;
+        }
+        sourceEnded = sourceEnded || !source.skip(byteCount - wanted);
     }
-    BitWriter bits(sink);
-    for (uint32_t bx = 0, n = 0; bx < padded.blockColumns; ++bx) {
-        for (uint32_t by = 0; by < padded.blockRows; ++by, ++n) {
-            const BlockHead head = heads[n];
-            bits.write(uint32_t(head.code) << 8 | head.value, 12);
-            if (head.code == 0) {
-                continue;
-            }
-            gatherBlock(plane, width, height, bx, by, values);
-            const uint64_t largest = (uint64_t(1) << head.code) - 1;
-            for (int i = 0; i < 16; ++i) {
-                const uint64_t offset =
-                    std::min<uint64_t>((values[i] - head.value) / step, largest);
-                bits.write(uint32_t(offset), head.code);
+    // Where each band of block columns starts in each stream, from the blocks' heads alone;
+    // the bands are then decoded side by side.
+    constexpr uint32_t kBandColumns = 64;
+    const uint32_t bands = (padded.blockColumns + kBandColumns - 1) / kBandColumns;
+    std::vector<uint64_t> starts(std::size_t(bands + 1) * std::size_t(planes));
+    tbb::parallel_for(0, planes, [&](int p) {
+        MemoryBitReader bits(streams[p].data(), streams[p].size());
+        for (uint32_t band = 0; band < bands; ++band) {
+            starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)] = bits.position();
+            const uint32_t bx1 = std::min((band + 1) * kBandColumns, padded.blockColumns);
+            for (uint64_t n = uint64_t(bx1 - band * kBandColumns) * padded.blockRows; n > 0; --n) {
+                bits.skip(16 * (bits.read(12) >> 8));
             }
         }
+        starts[std::size_t(bands) * std::size_t(planes) + std::size_t(p)] = bits.position();
+    });
+    const BlockDecoder decoder{records, recordSize, width, height, stepFor(quality)};
+    tbb::parallel_for(uint32_t(0), bands, [&](uint32_t band) {
+        const uint32_t bx1 = std::min((band + 1) * kBandColumns, padded.blockColumns);
+        std::vector<MemoryBitReader> readers;
+        for (int p = 0; p < planes; ++p) {
+            readers.emplace_back(streams[p].data(), streams[p].size(),
+                                 starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)]);
+        }
+        for (uint32_t bx = band * kBandColumns; bx < bx1; ++bx) {
+            for (uint32_t by = 0; by < padded.blockRows; ++by) {
+                for (int p = 0; p < planes; ++p) {
+                    decoder.block(readers[std::size_t(p)], bx, by, p);
+                }
+            }
+        }
+    });
+    if (sourceEnded) {
+        return StreamState::SourceEnded;
     }
-    return bits.finish();
+    for (int p = 0; p < planes; ++p) {
+        if (starts[std::size_t(bands) * std::size_t(planes) + std::size_t(p)] > byteCounts[p] * 8) {
+            return StreamState::ShortStream;
+        }
+    }
+    return StreamState::Complete;
 }
 
 StreamState ReadCompressed2(ByteSource& source, uint8_t* plane, uint32_t width, uint32_t height,
                             uint32_t quality) {
-    uint32_t byteCount = 0;
-    if (!readU32(source, byteCount)) {
-        return StreamState::SourceEnded;
-    }
-    const uint64_t step = stepFor(quality);
-    const uint64_t bias = step / 2 - 1;
-    const PaddedSize padded = paddedSize(width, height);
-    BitReader bits(source, byteCount);
-    uint8_t block[16];
-    for (uint32_t bx = 0; bx < padded.blockColumns; ++bx) {
-        for (uint32_t by = 0; by < padded.blockRows; ++by) {
-            const uint32_t head = bits.read(12);
-            const int code = int(head >> 8);
-            const auto value = uint8_t(head & 0xFF);
-            if (code == 0) {
-                std::fill(block, block + 16, value);
-            } else {
-                for (uint8_t& v : block) {
-                    v = uint8_t(std::min<uint64_t>(bits.read(code) * step + value + bias, 255));
-                }
-            }
-            // Padding cells are decoded and dropped.
-            const uint32_t x0 = bx * 4;
-            const uint32_t y0 = by * 4;
-            if (x0 >= width || y0 >= height) {
-                continue;
-            }
-            const uint32_t columns = std::min<uint32_t>(4, width - x0);
-            const uint32_t rows = std::min<uint32_t>(4, height - y0);
-            for (uint32_t r = 0; r < rows; ++r) {
-                std::copy(block + r * 4, block + r * 4 + columns,
-                          plane + std::size_t(y0 + r) * width + x0);
-            }
-        }
-    }
-    const bool shortStream = bits.bitsRead() > uint64_t(byteCount) * 8;
-    if (bits.sourceEnded() || !source.skip(bits.unread())) {
-        return StreamState::SourceEnded;
-    }
-    return shortStream ? StreamState::ShortStream : StreamState::Complete;
+    return ReadCompressedPlanes(source, plane, 1, 1, width, height, quality);
 }
 
 }  // namespace dw

@@ -16,6 +16,12 @@ namespace dw {
 bool WriteCompressed2(ByteSink& sink, const uint8_t* plane, uint32_t width, uint32_t height,
                       uint32_t quality);
 
+// Several planes interleaved in records (the cells of a painting): byte p of record i is
+// plane p's value of pixel i. Writes one stream per plane, plane 0 first, each the bytes
+// WriteCompressed2 writes for that plane alone; the planes are encoded in one walk, in parallel.
+bool WriteCompressedPlanes(ByteSink& sink, const uint8_t* records, std::size_t recordSize,
+                           int planes, uint32_t width, uint32_t height, uint32_t quality);
+
 enum class StreamState {
     Complete,
     ShortStream,  // the stream held fewer bits than its blocks need: the rest read as 0
@@ -34,5 +40,10 @@ inline uint64_t smallestCompressedStream(uint32_t width, uint32_t height) {
 // buffers, whatever the stream holds.
 StreamState ReadCompressed2(ByteSource& source, uint8_t* plane, uint32_t width, uint32_t height,
                             uint32_t quality);
+
+// Decodes `planes` consecutive streams into interleaved records in one walk. SourceEnded as soon
+// as one stream's data ends early; otherwise ShortStream if any stream was short.
+StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size_t recordSize,
+                                 int planes, uint32_t width, uint32_t height, uint32_t quality);
 
 }  // namespace dw

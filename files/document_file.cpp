@@ -38,15 +38,11 @@ bool readRawCells(ByteSource& file, LargeBuffer<CanvasCell>& cells) {
 bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint32_t width,
                          uint32_t height) {
     const std::size_t n = cells.size();
-    LargeBuffer<uint8_t> planes(n * kPlaneCount);
-    for (int k = 0; k < kPlaneCount; ++k) {
-        if (ReadCompressed2(file, planes.data() + std::size_t(k) * n, width, height,
-                            kCodecQuality) == StreamState::SourceEnded) {
-            return false;
-        }
+    auto* records = reinterpret_cast<uint8_t*>(cells.data());
+    if (ReadCompressedPlanes(file, records, sizeof(CanvasCell), kPlaneCount, width, height,
+                             kCodecQuality) == StreamState::SourceEnded) {
+        return false;
     }
-    // Each cell is written once, whole, as the heights stream in.
-    const uint8_t* red = planes.data();
     std::vector<float> heights(std::min(kHeightChunk, n));
     for (std::size_t done = 0; done < n;) {
         const std::size_t step = std::min(kHeightChunk, n - done);
@@ -54,9 +50,9 @@ bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint3
             return false;
         }
         for (std::size_t j = 0; j < step; ++j) {
-            const std::size_t i = done + j;
-            cells[i] = CanvasCell{red[i],         red[n + i], red[2 * n + i], red[3 * n + i],
-                                  red[4 * n + i], {0, 0, 0},  heights[j]};
+            CanvasCell& cell = cells[done + j];
+            cell.unused[0] = cell.unused[1] = cell.unused[2] = 0;
+            cell.height = heights[j];
         }
         done += step;
     }
@@ -94,21 +90,9 @@ bool writeRawCells(ByteSink& file, const Canvas& painting) {
 bool writeCompressedCells(ByteSink& file, const Canvas& painting) {
     const std::size_t n = painting.cellCount();
     const CanvasCell* cells = painting.cells();
-    // Gather all five planes in one walk over the cells.
-    LargeBuffer<uint8_t> planes(n * kPlaneCount);
-    uint8_t* red = planes.data();
-    for (std::size_t i = 0; i < n; ++i) {
-        red[i] = cells[i].red;
-        red[n + i] = cells[i].green;
-        red[2 * n + i] = cells[i].blue;
-        red[3 * n + i] = cells[i].paint;
-        red[4 * n + i] = cells[i].gloss;
-    }
-    for (int k = 0; k < kPlaneCount; ++k) {
-        if (!WriteCompressed2(file, red + std::size_t(k) * n, painting.width(), painting.height(),
-                              kCodecQuality)) {
-            return false;
-        }
+    if (!WriteCompressedPlanes(file, reinterpret_cast<const uint8_t*>(cells), sizeof(CanvasCell),
+                               kPlaneCount, painting.width(), painting.height(), kCodecQuality)) {
+        return false;
     }
     std::vector<float> heights(std::min(kHeightChunk, n));
     for (std::size_t done = 0; done < n;) {

@@ -3,9 +3,13 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
+
+#include <tbb/global_control.h>
 
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
+#include "canvas/simd_level.h"
 #include "tests/support/message_capture.h"
 
 namespace dw {
@@ -131,41 +135,112 @@ TEST_F(LitRendering, TinyAndNonFiniteCanvasesShadeSafely) {
     EXPECT_EQ(canvas.surface().getPixel(0, 0).red, 100);
 }
 
-// Whole rows are shaded in bulk (two threads, four cells at a time); every pixel must still
-// be what shading its cell alone gives.
-TEST_F(LitRendering, BulkShadingMatchesCellByCellShading) {
+// Paintings made to reach every corner of the arithmetic: steep and flat relief, heights up
+// to the float limits, NaN and infinities, gloss 0 and 255, paint that wraps at the edges.
+void fillHostilePainting(Canvas& canvas, uint32_t width, uint32_t height, std::mt19937& random) {
+    canvas.create(width, height);
+    const float special[] = {std::numeric_limits<float>::quiet_NaN(),
+                             std::numeric_limits<float>::infinity(),
+                             -std::numeric_limits<float>::infinity(),
+                             std::numeric_limits<float>::max(),
+                             -std::numeric_limits<float>::max(),
+                             std::numeric_limits<float>::denorm_min(),
+                             1e30f,
+                             -0.0f};
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_real_distribution<float> slope(-3.0f, 3.0f);
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) {
+            CanvasCell& c = canvas.at(x, y);
+            c = CanvasCell{uint8_t(byte(random)),
+                           uint8_t(byte(random)),
+                           uint8_t(byte(random)),
+                           uint8_t(byte(random)),
+                           uint8_t(byte(random)),
+                           {0, 0, 0},
+                           0.0f};
+            const int kind = byte(random);
+            if (kind < 3) {
+                c.height = special[byte(random) % 8];
+            } else if (kind < 40) {
+                c.gloss = kind % 2 ? 255 : 0;
+            }
+            if (kind >= 3) {
+                c.height = kind < 128 ? slope(random) * float(x % 7) : float(x % 9) * 0.5f;
+            }
+        }
+    }
+}
+
+Surface copyOf(const Surface& surface) {
+    Surface copy;
+    copy.create(surface.width(), surface.height());
+    surface.drawInto(0, 0, copy);
+    return copy;
+}
+
+bool samePixels(const Surface& a, const Surface& b) {
+    return a.byteSize() == b.byteSize() && std::memcmp(a.bits(), b.bits(), a.byteSize()) == 0;
+}
+
+// Every fast path, on one thread or two, gives the portable path's pixels byte for byte, for
+// whole paintings and for rectangles, with lighting on and off.
+TEST(LitRenderingPaths, EveryPathAndThreadCountMatchesThePortablePath) {
+    std::mt19937 random(17);
     Surface picture;
     picture.create(256, 256);
     for (uint32_t gx = 0; gx < 256; ++gx) {
         for (uint32_t gz = 0; gz < 256; ++gz) {
-            picture.setPixel(gx, gz, uint8_t(gx ^ gz), 0, 0);
+            picture.setPixel(gx, gz, uint8_t(random()), 0, 0);
         }
     }
     glossMap().fillFrom(picture);
-    Canvas big;
-    big.create(700, 700);
-    for (uint32_t y = 0; y < 700; ++y) {
-        for (uint32_t x = 0; x < 700; ++x) {
-            CanvasCell& c = big.at(x, y);
-            c.height = float((x * 7 + y * 13) % 17) * 0.3f - float(x % 5);
-            c.paint = uint8_t(x ^ y);
-            c.gloss = uint8_t(x + y);
-            c.red = uint8_t(x);
-            c.blue = uint8_t(y * 3);
+    const SimdLevel detected = simdLevel();
+    const uint32_t sizes[][2] = {{1, 1}, {1, 5000}, {5000, 1}, {2, 3}, {37, 29}, {613, 301}};
+    for (const auto& size : sizes) {
+        Canvas canvas;
+        fillHostilePainting(canvas, size[0], size[1], random);
+        for (const bool lighting : {true, false}) {
+            canvas.lighting = lighting;
+            ASSERT_TRUE(setSimdLevel(SimdLevel::Portable));
+            Surface expected;
+            {
+                tbb::global_control one(tbb::global_control::max_allowed_parallelism, 1);
+                canvas.shadeAll();
+                expected = copyOf(canvas.surface());
+            }
+            for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
+                if (!setSimdLevel(level)) {
+                    continue;
+                }
+                for (const int threads : {1, 2}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << size[0] << " x " << size[1] << ", level " << int(level)
+                                 << ", threads " << threads << ", lighting " << lighting);
+                    tbb::global_control limit(tbb::global_control::max_allowed_parallelism,
+                                              threads);
+                    canvas.surface().fillWhite();
+                    canvas.shadeAll();
+                    EXPECT_TRUE(samePixels(canvas.surface(), expected));
+                    // A rectangle shades exactly its cells, whatever its edges.
+                    canvas.surface().fillWhite();
+                    const int x0 = int(random() % size[0]);
+                    const int y0 = int(random() % size[1]);
+                    canvas.shadeRect(x0 - 1, y0, x0 + 300, y0 + 250);
+                    for (uint32_t y = 0; y < size[1]; ++y) {
+                        const bool rowIn = int(y) >= y0 && int(y) < y0 + 250;
+                        for (uint32_t x = 0; x < size[0]; x += 1 + random() % 3) {
+                            const bool in = rowIn && int(x) >= x0 - 1 && int(x) < x0 + 300;
+                            const Pixel want =
+                                in ? expected.getPixel(x, y) : Pixel{255, 255, 255, 0};
+                            ASSERT_EQ(canvas.surface().getPixel(x, y), want) << x << ", " << y;
+                        }
+                    }
+                }
+            }
         }
     }
-    big.at(350, 350).height = std::numeric_limits<float>::quiet_NaN();
-    big.lighting = true;
-    big.shadeAll();
-    Surface bulk;
-    bulk.create(700, 700);
-    big.surface().drawInto(0, 0, bulk);
-    for (uint32_t y = 0; y < 700; ++y) {
-        for (uint32_t x = 0; x < 700; ++x) {
-            big.shadeCell(x, y);
-        }
-    }
-    EXPECT_EQ(std::memcmp(bulk.bits(), big.surface().bits(), bulk.byteSize()), 0);
+    setSimdLevel(detected);
 }
 
 TEST(GlossMapLoad, RedAboveHalfBecomesHighlightAndMissingPictureIsReported) {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
+
+#include <tbb/global_control.h>
 
 #include "files/byte_stream.h"
 #include "files/channel_codec.h"
+#include "tests/files/earlier_channel_encoder.h"
 
 namespace dw {
 namespace {
@@ -157,6 +161,68 @@ TEST(ChannelCodecDamage, SurplusBytesInAStreamAreSkippedSoTheNextPlaneLinesUp) {
     EXPECT_EQ(ReadCompressed2(source, plane.data(), 2, 2, 1), StreamState::Complete);
     EXPECT_EQ(ReadCompressed2(source, plane.data(), 2, 2, 1), StreamState::Complete);
     EXPECT_EQ(plane[3], 46);  // even offsets from base 0 survive exactly
+}
+
+// Planes interleaved in 12-byte records like a painting's cells: noise, smooth ramps and flat
+// patches side by side, so that every code and both padding edges occur.
+std::vector<uint8_t> mixedRecords(uint32_t width, uint32_t height, std::mt19937& random) {
+    std::vector<uint8_t> records(std::size_t(width) * height * 12);
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) {
+            uint8_t* record = records.data() + (std::size_t(y) * width + x) * 12;
+            for (int p = 0; p < 12; ++p) {
+                const uint32_t kind = (x / 9 + y / 7 + uint32_t(p)) % 3;
+                record[p] = kind == 0 ? uint8_t(random()) : kind == 1 ? uint8_t(x * 3 + y) : 77;
+            }
+        }
+    }
+    return records;
+}
+
+// The one-walk parallel encoder writes exactly the bytes of the plane-by-plane encoder, at every
+// step, size and thread count; and the one-walk decoder gives back what the single-plane one does.
+TEST(ChannelCodecPlanes, AllPlanesAtOnceWriteAndReadTheBytesOfOnePlaneAtATime) {
+    std::mt19937 random(5);
+    const uint32_t sizes[][2] = {{1, 1}, {3, 7}, {64, 65}, {1, 300}, {300, 1}, {1021, 37}};
+    for (const auto& size : sizes) {
+        const uint32_t width = size[0];
+        const uint32_t height = size[1];
+        const std::vector<uint8_t> records = mixedRecords(width, height, random);
+        for (const uint32_t quality : {1u, 2u, 3u, 5u, 40u}) {
+            MemorySink expected;
+            std::vector<std::vector<uint8_t>> planes(5);
+            for (int p = 0; p < 5; ++p) {
+                for (std::size_t i = 0; i < std::size_t(width) * height; ++i) {
+                    planes[p].push_back(records[i * 12 + std::size_t(p)]);
+                }
+                ASSERT_TRUE(test::earlier::writeCompressed2(expected, planes[p].data(), width,
+                                                            height, quality));
+            }
+            for (const int threads : {1, 2}) {
+                SCOPED_TRACE(testing::Message() << width << " x " << height << ", quality "
+                                                << quality << ", threads " << threads);
+                tbb::global_control limit(tbb::global_control::max_allowed_parallelism, threads);
+                MemorySink sink;
+                ASSERT_TRUE(
+                    WriteCompressedPlanes(sink, records.data(), 12, 5, width, height, quality));
+                ASSERT_EQ(sink.bytes(), expected.bytes());
+                std::vector<uint8_t> back(records.size(), 0xEE);
+                MemorySource source(sink.bytes());
+                ASSERT_EQ(ReadCompressedPlanes(source, back.data(), 12, 5, width, height, quality),
+                          StreamState::Complete);
+                MemorySource single(sink.bytes());
+                for (int p = 0; p < 5; ++p) {
+                    std::vector<uint8_t> plane(planes[p].size());
+                    ASSERT_EQ(ReadCompressed2(single, plane.data(), width, height, quality),
+                              StreamState::Complete);
+                    for (std::size_t i = 0; i < plane.size(); ++i) {
+                        ASSERT_EQ(back[i * 12 + std::size_t(p)], plane[i]) << i;
+                        ASSERT_EQ(back[i * 12 + 5], 0xEE);  // bytes of no plane stay untouched
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,259 @@
+#include <immintrin.h>
+
+#include "canvas/lit_rows.h"
+
+// Compiled for AVX2 only; called only when the processor reports it. Every operation is the
+// one the portable shading does, in the same order and precision, lane by lane.
+namespace dw {
+namespace {
+
+constexpr float kByteFractionF = 1.0f / 255.0f;
+
+struct Halves {
+    __m256d low;
+    __m256d high;
+};
+
+inline Halves widen(__m256 v) {
+    return {_mm256_cvtps_pd(_mm256_castps256_ps128(v)),
+            _mm256_cvtps_pd(_mm256_extractf128_ps(v, 1))};
+}
+
+inline Halves widen(__m256i v) {
+    return {_mm256_cvtepi32_pd(_mm256_castsi256_si128(v)),
+            _mm256_cvtepi32_pd(_mm256_extracti128_si256(v, 1))};
+}
+
+inline __m256 narrow(Halves v) {
+    return _mm256_set_m128(_mm256_cvtpd_ps(v.high), _mm256_cvtpd_ps(v.low));
+}
+
+inline __m256i truncate(Halves v) {
+    return _mm256_set_m128i(_mm256_cvttpd_epi32(v.high), _mm256_cvttpd_epi32(v.low));
+}
+
+template <class Op>
+inline Halves each(Halves a, Halves b, Op op) {
+    return {op(a.low, b.low), op(a.high, b.high)};
+}
+
+inline Halves add(Halves a, Halves b) {
+    return each(a, b, [](__m256d p, __m256d q) { return _mm256_add_pd(p, q); });
+}
+inline Halves sub(Halves a, Halves b) {
+    return each(a, b, [](__m256d p, __m256d q) { return _mm256_sub_pd(p, q); });
+}
+inline Halves mul(Halves a, Halves b) {
+    return each(a, b, [](__m256d p, __m256d q) { return _mm256_mul_pd(p, q); });
+}
+inline Halves splat(double v) {
+    return {_mm256_set1_pd(v), _mm256_set1_pd(v)};
+}
+
+// Low 32 bits as unsigned, then modulo the side, for the lanes outside 0..side-1.
+inline __m256i wrapLanes(__m256i v, uint32_t side) {
+    const __m256i outside =
+        _mm256_or_si256(_mm256_cmpgt_epi32(_mm256_setzero_si256(), v),
+                        _mm256_cmpgt_epi32(v, _mm256_set1_epi32(int(side - 1))));
+    if (_mm256_testz_si256(outside, outside)) {
+        return v;
+    }
+    alignas(32) uint32_t lanes[8];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), v);
+    for (uint32_t& lane : lanes) {
+        lane = lane < side ? lane : lane % side;
+    }
+    return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes));
+}
+
+// The r + m * (r * d - r) of one colour, truncated.
+inline __m256i dim(__m256i colour, Halves m, Halves d) {
+    const Halves r = widen(colour);
+    return truncate(add(r, mul(m, sub(mul(r, d), r))));
+}
+
+// Brings the rows the shading of row y reads into the band's buffers.
+void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
+    const uint32_t heightWidth = band.x1 - band.x0 + 2;
+    for (int64_t r = int64_t(y) - 1; r <= int64_t(y) + 1; ++r) {
+        const int slot = int(r % 3);
+        if (band.heightRow[slot] != r) {
+            const CanvasCell* cells = grid.cells + std::size_t(r) * grid.width + (band.x0 - 1);
+            float* out = band.heights + std::size_t(slot) * heightWidth;
+            for (uint32_t i = 0; i < heightWidth; ++i) {
+                out[i] = cells[i].height;
+            }
+            band.heightRow[slot] = r;
+        }
+    }
+    const int64_t low = y >= 20 ? int64_t(y) - 20 : 0;
+    const int64_t high = y + 20 < grid.height ? int64_t(y) + 20 : int64_t(grid.height) - 1;
+    if (band.paintHigh < band.paintLow || low < band.paintLow || low > band.paintHigh + 1) {
+        band.paintLow = low;
+        band.paintHigh = low - 1;
+    }
+    const uint32_t columns = band.paintStride - 4;
+    for (int64_t r = band.paintHigh + 1; r <= high; ++r) {
+        const CanvasCell* cells = grid.cells + std::size_t(r) * grid.width + band.paintColumn0;
+        uint8_t* out = band.paint + std::size_t(r % LitBand::kPaintRows) * band.paintStride;
+        for (uint32_t i = 0; i < columns; ++i) {
+            out[i] = cells[i].paint;
+        }
+    }
+    band.paintHigh = high > band.paintHigh ? high : band.paintHigh;
+    band.paintLow = low;
+}
+
+}  // namespace
+
+uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8_t* rowPixels,
+                           uint32_t* redo, uint32_t& redoCount) {
+    redoCount = 0;
+    fillBand(grid, band, y);
+    const uint32_t x0 = band.x0;
+    const uint32_t x1 = band.x1;
+    const std::size_t heightWidth = x1 - x0 + 2;
+    // Column x0 - 1 of the rows above, at and below y.
+    const float* above = band.heights + std::size_t((y - 1) % 3) * heightWidth;
+    const float* here = band.heights + std::size_t(y % 3) * heightWidth;
+    const float* below = band.heights + std::size_t((y + 1) % 3) * heightWidth;
+    const CanvasCell* row = grid.cells + std::size_t(y) * grid.width;
+    const auto* base = reinterpret_cast<const char*>(grid.cells);
+    const auto* paint = reinterpret_cast<const int*>(band.paint);
+    const __m256i cellBytes = _mm256_setr_epi32(0, 12, 24, 36, 48, 60, 72, 84);
+    const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    const __m256i byteMask = _mm256_set1_epi32(0xFF);
+    const __m256i widthLanes = _mm256_set1_epi32(int(grid.width));
+    const __m256i lastColumn = _mm256_set1_epi32(int(grid.width - 1));
+    const __m256i lastRow = _mm256_set1_epi32(int(grid.height - 1));
+    const __m256i ringMask = _mm256_set1_epi32(LitBand::kPaintRows - 1);
+    const __m256i paintStride = _mm256_set1_epi32(int(band.paintStride));
+    const __m256i paintColumn0 = _mm256_set1_epi32(int(band.paintColumn0));
+    const __m256i twelve = _mm256_set1_epi32(12);
+    const __m256i zero = _mm256_setzero_si256();
+    const Halves one = splat(1.0);
+    const Halves twenty = splat(20.0);
+    const Halves centre = splat(128.0);
+    const Halves scale = splat(126.0);
+    const Halves k = splat(double(kByteFractionF));
+    const Halves ys = splat(double(y));
+    // Packs the low bytes of four 32-bit pixels per 128-bit lane into 12 bytes.
+    const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0,
+                                          1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    // First the arithmetic of every group of the row, then the reads it points to: the two
+    // halves overlap better than one long chain per group.
+    uint32_t groups = 0;
+    for (uint32_t x = x0; x + 10 <= x1; x += 8, ++groups) {
+        const std::size_t at = x - x0;
+        const __m256 hc = _mm256_loadu_ps(here + at + 1);
+        const __m256 left = _mm256_loadu_ps(here + at);
+        const __m256 right = _mm256_loadu_ps(here + at + 2);
+        const __m256 up = _mm256_loadu_ps(above + at + 1);
+        const __m256 down = _mm256_loadu_ps(below + at + 1);
+        const Halves hd = widen(hc);
+        const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
+        const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
+        const Halves nxd = widen(nx);
+        const Halves nzd = widen(nz);
+        const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
+        const __m256 length = narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)});
+        const __m256 ux = _mm256_div_ps(nx, length);
+        const __m256 uz = _mm256_div_ps(nz, length);
+        if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
+            band.groupKind[groups] = LitBand::kSkipped;
+            redo[redoCount++] = x;
+            continue;
+        }
+        _mm256_storeu_ps(band.diffuse + at, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
+        const Halves uxd = widen(ux);
+        const Halves uzd = widen(uz);
+        const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
+        const __m256i column = truncate(add(xs, mul(twenty, uxd)));
+        const __m256i rowIndex = truncate(add(ys, mul(twenty, uzd)));
+        const __m256i outside =
+            _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi32(zero, column),
+                                            _mm256_cmpgt_epi32(column, lastColumn)),
+                            _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
+                                            _mm256_cmpgt_epi32(rowIndex, lastRow)));
+        __m256i lookup;
+        if (_mm256_testz_si256(outside, outside)) {
+            // Within reach and inside the grid: the band holds the paint.
+            band.groupKind[groups] = LitBand::kFromBand;
+            const __m256i slot =
+                _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
+            lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
+        } else {
+            band.groupKind[groups] = LitBand::kFromGrid;
+            const __m256i cell =
+                _mm256_add_epi32(_mm256_mullo_epi32(wrapLanes(rowIndex, grid.height), widthLanes),
+                                 wrapLanes(column, grid.width));
+            lookup = _mm256_mullo_epi32(cell, twelve);
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + at), lookup);
+        if (grid.lighting) {
+            const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
+            const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + at),
+                                _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
+        }
+    }
+    uint32_t x = x0;
+    // Each group stores 28 bytes: the 4 beyond its pixels belong to the next ones, which are
+    // written later by the same thread.
+    for (uint32_t group = 0; group < groups; ++group, x += 8) {
+        const std::size_t at = x - x0;
+        if (band.groupKind[group] == LitBand::kSkipped) {
+            continue;
+        }
+        const __m256i lookup =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(band.lookup + at));
+        const __m256i grain = _mm256_and_si256(
+            band.groupKind[group] == LitBand::kFromBand
+                ? _mm256_i32gather_epi32(paint, lookup, 1)
+                : _mm256_i32gather_epi32(reinterpret_cast<const int*>(base + 3), lookup, 1),
+            byteMask);
+        const auto* own = reinterpret_cast<const int*>(row + x);
+        const __m256i colours = _mm256_i32gather_epi32(own, cellBytes, 1);
+        __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);
+        __m256i g =
+            _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 8), byteMask), grain);
+        __m256i b =
+            _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 16), byteMask), grain);
+        if (grid.lighting) {
+            const __m256i glossIndex =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(band.glossIndex + at));
+            const __m256i glossValue = _mm256_and_si256(
+                _mm256_i32gather_epi32(reinterpret_cast<const int*>(grid.glossMap), glossIndex, 1),
+                byteMask);
+            const __m256i gl = _mm256_and_si256(
+                _mm256_i32gather_epi32(
+                    reinterpret_cast<const int*>(reinterpret_cast<const char*>(own) + 4), cellBytes,
+                    1),
+                byteMask);
+            // Exact in double: a byte times the float k times a value below 128.
+            const __m256i highlight = truncate(mul(mul(widen(gl), k), widen(glossValue)));
+            r = _mm256_add_epi32(r, highlight);
+            g = _mm256_add_epi32(g, highlight);
+            b = _mm256_add_epi32(b, highlight);
+            const Halves m = mul(widen(_mm256_sub_epi32(_mm256_set1_epi32(255), gl)), k);
+            const Halves d = widen(_mm256_loadu_ps(band.diffuse + at));
+            r = dim(r, m, d);
+            g = dim(g, m, d);
+            b = dim(b, m, d);
+        }
+        // Clamp to 0..255 and lay out blue, green, red.
+        auto clamp = [&](__m256i v) {
+            return _mm256_min_epi32(_mm256_max_epi32(v, zero), byteMask);
+        };
+        const __m256i bgr =
+            _mm256_or_si256(_mm256_or_si256(clamp(b), _mm256_slli_epi32(clamp(g), 8)),
+                            _mm256_slli_epi32(clamp(r), 16));
+        const __m256i packed = _mm256_shuffle_epi8(bgr, pack);
+        uint8_t* out = rowPixels + std::size_t(x) * 3;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm256_extracti128_si256(packed, 1));
+    }
+    return x;
+}
+
+}  // namespace dw
