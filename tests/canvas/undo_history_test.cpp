@@ -13,7 +13,7 @@ class UndoHistoryTest : public ::testing::Test {
         painting.create(4, 3);
         mark(0);
     }
-    void mark(uint8_t value) { painting.at(0, 0).red = value; }
+    void mark(uint8_t value) { painting.cellForWriting(0, 0).red = value; }
     uint8_t shown() const { return painting.at(0, 0).red; }
     // An operation: snapshot, then change.
     void stroke(uint8_t value) {

@@ -169,7 +169,7 @@ TEST_F(MainLoopTest, HandToolMovesTheCanvasWindowByTheCursorTravel) {
 }
 
 TEST_F(MainLoopTest, EyeDropperPicksTheShownColourNotTheStoredOne) {
-    state.painting.at(50, 40) = {100, 50, 20, 30, 0, {}, 0.0f};
+    state.painting.cellForWriting(50, 40) = {100, 50, 20, 30, 0, {}, 0.0f};
     state.brush.tool = ToolId::EyeDropper;
     send(MessageKind::PointerMove, 50, 40);
     send(MessageKind::LeftButtonDown);
