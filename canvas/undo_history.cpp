@@ -6,47 +6,6 @@
 #include "platform/message_box.h"
 
 namespace dw {
-namespace {
-
-// A pixel's shade reads cells up to 19 away (the paint grain is displaced by up to 20 x the
-// normal), so a changed tile reaches into its neighbours, and pixels in the first rows and
-// columns may read from anywhere (their displaced reads wrap).
-constexpr int kShadeReach = 20;
-
-void shadeChangedTiles(Canvas& painting, const std::vector<uint8_t>& changed) {
-    const TileGrid grid{painting.width(), painting.height()};
-    const int across = int(grid.across());
-    const int down = int(grid.down());
-    auto isChanged = [&](int tx, int ty) {
-        return tx >= 0 && ty >= 0 && tx < across && ty < down && changed[ty * across + tx];
-    };
-    bool any = false;
-    for (int ty = 0; ty < down; ++ty) {
-        int runStart = -1;
-        for (int tx = 0; tx <= across; ++tx) {
-            bool near = false;
-            for (int dy = -1; dy <= 1 && tx < across; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    near = near || isChanged(tx + dx, ty + dy);
-                }
-            }
-            if (near && runStart < 0) {
-                runStart = tx;
-            } else if (!near && runStart >= 0) {
-                const int side = int(TileGrid::kSide);
-                painting.shadeRect(runStart * side, ty * side, tx * side, (ty + 1) * side);
-                runStart = -1;
-                any = true;
-            }
-        }
-    }
-    if (any) {
-        painting.shadeRect(0, 0, int(painting.width()), kShadeReach);
-        painting.shadeRect(0, kShadeReach, kShadeReach, int(painting.height()));
-    }
-}
-
-}  // namespace
 
 UndoHistory::UndoHistory() {
 #ifndef NDEBUG
@@ -224,8 +183,7 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
     if (shadeEverything) {
         painting.shadeAll();
     } else {
-        shadeChangedTiles(painting, changed);
-        painting.shaded = true;
+        painting.shadeAroundTiles(changed);
     }
     documentClean_ = false;
     recordWrites(painting);
