@@ -56,9 +56,9 @@ class Canvas {
     void shadeCell(uint32_t x, uint32_t y);
     void shadeRect(int x0, int y0, int x1, int y1);
     void shadeAll();
-    // Shades every pixel whose shade reads a cell of the tiles marked in changed (a byte per
-    // tile of the painting's TileGrid): what a full shade would change after those tiles did.
-    void shadeAroundTiles(const std::vector<uint8_t>& changed);
+    // Shades every pixel whose shade reads a cell of the changed areas: what a full shade would
+    // change after only those cells did.
+    void shadeAround(const std::vector<CellArea>& changed);
 
     bool hasCells() const { return !cells_.empty(); }
     bool isPainting() const { return displayState == kPaintingDisplayState; }

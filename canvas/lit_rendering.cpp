@@ -9,7 +9,7 @@
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
 #include "canvas/row_split.h"
-#include "canvas/tile_grid.h"
+#include "canvas/shade_reach.h"
 #include "canvas/truncation.h"
 
 namespace dw {
@@ -264,34 +264,6 @@ void rowSamples(const ShadeInput& in, uint32_t y, uint32_t x0, uint32_t x1, Shad
     }
 }
 
-// The farthest a pixel's displaced paint read lands from it: trunc of 20 x a normal component
-// below 1.
-constexpr uint32_t kShadeReach = 19;
-
-// Along one axis of the given length, the tiles holding pixels whose shade may read a cell of
-// [c0, c1): the neighbours within reach, and those whose displaced reads wrap around to it.
-void readerTiles(uint32_t c0, uint32_t c1, uint32_t length, std::vector<uint32_t>& tiles) {
-    tiles.clear();
-    auto addRange = [&](uint32_t from, uint32_t to) {  // pixels [from, to)
-        for (uint32_t t = from / TileGrid::kSide; t <= (to - 1) / TileGrid::kSide; ++t) {
-            tiles.push_back(t);
-        }
-    };
-    addRange(c0 > kShadeReach ? c0 - kShadeReach : 0, std::min(c1 + kShadeReach, length));
-    // Past the far edge a read wraps plainly to the first cells ...
-    if (c0 < kShadeReach && length > kShadeReach) {
-        addRange(length - kShadeReach, length);
-    }
-    // ... and before the near edge as 2^32 + v, modulo the length.
-    for (int64_t v = -int64_t(kShadeReach); v < 0; ++v) {
-        const auto cell = uint32_t((uint64_t(1) << 32) + uint64_t(v)) % length;
-        if (cell >= c0 && cell < c1) {
-            addRange(0, std::min(kShadeReach, length));
-            break;
-        }
-    }
-}
-
 ShadeInput shadeInput(const Canvas& canvas) {
     return {canvas.cells(), canvas.width(),  canvas.height(),
             canvas.light,   canvas.lighting, &glossMap()};
@@ -354,44 +326,34 @@ void Canvas::shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
     }
 }
 
-void Canvas::shadeAroundTiles(const std::vector<uint8_t>& changed) {
-    const TileGrid grid{width_, height_};
-    if (changed.size() != grid.count()) {
-        return shadeAll();
+void Canvas::shadeAround(const std::vector<CellArea>& changed) {
+    if (!surface_.valid() || !hasCells()) {
+        return;
     }
-    std::vector<uint8_t> shade(changed.size(), 0);
-    std::vector<uint32_t> columns;
-    std::vector<uint32_t> rows;
-    for (uint32_t index = 0; index < changed.size(); ++index) {
-        if (!changed[index]) {
-            continue;
-        }
-        const CellArea a = grid.area(index);
-        readerTiles(a.x0, a.x1, width_, columns);
-        readerTiles(a.y0, a.y1, height_, rows);
-        for (uint32_t ty : rows) {
-            for (uint32_t tx : columns) {
-                shade[ty * grid.across() + tx] = 1;
-            }
+    const std::vector<ShadeBand> bands = pixelsReading(changed, width_, height_);
+    std::size_t pixels = 0;
+    for (const ShadeBand& band : bands) {
+        for (const auto& [x0, x1] : band.spans) {
+            pixels += std::size_t(x1 - x0) * (band.y1 - band.y0);
         }
     }
-    // Runs of tiles along each tile row, so that the rows are shaded in long stretches.
-    for (uint32_t ty = 0; ty < grid.down(); ++ty) {
-        for (uint32_t tx = 0; tx < grid.across();) {
-            const uint32_t start = tx;
-            while (tx < grid.across() && shade[ty * grid.across() + tx]) {
-                ++tx;
-            }
-            if (tx > start) {
-                const CellArea first = grid.area(ty * grid.across() + start);
-                const CellArea last = grid.area(ty * grid.across() + tx - 1);
-                shadeRect(int(first.x0), int(first.y0), int(last.x1), int(last.y1));
-            } else {
-                ++tx;
+    auto shadeBands = [&](uint32_t from, uint32_t to) {
+        for (const ShadeBand& band : bands) {
+            const uint32_t y0 = std::max(from, band.y0);
+            const uint32_t y1 = std::min(to, band.y1);
+            for (const auto& [x0, x1] : band.spans) {
+                if (y0 < y1) {
+                    shadeRows(y0, y1, x0, x1);
+                }
             }
         }
+    };
+    // One hand-over to the second processor for all the bands, not one per band.
+    if (pixels >= kParallelCells) {
+        splitRows(bands.front().y0, bands.back().y1, shadeBands);
+    } else if (!bands.empty()) {
+        shadeBands(bands.front().y0, bands.back().y1);
     }
-    shaded = true;
 }
 
 void Canvas::shadeAll() {

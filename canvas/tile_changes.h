@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas/canvas_cell.h"
+#include "canvas/cell_area.h"
 #include "canvas/large_buffer.h"
 #include "canvas/tile_grid.h"
 
@@ -42,12 +43,12 @@ class TileChanges {
     void adoptWhole(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
 
     // Undo or Redo across this step: the painting takes the kept version and this keeps the
-    // painting's. Marks the tiles exchanged in changed (one byte per tile of the painting);
-    // returns false when everything was exchanged instead.
-    bool exchangeWith(Canvas& painting, std::vector<uint8_t>& changed);
+    // painting's. Adds the areas whose cells differed to changed; returns false when the whole
+    // grid was exchanged instead.
+    bool exchangeWith(Canvas& painting, std::vector<CellArea>& changed);
     // Puts the kept version back into the painting and keeps nothing; a whole grid the
     // painting gave up is handed back for reuse.
-    LargeBuffer<CanvasCell> restoreInto(Canvas& painting, std::vector<uint8_t>& changed);
+    LargeBuffer<CanvasCell> restoreInto(Canvas& painting, std::vector<CellArea>& changed);
 
     // The whole grid, for reuse; empty unless whole.
     LargeBuffer<CanvasCell> releaseWhole() { return std::move(wholeCells_); }

@@ -108,7 +108,7 @@ void UndoHistory::takeBackSnapshot(Canvas& painting) {
     recorder_.detach();
     Entry snapshot = std::move(entries_.front());
     entries_.pop_front();
-    std::vector<uint8_t> changed;
+    std::vector<CellArea> changed;
     recorder_.keepSpare(snapshot.changes.restoreInto(painting, changed));
     painting.invalidateShading();
     for (auto it = revert_.newer.rbegin(); it != revert_.newer.rend(); ++it) {
@@ -170,7 +170,7 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
     result.restored = true;
     result.sizeChanged = entry.width != painting.width() || entry.height != painting.height();
     bool shadeEverything = !painting.shaded || result.sizeChanged || strays_.whole();
-    std::vector<uint8_t> changed(TileGrid{painting.width(), painting.height()}.count(), 0);
+    std::vector<CellArea> changed;
     recorder_.keepSpare(strays_.restoreInto(painting, changed));
     while (shown_ < position_) {
         shadeEverything |= !entries_[shown_].changes.exchangeWith(painting, changed);
@@ -183,7 +183,7 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
     if (shadeEverything) {
         painting.shadeAll();
     } else {
-        painting.shadeAroundTiles(changed);
+        painting.shadeAround(changed);
     }
     documentClean_ = false;
     recordWrites(painting);
