@@ -33,9 +33,21 @@ std::string at(int x, int y) {
 TEST_F(ProgramRun, APressAndDragOnTheLargestPaintingPaintsFromItsFirstMovement) {
     const unsigned long frame = start({paintingOf(5000, 5000)});
     ASSERT_NE(frame, 0u);
-    std::this_thread::sleep_for(2s);  // reading and shading 25 million cells
+    const Surface opened = session.screenshot((root / "opened.png").string());
+    const CanvasSpot canvas = findCanvas(opened, frame);
+    // Reading and shading 25 million cells takes a while on a busy machine: a click whose dab
+    // shows says the program has come to its main loop.
+    const int probeX = canvas.x + 500;
+    const int probeY = canvas.y + 400;
+    ASSERT_TRUE(session.run("xdotool mousemove " + at(probeX, probeY) + " click 1"));
+    bool shown = false;
+    for (int i = 0; i < 60 && !shown; ++i) {
+        std::this_thread::sleep_for(500ms);
+        const Surface shot = session.screenshot((root / "probe.png").string());
+        shown = shot.getPixel(probeX, probeY) != shot.getPixel(probeX + 120, probeY);
+    }
+    ASSERT_TRUE(shown);
     const Surface before = session.screenshot((root / "before.png").string());
-    const CanvasSpot canvas = findCanvas(before, frame);
 
     // A slow drag, as a painter starts a stroke: each move is taken by its own passes, so
     // any pass that stalls shows as a gap behind the press.
@@ -47,7 +59,7 @@ TEST_F(ProgramRun, APressAndDragOnTheLargestPaintingPaintsFromItsFirstMovement) 
     for (int step = 1; step <= 60; ++step) {
         x += 6;
         session.run("xdotool mousemove " + at(x, y));
-        std::this_thread::sleep_for(10ms);
+        std::this_thread::sleep_for(20ms);
         if (step % 20 == 0) {
             const std::string name = "drag" + std::to_string(step) + ".png";
             along.emplace_back(x, session.screenshot((root / name).string()));
