@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/natural_painting.h"
-#include "canvas/undo_history.h"
 
 namespace dw {
 namespace {
@@ -42,34 +41,6 @@ void BM_Resample5000To2500(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Resample5000To2500)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Steady state: the history is full, so every snapshot recycles the block it drops.
-void BM_PushSnapshot5000(benchmark::State& state) {
-    Canvas canvas;
-    bench::fillNaturalPainting(canvas, 5000, 5000);
-    UndoHistory history;
-    for (int i = 0; i < 6; ++i) {
-        history.pushSnapshot(canvas);
-    }
-    for (auto _ : state) {
-        history.pushSnapshot(canvas);
-    }
-}
-BENCHMARK(BM_PushSnapshot5000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The first snapshots after a painting is opened have no block to recycle.
-void BM_PushSnapshot5000Fresh(benchmark::State& state) {
-    Canvas canvas;
-    bench::fillNaturalPainting(canvas, 5000, 5000);
-    UndoHistory history;
-    for (auto _ : state) {
-        history.pushSnapshot(canvas);
-        state.PauseTiming();
-        history.clearHistory();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_PushSnapshot5000Fresh)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace dw

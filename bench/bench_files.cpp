@@ -2,11 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "bench/natural_painting.h"
-#include "canvas/undo_history.h"
 #include "files/document_file.h"
 
 namespace dw {
@@ -54,35 +52,6 @@ void BM_SaveAndLoadDocument5000(benchmark::State& state) {
     std::remove(benchFile().c_str());
 }
 BENCHMARK(BM_SaveAndLoadDocument5000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return 0;
-}
-
-// Memory of a 5000 x 5000 painting with a full history (reported, not timed).
-void BM_ResidentWithSixUndoEntries(benchmark::State& state) {
-    for (auto _ : state) {
-        Canvas canvas;
-        bench::fillNaturalPainting(canvas, 5000, 5000);
-        canvas.shadeAll();
-        UndoHistory history;
-        for (int i = 0; i < 8; ++i) {
-            history.pushSnapshot(canvas);
-        }
-        history.undo(canvas);
-        state.counters["resident_GB"] = double(residentKiB()) / (1024.0 * 1024.0);
-    }
-}
-BENCHMARK(BM_ResidentWithSixUndoEntries)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace dw

@@ -20,7 +20,7 @@ inline void fillNaturalPainting(Canvas& canvas, uint32_t width, uint32_t height)
             const double u = x / 173.0;
             const double v = y / 211.0;
             const uint32_t grain = (x * 2654435761u ^ y * 2246822519u) >> 28;
-            CanvasCell& c = canvas.at(x, y);
+            CanvasCell& c = canvas.cellForWriting(x, y);
             c.red = uint8_t(120 + 100 * std::sin(u + 0.5 * v));
             c.green = uint8_t(110 + 90 * std::sin(0.7 * v - u));
             c.blue = uint8_t(100 + 80 * std::cos(u * 0.3 + v));

@@ -4,10 +4,69 @@
 #include <cstring>
 
 #include "canvas/pattern_images.h"
+#include "canvas/tile_recorder.h"
 
 namespace dw {
 
+Canvas::Canvas(Canvas&& other) noexcept
+    : displayState(other.displayState),
+      light(other.light),
+      shaded(other.shaded),
+      lighting(other.lighting),
+      strokeLength(other.strokeLength),
+      cells_(std::move(other.cells_)),
+      surface_(std::move(other.surface_)),
+      width_(other.width_),
+      height_(other.height_) {}
+
+Canvas& Canvas::operator=(Canvas&& other) {
+    if (this != &other) {
+        beforeReplacingCells();
+        displayState = other.displayState;
+        light = other.light;
+        shaded = other.shaded;
+        lighting = other.lighting;
+        strokeLength = other.strokeLength;
+        cells_ = std::move(other.cells_);
+        surface_ = std::move(other.surface_);
+        width_ = other.width_;
+        height_ = other.height_;
+    }
+    return *this;
+}
+
+Canvas::~Canvas() {
+    if (recorder_) {
+        recorder_->forgetPainting();
+    }
+}
+
+void Canvas::beforeReplacingCells() {
+    if (recorder_) {
+        recorder_->beforeReplace(cells_, width_, height_);
+    }
+}
+
+CanvasCell* Canvas::cellsForWriting(const CellArea& area) {
+    if (recorder_) {
+        recorder_->beforeWrite(area);
+    }
+    return cells_.data();
+}
+
+void Canvas::exchangeCells(LargeBuffer<CanvasCell>& cells, uint32_t& width, uint32_t& height) {
+    std::swap(cells_, cells);
+    if (width != width_ || height != height_) {
+        std::swap(width_, width);
+        std::swap(height_, height);
+        surface_.create(width_, height_);
+        surface_.fillWhite();
+    }
+    invalidateShading();
+}
+
 void Canvas::create(uint32_t width, uint32_t height) {
+    beforeReplacingCells();
     width_ = width;
     height_ = height;
     surface_.create(width, height);
@@ -21,7 +80,10 @@ void Canvas::releaseCells() {
 }
 
 void Canvas::clearToWhite() {
-    std::fill(cells_.begin(), cells_.end(), kWhiteCell);
+    if (hasCells()) {
+        CanvasCell* cells = cellsForWriting();
+        std::fill(cells, cells + cellCount(), kWhiteCell);
+    }
     surface_.fillWhite();
 }
 
@@ -33,9 +95,10 @@ void Canvas::fillAreaWithPaper(uint8_t red, uint8_t green, uint8_t blue, const S
                                uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
     x1 = std::min(x1, width_);
     y1 = std::min(y1, height_);
+    CanvasCell* cells = cellsForWriting({x0, y0, x1, y1});
     for (uint32_t y = y0; y < y1 && hasCells(); ++y) {
         for (uint32_t x = x0; x < x1; ++x) {
-            CanvasCell& cell = at(x, y);
+            CanvasCell& cell = cells[std::size_t(y) * width_ + x];
             cell.red = red / 2;
             cell.green = green / 2;
             cell.blue = blue / 2;
@@ -54,6 +117,7 @@ void Canvas::copyFrom(const Canvas& other) {
 }
 
 void Canvas::adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height) {
+    beforeReplacingCells();
     width_ = width;
     height_ = height;
     surface_.create(width, height);

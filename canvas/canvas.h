@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "canvas/canvas_cell.h"
+#include "canvas/cell_area.h"
 #include "canvas/large_buffer.h"
 #include "canvas/surface.h"
 
 namespace dw {
+
+class TileRecorder;
 
 struct LightVector {
     float x = 0.0f;  // along the columns
@@ -24,8 +28,10 @@ class Canvas {
     static constexpr int32_t kPaintingDisplayState = 9;
 
     Canvas() = default;
-    Canvas(Canvas&&) noexcept = default;
-    Canvas& operator=(Canvas&&) noexcept = default;
+    // A moved canvas is not recorded: the undo history follows the painting it was given.
+    Canvas(Canvas&& other) noexcept;
+    Canvas& operator=(Canvas&& other);
+    ~Canvas();
 
     static bool sizeAllowed(int64_t width, int64_t height) {
         return width >= kMinSide && width <= kMaxSide && height >= kMinSide && height <= kMaxSide;
@@ -50,17 +56,25 @@ class Canvas {
     void shadeCell(uint32_t x, uint32_t y);
     void shadeRect(int x0, int y0, int x1, int y1);
     void shadeAll();
+    // Shades every pixel whose shade reads a cell of the changed areas: what a full shade would
+    // change after only those cells did.
+    void shadeAround(const std::vector<CellArea>& changed);
 
     bool hasCells() const { return !cells_.empty(); }
     bool isPainting() const { return displayState == kPaintingDisplayState; }
     uint32_t width() const { return width_; }
     uint32_t height() const { return height_; }
     std::size_t cellCount() const { return std::size_t(width_) * height_; }
-    CanvasCell* cells() { return cells_.data(); }
     const CanvasCell* cells() const { return cells_.data(); }
-    CanvasCell& at(uint32_t x, uint32_t y) { return cells_[std::size_t(y) * width_ + x]; }
     const CanvasCell& at(uint32_t x, uint32_t y) const {
         return cells_[std::size_t(y) * width_ + x];
+    }
+    // Every change of cells comes through here, so that the undo history can keep what is
+    // about to be overwritten. The caller changes cells inside area only.
+    CanvasCell* cellsForWriting(const CellArea& area);
+    CanvasCell* cellsForWriting() { return cellsForWriting({0, 0, width_, height_}); }
+    CanvasCell& cellForWriting(uint32_t x, uint32_t y) {
+        return cellsForWriting({x, y, x + 1, y + 1})[std::size_t(y) * width_ + x];
     }
     bool contains(int64_t x, int64_t y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_;
@@ -70,6 +84,10 @@ class Canvas {
     // Takes a block of width x height cells as the grid; the surface is recreated white and
     // the painting is left unshaded.
     void adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
+    // Swaps the grid and its size with the given ones, unrecorded: Undo and Redo themselves.
+    // A new size recreates the surface white; the cells are left unshaded either way.
+    void exchangeCells(LargeBuffer<CanvasCell>& cells, uint32_t& width, uint32_t& height);
+    void setRecorder(TileRecorder* recorder) { recorder_ = recorder; }
 
     int32_t displayState = 0;
     LightVector light;
@@ -80,11 +98,13 @@ class Canvas {
   private:
     void shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1);
     void shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1);
+    void beforeReplacingCells();
 
     LargeBuffer<CanvasCell> cells_;
     Surface surface_;
     uint32_t width_ = 400;  // a constructed canvas says 400 x 400 before it has cells
     uint32_t height_ = 400;
+    TileRecorder* recorder_ = nullptr;
 };
 
 }  // namespace dw

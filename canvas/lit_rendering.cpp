@@ -10,6 +10,7 @@
 #include "canvas/gloss_map.h"
 #include "canvas/lit_rows.h"
 #include "canvas/row_split.h"
+#include "canvas/shade_reach.h"
 #include "canvas/simd_level.h"
 #include "canvas/truncation.h"
 
@@ -385,6 +386,36 @@ void Canvas::shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
         splitRows(y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); });
     } else {
         shadeRows(y0, y1, x0, x1);
+    }
+}
+
+void Canvas::shadeAround(const std::vector<CellArea>& changed) {
+    if (!surface_.valid() || !hasCells()) {
+        return;
+    }
+    const std::vector<ShadeBand> bands = pixelsReading(changed, width_, height_);
+    std::size_t pixels = 0;
+    for (const ShadeBand& band : bands) {
+        for (const auto& [x0, x1] : band.spans) {
+            pixels += std::size_t(x1 - x0) * (band.y1 - band.y0);
+        }
+    }
+    auto shadeBands = [&](uint32_t from, uint32_t to) {
+        for (const ShadeBand& band : bands) {
+            const uint32_t y0 = std::max(from, band.y0);
+            const uint32_t y1 = std::min(to, band.y1);
+            for (const auto& [x0, x1] : band.spans) {
+                if (y0 < y1) {
+                    shadeRows(y0, y1, x0, x1);
+                }
+            }
+        }
+    };
+    // One hand-over to the second processor for all the bands, not one per band.
+    if (pixels >= kParallelCells) {
+        splitRows(bands.front().y0, bands.back().y1, shadeBands);
+    } else if (!bands.empty()) {
+        shadeBands(bands.front().y0, bands.back().y1);
     }
 }
 

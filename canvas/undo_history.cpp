@@ -1,41 +1,62 @@
 #include "canvas/undo_history.h"
 
-#include <cstring>
+#include <algorithm>
+#include <utility>
 
 #include "platform/message_box.h"
 
 namespace dw {
 
-void UndoHistory::removeEntry(std::size_t index) {
-    LargeBuffer<CanvasCell> block = std::move(entries_[index].cells);
-    entries_.erase(entries_.begin() + std::ptrdiff_t(index));
-    // Never hold more blocks in all than the history can use.
-    if (entries_.size() + spare_.size() < kMaxEntries) {
-        spare_.push_back(std::move(block));
+UndoHistory::UndoHistory() {
+#ifndef NDEBUG
+    recorder_.setChecking(true);
+#endif
+}
+
+UndoHistory::UndoHistory(UndoHistory&& other) {
+    *this = std::move(other);
+}
+
+UndoHistory& UndoHistory::operator=(UndoHistory&& other) {
+    if (this != &other) {
+        recorder_.detach();
+        other.recorder_.detach();
+        recorder_.setChecking(other.recorder_.checking());
+        entries_ = std::move(other.entries_);
+        strays_ = std::move(other.strays_);
+        position_ = std::exchange(other.position_, 0);
+        shown_ = std::exchange(other.shown_, 0);
+        presentSaved_ = std::exchange(other.presentSaved_, false);
+        documentClean_ = std::exchange(other.documentClean_, true);
+        revert_ = std::move(other.revert_);
+        other.clearHistory();
+    }
+    return *this;
+}
+
+void UndoHistory::recordWrites(Canvas& painting) {
+    if (entries_.empty()) {
+        recorder_.detach();
+    } else if (shown_ == 0) {
+        recorder_.attach(painting, entries_.front().changes);
+    } else {
+        // The step from the next older state must cover the strays too, should they become
+        // part of a new state when the next snapshot is taken.
+        TileChanges* older = shown_ < entries_.size() ? &entries_[shown_].changes : nullptr;
+        recorder_.attach(painting, strays_, older);
     }
 }
 
-LargeBuffer<CanvasCell> UndoHistory::blockFor(std::size_t cellCount) {
-    for (std::size_t i = 0; i < spare_.size(); ++i) {
-        if (spare_[i].size() == cellCount) {
-            LargeBuffer<CanvasCell> block = std::move(spare_[i]);
-            spare_.erase(spare_.begin() + std::ptrdiff_t(i));
-            return block;
-        }
-    }
-    // A block of another size is of no use to this painting; let the memory go back.
-    if (!spare_.empty()) {
-        spare_.pop_back();
-    }
-    return LargeBuffer<CanvasCell>(cellCount);
+void UndoHistory::release(TileChanges changes) {
+    recorder_.keepSpare(changes.releaseWhole());
 }
 
-void UndoHistory::pushSnapshot(const Canvas& painting) {
+void UndoHistory::pushSnapshot(Canvas& painting) {
     keepSnapshot();
-    takeSnapshot(painting, Dropped::Recycled);
+    takeSnapshot(painting, Dropped::Released);
 }
 
-void UndoHistory::pushRevertibleSnapshot(const Canvas& painting) {
+void UndoHistory::pushRevertibleSnapshot(Canvas& painting) {
     keepSnapshot();
     revert_.pending = true;
     revert_.position = position_;
@@ -44,51 +65,51 @@ void UndoHistory::pushRevertibleSnapshot(const Canvas& painting) {
     takeSnapshot(painting, Dropped::KeptAside);
 }
 
-void UndoHistory::takeSnapshot(const Canvas& painting, Dropped dropped) {
+void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
+    recorder_.detach();
     // Drop the redo side: the entries newer than the one shown, and the one shown.
     while (position_ > 0 && !entries_.empty()) {
         dropEntry(0, dropped);
         --position_;
     }
+    if (dropped == Dropped::KeptAside) {
+        revert_.strays = std::move(strays_);
+    }
+    strays_ = TileChanges();
     presentSaved_ = false;
     position_ = 0;
+    shown_ = 0;
     if (entries_.size() > kMaxEntries - 1) {
         dropEntry(entries_.size() - 1, dropped);
     }
-    Entry entry;
-    entry.width = painting.width();
-    entry.height = painting.height();
-    entry.cells = blockFor(painting.cellCount());
-    if (painting.hasCells()) {
-        std::memcpy(entry.cells.data(), painting.cells(),
-                    painting.cellCount() * sizeof(CanvasCell));
+    entries_.push_front(Entry{painting.width(), painting.height(), TileChanges()});
+    if (std::none_of(entries_.begin(), entries_.end(),
+                     [](const Entry& e) { return e.changes.whole(); })) {
+        recorder_.releaseSpare();  // no filter in sight: the memory is better given back
     }
-    entries_.push_front(std::move(entry));
     documentClean_ = false;
+    recordWrites(painting);
 }
 
 void UndoHistory::dropEntry(std::size_t index, Dropped dropped) {
-    if (dropped == Dropped::Recycled) {
-        removeEntry(index);
-        return;
-    }
-    std::vector<Entry>& aside = index == 0 ? revert_.newer : revert_.oldest;
-    aside.push_back(std::move(entries_[index]));
+    Entry entry = std::move(entries_[index]);
     entries_.erase(entries_.begin() + std::ptrdiff_t(index));
+    if (dropped == Dropped::Released) {
+        release(std::move(entry.changes));
+    } else {
+        (index == 0 ? revert_.newer : revert_.oldest).push_back(std::move(entry));
+    }
 }
 
 void UndoHistory::takeBackSnapshot(Canvas& painting) {
     if (!revert_.pending || entries_.empty()) {
         return;
     }
+    recorder_.detach();
     Entry snapshot = std::move(entries_.front());
     entries_.pop_front();
-    if (snapshot.width != painting.width() || snapshot.height != painting.height() ||
-        !painting.hasCells()) {
-        painting.create(snapshot.width, snapshot.height);
-    }
-    std::memcpy(painting.cells(), snapshot.cells.data(),
-                snapshot.cells.size() * sizeof(CanvasCell));
+    std::vector<CellArea> changed;
+    recorder_.keepSpare(snapshot.changes.restoreInto(painting, changed));
     painting.invalidateShading();
     for (auto it = revert_.newer.rbegin(); it != revert_.newer.rend(); ++it) {
         entries_.push_front(std::move(*it));
@@ -96,21 +117,19 @@ void UndoHistory::takeBackSnapshot(Canvas& painting) {
     for (Entry& entry : revert_.oldest) {
         entries_.push_back(std::move(entry));
     }
-    if (entries_.size() + spare_.size() < kMaxEntries) {
-        spare_.push_back(std::move(snapshot.cells));
-    }
+    strays_ = std::move(revert_.strays);
     position_ = revert_.position;
+    shown_ = position_;
     presentSaved_ = revert_.presentSaved;
     documentClean_ = revert_.documentClean;
     revert_ = Revert();
+    recordWrites(painting);
 }
 
 void UndoHistory::keepSnapshot() {
     for (std::vector<Entry>* aside : {&revert_.newer, &revert_.oldest}) {
         for (Entry& entry : *aside) {
-            if (entries_.size() + spare_.size() < kMaxEntries) {
-                spare_.push_back(std::move(entry.cells));
-            }
+            release(std::move(entry.changes));
         }
     }
     revert_ = Revert();
@@ -124,6 +143,7 @@ RestoreResult UndoHistory::undo(Canvas& painting) {
     if (!presentSaved_) {
         pushSnapshot(painting);
         position_ = 1;
+        shown_ = 1;  // the new entry is the live painting
         presentSaved_ = true;
     }
     ++position_;
@@ -144,28 +164,61 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
         platform::showMessage("NULL!", "Error");
         return {};
     }
+    recorder_.detach();
     const Entry& entry = entries_[position_ - 1];
     RestoreResult result;
     result.restored = true;
     result.sizeChanged = entry.width != painting.width() || entry.height != painting.height();
-    // Same size: every cell and pixel is overwritten below, so keep the blocks.
-    if (result.sizeChanged || !painting.hasCells()) {
-        painting.create(entry.width, entry.height);
+    bool shadeEverything = !painting.shaded || result.sizeChanged || strays_.whole();
+    std::vector<CellArea> changed;
+    recorder_.keepSpare(strays_.restoreInto(painting, changed));
+    while (shown_ < position_) {
+        shadeEverything |= !entries_[shown_].changes.exchangeWith(painting, changed);
+        ++shown_;
     }
-    std::memcpy(painting.cells(), entry.cells.data(), entry.cells.size() * sizeof(CanvasCell));
-    painting.shadeAll();
+    while (shown_ > position_) {
+        --shown_;
+        shadeEverything |= !entries_[shown_].changes.exchangeWith(painting, changed);
+    }
+    if (shadeEverything) {
+        painting.shadeAll();
+    } else {
+        painting.shadeAround(changed);
+    }
     documentClean_ = false;
+    recordWrites(painting);
     return result;
 }
 
 void UndoHistory::clearHistory() {
+    recorder_.detach();
     revert_ = Revert();
-    while (!entries_.empty()) {
-        removeEntry(entries_.size() - 1);
-    }
-    spare_.clear();
+    entries_.clear();
+    strays_ = TileChanges();
+    recorder_.releaseSpare();
     presentSaved_ = false;
     position_ = 0;
+    shown_ = 0;
+}
+
+std::size_t UndoHistory::bytesHeld() const {
+    std::size_t total = strays_.bytes() + recorder_.spareBytes();
+    for (const Entry& entry : entries_) {
+        total += entry.changes.bytes();
+    }
+    for (const std::vector<Entry>* aside : {&revert_.newer, &revert_.oldest}) {
+        for (const Entry& entry : *aside) {
+            total += entry.changes.bytes();
+        }
+    }
+    return total + revert_.strays.bytes();
+}
+
+const std::string& UndoHistory::checkWrites() {
+    if (Canvas* painting = recorder_.painting()) {
+        recordWrites(*painting);
+    }
+    return recorder_.checkFailure();
 }
 
 }  // namespace dw

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "canvas/tile_changes.h"
+#include "canvas/tile_recorder.h"
 
 namespace dw {
 
@@ -14,17 +18,27 @@ struct RestoreResult {
     bool sizeChanged = false;  // the canvas window must be recreated
 };
 
-// Whole-painting snapshots, newest first, at most six. Undo first stores the live painting as
+// States of the painting, newest first, at most six. Undo first stores the live painting as
 // the newest entry so that Redo can come back to it.
+//
+// Only the live painting is whole. Each entry keeps the tiles in which its state differs from
+// the next newer one, saved as the painting's writes first reached them (a stroke keeps the
+// tiles its dabs touched, a filter or Image Size everything). Undo and Redo exchange those
+// tiles with the painting's, so every step costs what it changed.
 class UndoHistory {
   public:
     static constexpr uint32_t kMaxEntries = 6;
 
+    UndoHistory();
+    // A history taken over records the painting's writes again from its next step.
+    UndoHistory(UndoHistory&& other);
+    UndoHistory& operator=(UndoHistory&& other);
+
     // Called just before an operation changes the painting.
-    void pushSnapshot(const Canvas& painting);
+    void pushSnapshot(Canvas& painting);
     // The same for an operation the user may stop half-way: until keepSnapshot(), the
     // snapshot and every entry that taking it pushed out can be taken back whole.
-    void pushRevertibleSnapshot(const Canvas& painting);
+    void pushRevertibleSnapshot(Canvas& painting);
     // The operation was stopped: the painting as the snapshot holds it (left unshaded) and
     // the history as it was before the snapshot, redo side and all.
     void takeBackSnapshot(Canvas& painting);
@@ -49,24 +63,36 @@ class UndoHistory {
     uint32_t position() const { return position_; }
     bool presentSaved() const { return presentSaved_; }
 
+    // The memory the history holds for its entries, in bytes.
+    std::size_t bytesHeld() const;
+
+    // Checking mode (on in debug builds): at every step, the tiles that were not saved must be
+    // as they were at the previous step, or some writer went behind the history's back.
+    void setWriteChecking(bool on) { recorder_.setChecking(on); }
+    // Checks the writes since the last step now; the first failure found so far, or empty.
+    const std::string& checkWrites();
+
   private:
     struct Entry {
         uint32_t width = 0;
         uint32_t height = 0;
-        LargeBuffer<CanvasCell> cells;
+        TileChanges changes;  // from this state to the next newer one
     };
 
-    enum class Dropped { Recycled, KeptAside };
+    enum class Dropped { Released, KeptAside };
 
-    void takeSnapshot(const Canvas& painting, Dropped dropped);
+    void takeSnapshot(Canvas& painting, Dropped dropped);
     void dropEntry(std::size_t index, Dropped dropped);
-    void removeEntry(std::size_t index);
-    LargeBuffer<CanvasCell> blockFor(std::size_t cellCount);
+    void release(TileChanges changes);
+    void recordWrites(Canvas& painting);
 
     std::deque<Entry> entries_;  // newest first
-    // Blocks of dropped entries, reused so that a snapshot does not fault in fresh memory.
-    std::vector<LargeBuffer<CanvasCell>> spare_;
+    // Tiles written while an older state is shown with no snapshot taken: Undo and Redo put
+    // them back first, as a whole copy of that state would.
+    TileChanges strays_;
+    TileRecorder recorder_;
     uint32_t position_ = 0;
+    uint32_t shown_ = 0;  // the state the painting's cells hold: 0 live, else an entry
     bool presentSaved_ = false;
     bool documentClean_ = true;
 
@@ -75,6 +101,7 @@ class UndoHistory {
         bool pending = false;
         std::vector<Entry> newer;   // dropped from the front, newest first
         std::vector<Entry> oldest;  // the oldest entry, when the list was full
+        TileChanges strays;
         uint32_t position = 0;
         bool presentSaved = false;
         bool documentClean = true;

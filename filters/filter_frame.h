@@ -31,7 +31,7 @@ template <class RewriteCell>
 void rewriteCells(Canvas& painting, UndoHistory& history, RewriteCell rewriteCell) {
     history.pushSnapshot(painting);
     if (painting.hasCells()) {
-        CanvasCell* const cells = painting.cells();
+        CanvasCell* const cells = painting.cellsForWriting();
         const std::size_t width = painting.width();
         rewriteAllRows(painting, [cells, width, &rewriteCell](uint32_t y0, uint32_t y1) {
             CanvasCell* cell = cells + y0 * width;
@@ -49,7 +49,7 @@ template <class RewriteRow>
 void rewriteRows(Canvas& painting, UndoHistory& history, RewriteRow rewriteRow) {
     history.pushSnapshot(painting);
     if (painting.hasCells()) {
-        CanvasCell* const cells = painting.cells();
+        CanvasCell* const cells = painting.cellsForWriting();
         const uint32_t width = painting.width();
         rewriteAllRows(painting, [cells, width, &rewriteRow](uint32_t y0, uint32_t y1) {
             for (uint32_t y = y0; y < y1; ++y) {

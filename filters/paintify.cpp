@@ -53,6 +53,8 @@ void paintify(Canvas& painting, UndoHistory& history, const FilterInputs& inputs
         painting.invalidateShading();
         return;
     }
+    // Saved whole at once: the dabs reach every tile, one at a time.
+    painting.cellsForWriting();
     Canvas copy;
     copy.copyFrom(painting);
     copy.resample(scale.copyWidth(), scale.copyHeight());

@@ -23,6 +23,10 @@ struct Square {
     int y1 = 0;
 
     bool empty() const { return x0 >= x1 || y0 >= y1; }
+    CellArea area() const {
+        return empty() ? CellArea{}
+                       : CellArea{uint32_t(x0), uint32_t(y0), uint32_t(x1), uint32_t(y1)};
+    }
 };
 
 inline Square visitedSquare(const Canvas& canvas, int x, int y, int32_t size) {
@@ -89,13 +93,14 @@ template <class Visit>
 inline void forEachWeightedCell(Canvas& canvas, const Square& square,
                                 const BrushFootprint& footprint, Visit&& visit) {
     const std::size_t width = canvas.width();
+    CanvasCell* const grid = canvas.cellsForWriting(square.area());
     for (int j = square.y0; j < square.y1; ++j) {
         const int row = j - square.top;
         const WeightSpan span = footprint.rowSpan(row);
         const int first = std::max(square.x0, square.left + span.first);
         const int end = std::min(square.x1, square.left + span.end);
         const float* weights = footprint.row(row);
-        CanvasCell* cells = canvas.cells() + std::size_t(j) * width;
+        CanvasCell* cells = grid + std::size_t(j) * width;
         for (int i = first; i < end; ++i) {
             const float w = weights[i - square.left];
             if (w > 0.0f) {
@@ -111,7 +116,7 @@ template <class Visit>
 inline void forEachWeightedCellByColumn(Canvas& canvas, const Square& square,
                                         const BrushFootprint& footprint, Visit&& visit) {
     const std::size_t width = canvas.width();
-    CanvasCell* cells = canvas.cells();
+    CanvasCell* cells = canvas.cellsForWriting(square.area());
     for (int i = square.x0; i < square.x1; ++i) {
         const int column = i - square.left;
         const WeightSpan span = footprint.columnSpan(column);

@@ -76,7 +76,7 @@ void primeCanvas(Canvas& canvas, Rgb colour, const Picture& style, float styleSc
                  const Picture& texture, float reliefScale) {
     for (uint32_t y = 0; y < canvas.height(); ++y) {
         for (uint32_t x = 0; x < canvas.width(); ++x) {
-            CanvasCell& cell = canvas.at(x, y);
+            CanvasCell& cell = canvas.cellForWriting(x, y);
             cell.red = toByte(colour.r);
             cell.green = toByte(colour.g);
             cell.blue = toByte(colour.b);

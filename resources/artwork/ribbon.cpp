@@ -112,7 +112,7 @@ void paintRibbon(Canvas& canvas, const Ribbon& ribbon) {
             const float streak = smoothNoise(n.along / 60.0f, n.across / 5.0f, ribbon.seed + 9u);
             const float h =
                 ribbon.height * bead * (1.0f + ribbon.bristles * (comb + 0.6f * streak));
-            CanvasCell& cell = canvas.at(uint32_t(x), uint32_t(y));
+            CanvasCell& cell = canvas.cellForWriting(uint32_t(x), uint32_t(y));
             const Rgb c = colourAt(ribbon.colours, t);
             cell.red = toByte(float(cell.red) + (c.r - float(cell.red)) * coverage);
             cell.green = toByte(float(cell.green) + (c.g - float(cell.green)) * coverage);

@@ -44,7 +44,7 @@ TEST_F(PaintingCommands, NewRefusesSizesOutsideTheLimitAndKeepsThePainting) {
 }
 
 TEST_F(PaintingCommands, ImageSizeIsUndoable) {
-    state.painting.at(5, 5).red = 3;
+    state.painting.cellForWriting(5, 5).red = 3;
     ASSERT_TRUE(resizePainting(state, 300, 200));
     EXPECT_TRUE(state.painting.shaded);
     EXPECT_FALSE(resizePainting(state, 300, 5001));
@@ -57,7 +57,7 @@ TEST_F(PaintingCommands, ImageSizeIsUndoable) {
 
 TEST_F(PaintingCommands, RefusedOpenAddsTheGeneralMessageAndKeepsThePaintingAndItsHistory) {
     state.history.pushSnapshot(state.painting);
-    state.painting.at(0, 0).red = 9;
+    state.painting.cellForWriting(0, 0).red = 9;
     EXPECT_FALSE(openPainting(state, dir.file("missing.pai")));
     EXPECT_EQ(messages.texts(), (std::vector<std::string>{kCannotOpen, kLoadFailed}));
     // A document whose header is whole but whose body is missing is refused after opening.

@@ -30,7 +30,7 @@ class PreviewBrush : public ::testing::Test {
 // The previews are only worth judging if they paint as the program's Paint Brush does: at
 // full strength the centre cell takes the brush exactly and rises by half the thickness.
 TEST_F(PreviewBrush, FullStrengthDabTakesTheBrushAtItsCentre) {
-    canvas.at(20, 20).height = 1.5f;
+    canvas.cellForWriting(20, 20).height = 1.5f;
     ImpastoPainter painter(canvas);
     painter.dab(20, 20, brush);
     const CanvasCell& c = canvas.at(20, 20);

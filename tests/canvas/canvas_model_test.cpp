@@ -8,8 +8,8 @@ namespace dw {
 namespace {
 
 void setRed(Canvas& canvas, uint32_t x, uint32_t y, uint8_t red, float height = 0.0f) {
-    canvas.at(x, y).red = red;
-    canvas.at(x, y).height = height;
+    canvas.cellForWriting(x, y).red = red;
+    canvas.cellForWriting(x, y).height = height;
 }
 
 TEST(CanvasModel, CreatedCellsAreWhitePaperAndSurfaceIsWhite) {
@@ -39,7 +39,7 @@ TEST(CanvasModel, SizeLimitIsOneToFiveThousand) {
 TEST(CanvasModel, CopyFromResizesAndCopiesEveryByte) {
     Canvas source;
     source.create(3, 2);
-    source.at(2, 1) = CanvasCell{1, 2, 3, 4, 5, {6, 7, 8}, -2.5f};
+    source.cellForWriting(2, 1) = CanvasCell{1, 2, 3, 4, 5, {6, 7, 8}, -2.5f};
     Canvas copy;
     copy.create(7, 7);
     copy.copyFrom(source);
@@ -110,8 +110,8 @@ TEST_F(Resample, FractionsAreTruncated) {
 }
 
 TEST_F(Resample, SameSizeCopiesEveryCell) {
-    canvas.at(1, 1).gloss = 77;
-    canvas.at(0, 1).paint = 9;
+    canvas.cellForWriting(1, 1).gloss = 77;
+    canvas.cellForWriting(0, 1).paint = 9;
     canvas.resample(2, 2);
     EXPECT_EQ(canvas.at(1, 1).red, 40);
     EXPECT_EQ(canvas.at(1, 1).gloss, 77);

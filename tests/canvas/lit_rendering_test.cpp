@@ -33,7 +33,7 @@ class LitRendering : public ::testing::Test {
         canvas.create(width, 3);
         for (uint32_t y = 0; y < 3; ++y) {
             for (uint32_t x = 0; x < width; ++x) {
-                canvas.at(x, y) = CanvasCell{100, 100, 100, 0, 0, {0, 0, 0}, 0.0f};
+                canvas.cellForWriting(x, y) = CanvasCell{100, 100, 100, 0, 0, {0, 0, 0}, 0.0f};
             }
         }
         canvas.lighting = true;
@@ -42,7 +42,7 @@ class LitRendering : public ::testing::Test {
     // Heights 1.0 in one column, 0 elsewhere.
     void raiseColumn(uint32_t column, float height) {
         for (uint32_t y = 0; y < canvas.height(); ++y) {
-            canvas.at(column, y).height = height;
+            canvas.cellForWriting(column, y).height = height;
         }
     }
 
@@ -52,7 +52,7 @@ class LitRendering : public ::testing::Test {
 TEST_F(LitRendering, FlatGlossyCellGetsColourPaintAndHighlight) {
     glossMap().fillFrom(glossPicture(0, 0, 0, 40));
     makeCanvas(3);
-    canvas.at(1, 1) = CanvasCell{10, 20, 30, 5, 255, {0, 0, 0}, 0.0f};
+    canvas.cellForWriting(1, 1) = CanvasCell{10, 20, 30, 5, 255, {0, 0, 0}, 0.0f};
     canvas.shadeAll();
     EXPECT_TRUE(canvas.shaded);
     // 255 x k is a hair above 1, so the highlight is the full 40.
@@ -61,7 +61,7 @@ TEST_F(LitRendering, FlatGlossyCellGetsColourPaintAndHighlight) {
 
 TEST_F(LitRendering, FlatMatteCellIsColourPlusOwnPaint) {
     makeCanvas(3);
-    canvas.at(1, 1).paint = 7;
+    canvas.cellForWriting(1, 1).paint = 7;
     canvas.shadeAll();
     EXPECT_EQ(canvas.surface().getPixel(1, 1), (Pixel{107, 107, 107, 0}));
 }
@@ -69,7 +69,7 @@ TEST_F(LitRendering, FlatMatteCellIsColourPlusOwnPaint) {
 TEST_F(LitRendering, SlopeDisplacesPaintLookupAndDarkensMattePaint) {
     makeCanvas(20);
     raiseColumn(2, 1.0f);
-    canvas.at(15, 1).paint = 77;  // read at trunc(1 + 20 / sqrt 2) = 15
+    canvas.cellForWriting(15, 1).paint = 77;  // read at trunc(1 + 20 / sqrt 2) = 15
     canvas.shadeAll();
     // 177 x 0.70710677 = 125.16
     EXPECT_EQ(canvas.surface().getPixel(1, 1).red, 125);
@@ -83,7 +83,7 @@ TEST_F(LitRendering, FullGlossOnSlopeIsUndimmedWithDirectionalHighlight) {
     glossMap().fillFrom(glossPicture(38, 128, 50, 0));
     makeCanvas(20);
     raiseColumn(2, 1.0f);
-    canvas.at(1, 1).gloss = 255;
+    canvas.cellForWriting(1, 1).gloss = 255;
     canvas.shadeAll();
     EXPECT_EQ(canvas.surface().getPixel(1, 1).red, 150);
     canvas.lighting = false;
@@ -104,9 +104,9 @@ TEST_F(LitRendering, FirstColumnAndRowAreShadedFlat) {
 
 TEST_F(LitRendering, NegativeDisplacementWrapsAsUnsigned32Bit) {
     makeCanvas(400);
-    raiseColumn(3, -0.4f);         // cell 2 sees N.x = -0.371, so x + 20 N.x = -5.43
-    canvas.at(91, 1).paint = 99;   // (2^32 - 5) mod 400
-    canvas.at(395, 1).paint = 11;  // where a plain wrap-around would read
+    raiseColumn(3, -0.4f);                     // cell 2 sees N.x = -0.371, so x + 20 N.x = -5.43
+    canvas.cellForWriting(91, 1).paint = 99;   // (2^32 - 5) mod 400
+    canvas.cellForWriting(395, 1).paint = 11;  // where a plain wrap-around would read
     canvas.lighting = false;
     canvas.shadeAll();
     EXPECT_EQ(canvas.surface().getPixel(2, 1).red, 199);
@@ -129,8 +129,8 @@ TEST_F(LitRendering, TinyAndNonFiniteCanvasesShadeSafely) {
     canvas.shadeAll();
     EXPECT_EQ(canvas.surface().getPixel(0, 0).red, 255);
     makeCanvas(4);
-    canvas.at(1, 1).height = std::numeric_limits<float>::quiet_NaN();
-    canvas.at(2, 1).height = std::numeric_limits<float>::infinity();
+    canvas.cellForWriting(1, 1).height = std::numeric_limits<float>::quiet_NaN();
+    canvas.cellForWriting(2, 1).height = std::numeric_limits<float>::infinity();
     canvas.shadeAll();  // must neither crash nor read outside the grid
     EXPECT_EQ(canvas.surface().getPixel(0, 0).red, 100);
 }

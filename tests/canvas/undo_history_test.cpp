@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "canvas/undo_history.h"
 #include "tests/support/message_capture.h"
 
@@ -13,7 +15,7 @@ class UndoHistoryTest : public ::testing::Test {
         painting.create(4, 3);
         mark(0);
     }
-    void mark(uint8_t value) { painting.at(0, 0).red = value; }
+    void mark(uint8_t value) { painting.cellForWriting(0, 0).red = value; }
     uint8_t shown() const { return painting.at(0, 0).red; }
     // An operation: snapshot, then change.
     void stroke(uint8_t value) {
@@ -25,13 +27,9 @@ class UndoHistoryTest : public ::testing::Test {
     UndoHistory history;
 };
 
-TEST_F(UndoHistoryTest, StartsGreyedAndClean) {
+TEST_F(UndoHistoryTest, WalksBackAndForthThroughTheExampleRun) {
     EXPECT_FALSE(history.undoEnabled());
     EXPECT_FALSE(history.redoEnabled());
-    EXPECT_TRUE(history.documentClean());
-}
-
-TEST_F(UndoHistoryTest, WalksBackAndForthThroughTheExampleRun) {
     mark(1);
     stroke(2);  // P1 holds 1
     stroke(3);  // P2 holds 2
@@ -63,99 +61,6 @@ TEST_F(UndoHistoryTest, WalksBackAndForthThroughTheExampleRun) {
     EXPECT_FALSE(history.undoEnabled());
 }
 
-TEST_F(UndoHistoryTest, ARevertibleSnapshotTakenBackLeavesEverythingAsItWas) {
-    for (uint8_t value = 1; value <= 6; ++value) {
-        stroke(value);  // a full list: the next snapshot pushes the oldest out
-    }
-    history.pushRevertibleSnapshot(painting);
-    mark(99);
-    history.takeBackSnapshot(painting);
-    EXPECT_EQ(shown(), 6);
-    EXPECT_FALSE(painting.shaded);
-    EXPECT_EQ(history.count(), 6u);
-
-    history.undo(painting);
-    history.undo(painting);  // two states to redo
-    history.setDocumentClean(true);
-    history.pushRevertibleSnapshot(painting);
-    mark(99);
-    history.takeBackSnapshot(painting);
-    EXPECT_EQ(shown(), 4);
-    EXPECT_TRUE(history.documentClean());
-    history.redo(painting);
-    history.redo(painting);
-    EXPECT_EQ(shown(), 6);
-
-    history.pushRevertibleSnapshot(painting);
-    mark(42);
-    history.keepSnapshot();
-    EXPECT_FALSE(history.redoEnabled());
-    history.undo(painting);
-    EXPECT_EQ(shown(), 6);
-}
-
-TEST_F(UndoHistoryTest, OneEntryGivesOneUndo) {
-    stroke(5);
-    history.undo(painting);
-    EXPECT_EQ(shown(), 0);
-    EXPECT_EQ(history.count(), 2u);
-    EXPECT_FALSE(history.undoEnabled());
-    EXPECT_TRUE(history.redoEnabled());
-}
-
-TEST_F(UndoHistoryTest, SixEntriesAtMostAndFiveUndosReachTheOldest) {
-    for (uint8_t v = 1; v <= 8; ++v) {
-        stroke(v);  // snapshots hold 0..7; only 2..7 survive
-    }
-    EXPECT_EQ(history.count(), 6u);
-    history.undo(painting);  // drops the oldest (2) to store the present (8)
-    EXPECT_EQ(history.count(), 6u);
-    EXPECT_EQ(shown(), 7);
-    for (int i = 0; i < 4; ++i) {
-        history.undo(painting);
-    }
-    EXPECT_EQ(shown(), 3);
-    EXPECT_FALSE(history.undoEnabled());
-    history.undo(painting);  // greyed: nothing happens
-    EXPECT_EQ(shown(), 3);
-}
-
-TEST_F(UndoHistoryTest, UndoAcrossASizeChangeRestoresTheOldSize) {
-    history.pushSnapshot(painting);
-    painting.resample(8, 8);
-    RestoreResult result = history.undo(painting);
-    EXPECT_TRUE(result.sizeChanged);
-    EXPECT_EQ(painting.width(), 4u);
-    EXPECT_EQ(painting.height(), 3u);
-    EXPECT_TRUE(painting.shaded);
-    result = history.redo(painting);
-    EXPECT_TRUE(result.sizeChanged);
-    EXPECT_EQ(painting.width(), 8u);
-}
-
-TEST_F(UndoHistoryTest, EveryChangeMakesTheDocumentDirty) {
-    stroke(1);
-    EXPECT_FALSE(history.documentClean());
-    history.setDocumentClean(true);
-    history.undo(painting);
-    EXPECT_FALSE(history.documentClean());
-    history.setDocumentClean(true);
-    history.redo(painting);
-    EXPECT_FALSE(history.documentClean());
-}
-
-TEST_F(UndoHistoryTest, ClearingForgetsEverything) {
-    stroke(1);
-    stroke(2);
-    history.undo(painting);
-    history.clearHistory();
-    EXPECT_EQ(history.count(), 0u);
-    EXPECT_FALSE(history.undoEnabled());
-    EXPECT_FALSE(history.redoEnabled());
-    history.undo(painting);
-    EXPECT_EQ(shown(), 1);
-}
-
 TEST_F(UndoHistoryTest, MissingEntryIsReportedAndChangesNothing) {
     test::MessageCapture messages;
     mark(7);
@@ -165,6 +70,80 @@ TEST_F(UndoHistoryTest, MissingEntryIsReportedAndChangesNothing) {
     EXPECT_EQ(painting.width(), 4u);
     ASSERT_EQ(messages.texts().size(), 1u);
     EXPECT_EQ(messages.texts()[0], "NULL!");
+}
+
+// A 1000 x 1000 painting with a relief, lit and fully shaded, as the main loop leaves it.
+class LargeUndoTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        painting.create(1000, 1000);
+        painting.lighting = true;
+        CanvasCell* cells = painting.cellsForWriting();
+        for (std::size_t i = 0; i < painting.cellCount(); ++i) {
+            cells[i].height = float(i % 7) + float(i / 1000 % 5);
+            cells[i].paint = uint8_t(i * 13);
+        }
+        painting.shadeAll();
+        history.setWriteChecking(true);
+    }
+    // A square of changed cells, shaded at once as a dab shades its own square.
+    void dab(uint32_t x0, uint32_t y0, uint32_t side) {
+        CanvasCell* cells = painting.cellsForWriting({x0, y0, x0 + side, y0 + side});
+        for (uint32_t y = y0; y < y0 + side; ++y) {
+            for (uint32_t x = x0; x < x0 + side; ++x) {
+                cells[y * 1000 + x].height += 5.0f;
+                cells[y * 1000 + x].paint += 40;
+            }
+        }
+        painting.shadeRect(int(x0), int(y0), int(x0 + side), int(y0 + side));
+    }
+    std::vector<uint8_t> pixels() const {
+        const Surface& s = painting.surface();
+        std::vector<uint8_t> result;
+        for (uint32_t y = 0; y < s.height(); ++y) {
+            result.insert(result.end(), s.row(y), s.row(y) + s.width() * 3);
+        }
+        return result;
+    }
+
+    Canvas painting;
+    UndoHistory history;
+};
+
+TEST_F(LargeUndoTest, AStrokeKeepsOnlyTheTilesItTouchedAndUndoShadesAsAFullShadeWould) {
+    const std::vector<uint8_t> before = pixels();
+    history.pushSnapshot(painting);
+    dab(500, 500, 10);  // inside one tile
+    dab(635, 10, 10);   // across two tiles
+    dab(5, 300, 8);     // read by the last columns, whose paint lookups wrap past the edge
+    // Read by the first columns and rows, whose lookups below 0 wrap as 2^32 + v: 296 - 19..
+    dab(280, 600, 12);
+    dab(720, 283, 8);
+    const std::size_t tile = 64 * 64 * sizeof(CanvasCell);
+    EXPECT_GE(history.bytesHeld(), 6 * tile);
+    EXPECT_LT(history.bytesHeld(), 7 * tile);
+    painting.shadeAll();  // as the main loop does after the lighting was switched
+    const std::vector<uint8_t> painted = pixels();
+    history.undo(painting);
+    EXPECT_TRUE(pixels() == before);
+    history.redo(painting);
+    EXPECT_TRUE(pixels() == painted);
+    EXPECT_EQ(history.checkWrites(), "");
+
+    // A filter keeps everything, as Redo back to it needs the whole painting.
+    history.pushSnapshot(painting);
+    painting.clearToWhite();
+    EXPECT_GE(history.bytesHeld(), painting.cellCount() * sizeof(CanvasCell));
+}
+
+TEST_F(LargeUndoTest, AWriteBehindTheHistorysBackIsCaught) {
+    history.pushSnapshot(painting);
+    dab(10, 10, 4);
+    EXPECT_EQ(history.checkWrites(), "");
+    // Inside the area declared, and outside it.
+    painting.cellsForWriting({0, 0, 4, 4})[5 * 1000 + 900].red = 1;
+    EXPECT_EQ(history.checkWrites(),
+              "cells of the tile at (896, 0) changed without being saved first");
 }
 
 }  // namespace

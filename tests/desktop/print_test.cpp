@@ -36,7 +36,7 @@ TEST(PrintToPdf, PaintingIsCentredOnOnePageAtThePlacedSize) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     AppState state;
     state.painting.create(1000, 200);
-    std::fill_n(state.painting.cells(), state.painting.cellCount(),
+    std::fill_n(state.painting.cellsForWriting(), state.painting.cellCount(),
                 CanvasCell{200, 20, 30, 0, 0, {0, 0, 0}, 0.0f});
     state.painting.lighting = false;
     ASSERT_TRUE(printPaintingOn(state, printer));

@@ -39,7 +39,7 @@ TEST(LitThumbnail, ShadesAndAveragesFourSpreadRowsOfEachThumbnailRow) {
     painting.create(16, 16);
     for (uint32_t y = 0; y < 16; ++y) {
         for (uint32_t x = 0; x < 16; ++x) {
-            painting.at(x, y) = {uint8_t(y * 10), 0, 0, 0, 0, {0, 0, 0}, 0.0f};
+            painting.cellForWriting(x, y) = {uint8_t(y * 10), 0, 0, 0, 0, {0, 0, 0}, 0.0f};
         }
     }
     painting.lighting = false;

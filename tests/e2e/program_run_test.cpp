@@ -43,8 +43,8 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     EXPECT_EQ(differingPixels(welcome, canvas, undone, canvas), 0);
     key("ctrl+y");
     const Surface redone = session.screenshot((root / "redone.png").string());
-    // Redo shades the whole painting; while painting, each dab shaded only its own square, so
-    // the light on the cells just around it was not yet brought up to date.
+    // Redo shades every pixel that reads a restored cell; while painting, each dab shaded only
+    // its own square, so the light on the cells just around it was not yet brought up to date.
     EXPECT_LT(differingPixels(painted, canvas, redone, canvas), 400);
     EXPECT_GT(differingPixels(welcome, canvas, redone, canvas), 2000);
 

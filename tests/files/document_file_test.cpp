@@ -46,7 +46,7 @@ class DocumentFile : public ::testing::Test {
         painting.create(7, 5);
         for (uint32_t y = 0; y < 5; ++y) {
             for (uint32_t x = 0; x < 7; ++x) {
-                CanvasCell& c = painting.at(x, y);
+                CanvasCell& c = painting.cellForWriting(x, y);
                 c.red = uint8_t(x * 37 + y);
                 c.green = uint8_t(y * 51);
                 c.blue = uint8_t(x ^ y);
@@ -64,7 +64,7 @@ class DocumentFile : public ::testing::Test {
     // Loads a file into a fresh 3 x 3 painting that must survive any refusal.
     bool load(const std::string& path, Canvas& target) {
         target.create(3, 3);
-        target.at(1, 1).red = 42;
+        target.cellForWriting(1, 1).red = 42;
         return LoadDocument(target, path);
     }
 
@@ -127,7 +127,7 @@ TEST_F(DocumentFile, OneCellDocumentHasOneBlockPerPlane) {
 }
 
 TEST_F(DocumentFile, ExactDocumentIsRawCellsWithTheUnusedBytesZero) {
-    painting.at(0, 0).unused[1] = 99;
+    painting.cellForWriting(0, 0).unused[1] = 99;
     ASSERT_TRUE(SaveDocument(painting, dir.file("raw.pai"), DocumentVersion::RawCells));
     const std::vector<uint8_t> file = readAll(dir.file("raw.pai"));
     ASSERT_EQ(file.size(), 80u + 12 * 7 * 5);
@@ -135,7 +135,7 @@ TEST_F(DocumentFile, ExactDocumentIsRawCellsWithTheUnusedBytesZero) {
     EXPECT_EQ(file[80 + 6], 0);
     Canvas loaded;
     ASSERT_TRUE(load(dir.file("raw.pai"), loaded));
-    painting.at(0, 0).unused[1] = 0;
+    painting.cellForWriting(0, 0).unused[1] = 0;
     EXPECT_EQ(std::memcmp(loaded.cells(), painting.cells(), 12 * 7 * 5), 0);
 }
 

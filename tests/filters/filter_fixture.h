@@ -16,7 +16,7 @@ class FilterTest : public ::testing::Test {
     void SetUp() override { painting.create(3, 3); }
 
     FilterInputs inputs() { return {brush, offsets, *patterns, random}; }
-    CanvasCell& cell(uint32_t x, uint32_t y) { return painting.at(x, y); }
+    CanvasCell& cell(uint32_t x, uint32_t y) { return painting.cellForWriting(x, y); }
     void setColour(uint32_t x, uint32_t y, uint8_t red, uint8_t green, uint8_t blue,
                    uint8_t paint = 0) {
         CanvasCell& c = cell(x, y);

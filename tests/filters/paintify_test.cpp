@@ -74,7 +74,7 @@ TEST_F(PaintifyTest, NeverReadsPastTheCopyWhenTheSizeIsNoMultipleOfTheScale) {
     // The copy is red 10 | red 20; dabs in column 7 would read past its end.
     fill(8, 4, 10, 0);
     for (uint32_t i = 0; i < 32; ++i) {
-        painting.cells()[i].red = i % 8 < 4 ? 10 : 20;
+        painting.cellsForWriting()[i].red = i % 8 < 4 ? 10 : 20;
     }
     brush.size = 4;
     RandomGenerator draws(1);
@@ -125,7 +125,8 @@ TEST_F(PaintifyTest, SameSeedGivesTheSamePainting) {
         Canvas result;
         result.create(40, 30);
         for (uint32_t i = 0; i < 1200; ++i) {
-            result.cells()[i] = {uint8_t(i * 7), uint8_t(i / 5), uint8_t(i), 0, 0, {}, 0.0f};
+            result.cellsForWriting()[i] = {
+                uint8_t(i * 7), uint8_t(i / 5), uint8_t(i), 0, 0, {}, 0.0f};
         }
         brush.size = 3;
         brush.hardness = 40;

@@ -28,8 +28,8 @@ TEST_F(FrameCommands, ZoomRecreatesTheCanvasWindowAtItsHome) {
 }
 
 TEST_F(FrameCommands, TheCanvasShowsEachCellAsAZoomSquareOfItsShadedPixel) {
-    state.painting.at(3, 2).red = 0;
-    state.painting.at(3, 2).paint = 0;
+    state.painting.cellForWriting(3, 2).red = 0;
+    state.painting.cellForWriting(3, 2).paint = 0;
     state.painting.invalidateShading();
     command(1262);  // 300%
     const QImage shown = gui->canvas().grab().toImage();

@@ -25,6 +25,8 @@ void GuiTest::SetUp() {
     // The program's own start-up, without the splash, the preferences and the gloss map.
     pictures.load();
     LoadPatternImages(state.patterns);
+    // No window, command or tool may change cells behind the undo history's back.
+    state.history.setWriteChecking(true);
     panels.buildPalettePanel(state);
     gui = std::make_unique<Gui>(state, queue, panels, pictures);
     gui->createWindows();
@@ -36,6 +38,7 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+    EXPECT_EQ(state.history.checkWrites(), "");
     gui.reset();
     platform::installMessageBoxes(nullptr);
     platform::installFileDialogs(nullptr);

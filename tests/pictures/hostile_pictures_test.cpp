@@ -25,7 +25,7 @@ class HostilePictureTest : public PictureTest {
     void importSurvives(const std::vector<uint8_t>& bytes, const std::string& name) {
         writeBytes(name, bytes);
         boxes.clear();
-        state.painting.at(1, 1).green = 17;
+        state.painting.cellForWriting(1, 1).green = 17;
         if (importPicture(state, name)) {
             EXPECT_EQ(state.painting.width() * 100 + state.painting.height(), 2416u);
             setUpFirstPainting(state);

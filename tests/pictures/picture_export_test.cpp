@@ -21,8 +21,8 @@ class ExportTest : public PictureTest {
         PictureTest::SetUp();
         newPainting(state, 5, 2);
         for (uint32_t x = 0; x < 5; ++x) {
-            state.painting.at(x, 0) = {uint8_t(10 + x), 20, 200, 0, 0, {0, 0, 0}, 0.0f};
-            state.painting.at(x, 1) = {0, 0, 0, uint8_t(40 * x), 0, {0, 0, 0}, 0.0f};
+            state.painting.cellForWriting(x, 0) = {uint8_t(10 + x), 20, 200, 0, 0, {0, 0, 0}, 0.0f};
+            state.painting.cellForWriting(x, 1) = {0, 0, 0, uint8_t(40 * x), 0, {0, 0, 0}, 0.0f};
         }
         setLighting(state, false);
     }

@@ -25,7 +25,7 @@ class ImportTest : public PictureTest {
     void SetUp() override {
         PictureTest::SetUp();
         setUpFirstPainting(state);
-        state.painting.at(7, 7).red = 3;  // a mark that a replaced painting would lose
+        state.painting.cellForWriting(7, 7).red = 3;  // a mark that a replaced painting would lose
         state.history.pushSnapshot(state.painting);
     }
 

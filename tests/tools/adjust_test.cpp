@@ -6,7 +6,7 @@ namespace {
 
 class AdjustTest : public test::ToolTest {
   protected:
-    CanvasCell& centre() { return canvas.at(4, 4); }
+    CanvasCell& centre() { return canvas.cellForWriting(4, 4); }
     CanvasCell apply(void (*effect)(Canvas&, int, int, BrushSettings, const DabContext&),
                      CanvasCell cell, float amount) {
         centre() = cell;

@@ -20,7 +20,7 @@ TEST_F(DepositTest, FullStrengthPaintBrushLaysExactlyTheBrushAndTheShiftedGrain)
     // |trunc(-7.5) + 4| = 3 and |trunc(2.9) + 4| = 6: the absolute value, not a wrap to 197.
     offsets.styleOffsetX = -7.5f;
     offsets.styleOffsetY = 2.9f;
-    canvas.at(4, 4).height = 2.0f;
+    canvas.cellForWriting(4, 4).height = 2.0f;
     dab(PaintBrush, 4, 4);
     EXPECT_TRUE(test::sameCell(centre(), {10, 20, 30, 21, 99, {}, 7.0f}));
     EXPECT_TRUE(test::sameCell(canvas.at(5, 4), kWhiteCell));
@@ -44,7 +44,7 @@ TEST_F(DepositTest, TextureScalesStrengthAndThickness) {
 
 TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
     s.size = 2;  // the centre and its four neighbours
-    canvas.at(4, 4).height = 4.0f;
+    canvas.cellForWriting(4, 4).height = 4.0f;
     dab(PaintBrush, 4, 4);
     EXPECT_EQ(canvas.at(4, 4).height, 9.0f);
     EXPECT_EQ(canvas.at(3, 4).height, 7.0f);
@@ -55,7 +55,7 @@ TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
 
 TEST_F(DepositTest, KnifeScrapesHalfTheRelief) {
     s.thickness = 0.0f;
-    canvas.at(4, 4).height = 10.0f;
+    canvas.cellForWriting(4, 4).height = 10.0f;
     dab(Knife, 4, 4);
     EXPECT_EQ(centre().height, 5.0f);
     EXPECT_EQ(centre().red, 10);

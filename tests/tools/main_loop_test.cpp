@@ -31,9 +31,11 @@ struct RecordingWindows : LoopWindows {
 class MainLoopTest : public ::testing::Test {
   protected:
     MainLoopTest() {
+        state.history.setWriteChecking(true);
         newPainting(200, 150);
         state.brush = {0, 0, 0, 2, 10.0f, ToolId::PaintBrush, 1, 0.5f, 20, 0, 100, 0};
     }
+    void TearDown() override { EXPECT_EQ(state.history.checkWrites(), ""); }
     void newPainting(uint32_t width, uint32_t height) {
         state.painting.create(width, height);
         state.painting.displayState = Canvas::kPaintingDisplayState;
@@ -169,7 +171,7 @@ TEST_F(MainLoopTest, HandToolMovesTheCanvasWindowByTheCursorTravel) {
 }
 
 TEST_F(MainLoopTest, EyeDropperPicksTheShownColourNotTheStoredOne) {
-    state.painting.at(50, 40) = {100, 50, 20, 30, 0, {}, 0.0f};
+    state.painting.cellForWriting(50, 40) = {100, 50, 20, 30, 0, {}, 0.0f};
     state.brush.tool = ToolId::EyeDropper;
     send(MessageKind::PointerMove, 50, 40);
     send(MessageKind::LeftButtonDown);

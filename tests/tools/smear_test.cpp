@@ -10,7 +10,8 @@ class SmearTest : public test::ToolTest {
     void stripes() {
         for (uint32_t y = 0; y < 9; ++y) {
             for (uint32_t x = 0; x < 9; ++x) {
-                canvas.at(x, y) = {uint8_t(20 * x), uint8_t(20 * y), 0, 0, 0, {}, float(x)};
+                canvas.cellForWriting(x, y) = {uint8_t(20 * x), uint8_t(20 * y), 0, 0, 0, {},
+                                               float(x)};
             }
         }
     }

@@ -36,7 +36,7 @@ class ToolTest : public ::testing::Test {
     void fillAll(const CanvasCell& cell) {
         for (uint32_t y = 0; y < canvas.height(); ++y) {
             for (uint32_t x = 0; x < canvas.width(); ++x) {
-                canvas.at(x, y) = cell;
+                canvas.cellForWriting(x, y) = cell;
             }
         }
     }
