@@ -151,7 +151,7 @@ void fillHostilePainting(Canvas& canvas, uint32_t width, uint32_t height, std::m
     std::uniform_real_distribution<float> slope(-3.0f, 3.0f);
     for (uint32_t y = 0; y < height; ++y) {
         for (uint32_t x = 0; x < width; ++x) {
-            CanvasCell& c = canvas.at(x, y);
+            CanvasCell& c = canvas.cellForWriting(x, y);
             c = CanvasCell{uint8_t(byte(random)),
                            uint8_t(byte(random)),
                            uint8_t(byte(random)),
