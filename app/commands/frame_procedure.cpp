@@ -68,6 +68,13 @@ int windowMenuCommand(WindowId panel) {
     return 0;
 }
 
+void ShowPenSettings(const AppState& state, Shell& shell) {
+    for (int id = command::kPressureFirst; id <= command::kPressureLast; ++id) {
+        shell.setMenuChecked(id, int(state.pressureMode) == id - command::kPressureFirst);
+    }
+    shell.setMenuChecked(command::kContinuousStrokes, state.continuousStrokes);
+}
+
 void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
     switch (message.kind) {
         case MessageKind::KeyDown:
@@ -112,6 +119,10 @@ void FrameProcedure::runCommand(AppState& state, int id) {
         return;
     }
     if (runFilter(state, id)) {
+        return;
+    }
+    if ((id >= kPressureFirst && id <= kPressureLast) || id == kContinuousStrokes) {
+        penSetting(state, id);
         return;
     }
     switch (id) {
@@ -232,6 +243,16 @@ void FrameProcedure::undoOrRedo(AppState& state, int commandId) {
 void FrameProcedure::toggleLighting(AppState& state) {
     setLighting(state, !state.painting.lighting);
     shell_.setMenuChecked(command::kLighting, state.painting.lighting);
+}
+
+void FrameProcedure::penSetting(AppState& state, int commandId) {
+    if (commandId == command::kContinuousStrokes) {
+        state.continuousStrokes = !state.continuousStrokes;
+    } else {
+        state.pressureMode = PressureMode(commandId - command::kPressureFirst);
+    }
+    ShowPenSettings(state, shell_);
+    shell_.userSettingsChanged(state);
 }
 
 void FrameProcedure::togglePanel(int commandId) {

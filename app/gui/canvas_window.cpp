@@ -1,8 +1,10 @@
 #include "app/gui/canvas_window.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabletEvent>
 
 #include "app/app_state.h"
 #include "app/gui/surface_image.h"
@@ -26,6 +28,24 @@ CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(canvasCursor());
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CanvasWindow::tabletEvent(QTabletEvent* event) {
+    // An event taken here comes no second time as a mouse event.
+    if (events().tablet(*event)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool CanvasWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::TabletEnterProximity) {
+        const auto* tablet = static_cast<const QTabletEvent*>(event);
+        events().stylusNear(tablet->pointerType() == QPointingDevice::PointerType::Eraser);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CanvasWindow::recreate() {

@@ -18,6 +18,9 @@ class CanvasWindow : public MessageWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void tabletEvent(QTabletEvent* event) override;
+    // The stylus coming near the tablet is told to the application, not to a window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     AppState& state_;

@@ -14,6 +14,7 @@
 #include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
+#include "app/gui/user_settings.h"
 #include "app/main_loop/main_loop_pass.h"
 #include "app/painting_commands.h"
 #include "app/printing/print_painting.h"
@@ -244,6 +245,10 @@ void Gui::printPainting(AppState& state) {
 
 void Gui::pageSetup() {
     PageSetupCommand();
+}
+
+void Gui::userSettingsChanged(const AppState& state) {
+    saveUserSettings(state);
 }
 
 // PanelWindows.

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTabletEvent>
 #include <QWidget>
 
 #include "app/gui/key_codes.h"
@@ -19,11 +20,16 @@ MessageKind releaseKind(Qt::MouseButton button) {
 
 }  // namespace
 
-void WindowEvents::post(MessageKind kind, const QMouseEvent& event, WindowId target) {
+void WindowEvents::post(MessageKind kind, const QSinglePointEvent& event, WindowId target,
+                        const QTabletEvent* pen) {
     const QPoint local = event.position().toPoint();
     const QPoint screen = event.globalPosition().toPoint();
     LoopMessage message = messageTo(target, kind, local.x(), local.y());
     message.screen = {screen.x(), screen.y()};
+    if (pen) {
+        message.pen = true;
+        message.pressure = float(pen->pressure());
+    }
     if (kind == MessageKind::PointerMove) {
         queue_.postMove(message);
     } else {
@@ -31,17 +37,61 @@ void WindowEvents::post(MessageKind kind, const QMouseEvent& event, WindowId tar
     }
 }
 
-void WindowEvents::mouseMove(const QMouseEvent& event) {
+bool WindowEvents::pointerOutside(const QSinglePointEvent& event) {
     const bool over = widget_.rect().contains(event.position().toPoint());
     if (!over && event.buttons() != Qt::NoButton) {
         if (!outside_) {
             outside_ = true;
             leave();
         }
-        return;
+        return true;
     }
     outside_ = false;
-    post(MessageKind::PointerMove, event, window_);
+    return false;
+}
+
+void WindowEvents::mouseMove(const QMouseEvent& event) {
+    if (!pointerOutside(event)) {
+        post(MessageKind::PointerMove, event, window_);
+    }
+}
+
+bool WindowEvents::tablet(const QTabletEvent& event) {
+    stylusNear(event.pointerType() == QPointingDevice::PointerType::Eraser);
+    switch (event.type()) {
+        case QEvent::TabletMove:
+            if (!pointerOutside(event)) {
+                post(MessageKind::PointerMove, event, window_, &event);
+            }
+            return true;
+        case QEvent::TabletPress:
+            if (event.button() != Qt::LeftButton) {
+                return false;  // the barrel buttons act as the mouse's
+            }
+            post(MessageKind::LeftButtonDown, event, window_, &event);
+            return true;
+        case QEvent::TabletRelease: {
+            if (event.button() != Qt::LeftButton) {
+                return false;
+            }
+            const WindowId target = outside_ ? WindowId::Frame : window_;
+            outside_ = false;
+            post(MessageKind::LeftButtonUp, event, target, &event);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void WindowEvents::stylusNear(bool eraserEnd) {
+    if (eraserEnd == eraserNear_) {
+        return;
+    }
+    eraserNear_ = eraserEnd;
+    LoopMessage message = messageTo(window_, MessageKind::StylusEnd);
+    message.code = eraserEnd ? 1 : 0;
+    queue_.post(message);
 }
 
 void WindowEvents::mousePress(const QMouseEvent& event) {

@@ -40,14 +40,24 @@ void moveCanvasWindow(AppState& state) {
 }  // namespace
 
 void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
-    BuildFootprint(state.footprint, state.strokeSettings);
     const bool painting = canvas.isPainting();
+    const bool pressed = painting && state.penStroke && state.pressureMode != PressureMode::Off;
+    const BrushSettings settings =
+        pressed ? pressedSettings(state.strokeSettings, state.pressureMode, state.penPressure)
+                : state.strokeSettings;
+    const bool sizePressed = pressed && modulatesSize(state.pressureMode);
+    if (!sizePressed) {
+        BuildFootprint(state.footprint, settings);
+    }
+    const BrushFootprint& footprint =
+        sizePressed ? state.pressedFootprints.footprintFor(settings) : state.footprint;
     if (painting) {
         x = truncToInt(x / double(state.zoomFactor));
         y = truncToInt(y / double(state.zoomFactor));
     }
     const ToolId tool = state.brush.tool;
-    if (ApplyToolEffect(tool, canvas, x, y, state.strokeSettings, state.dabContext())) {
+    const DabContext context{footprint, state.offsets, state.patterns, state.random};
+    if (ApplyToolEffect(tool, canvas, x, y, settings, context)) {
         return;
     }
     if (painting && tool == ToolId::EyeDropper) {
@@ -55,6 +65,11 @@ void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
     } else if (painting && tool == ToolId::HandTool) {
         moveCanvasWindow(state);
     }
+}
+
+IntRect DabWindowArea(const AppState& state, int x, int y) {
+    const double r = double(state.brush.size) * state.zoomFactor;
+    return {truncToInt(x - r), truncToInt(y - r), truncToInt(x + r), truncToInt(y + r)};
 }
 
 }  // namespace dw
