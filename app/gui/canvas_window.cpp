@@ -28,6 +28,8 @@ CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(canvasCursor());
+    // A hovering pen's moves: which end is near, and where the next press lands.
+    setTabletTracking(true);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
