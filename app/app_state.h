@@ -66,6 +66,8 @@ struct AppState {
     float penPressure = 1.0f;
     // The tool the pen end gives back while the stylus's eraser end is near.
     std::optional<ToolId> toolBeforeEraser;
+    // The tool the middle button or Alt+click lent the Hand Tool or the Eye Dropper in place of.
+    std::optional<ToolId> toolBeforePress;
 
     StrokeRecords stroke() { return {brush, strokeModifiers, strokeSettings, footprint}; }
     DabContext dabContext() { return {footprint, offsets, patterns, random}; }

@@ -1,6 +1,7 @@
 #include "app/commands/frame_procedure.h"
 
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -15,8 +16,6 @@
 
 namespace dw {
 namespace {
-
-constexpr std::array<float, 6> kZoomFactors = {0.25f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
 
 struct PanelItem {
     int commandId;
@@ -101,6 +100,9 @@ void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
             }
             shell_.programActivated(message.code != 0);
             break;
+        case MessageKind::Wheel:
+            wheel(state, message);
+            break;
         case MessageKind::PointerMove:
         case MessageKind::LeftButtonDown:
         case MessageKind::LeftButtonUp:
@@ -114,7 +116,7 @@ void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
 void FrameProcedure::runCommand(AppState& state, int id) {
     using namespace command;
     if (id >= kZoomFirst && id <= kZoomLast) {
-        state.zoomFactor = kZoomFactors[std::size_t(id - kZoomFirst)];
+        state.zoomFactor = command::kZoomFactors[id - kZoomFirst];
         shell_.createCanvasWindow(state);
         return;
     }
@@ -253,6 +255,39 @@ void FrameProcedure::penSetting(AppState& state, int commandId) {
     }
     ShowPenSettings(state, shell_);
     shell_.userSettingsChanged(state);
+}
+
+void FrameProcedure::wheel(AppState& state, const LoopMessage& message) {
+    if (message.controlDown) {
+        const int step = message.scroll.y > 0 ? 1 : message.scroll.y < 0 ? -1 : 0;
+        zoomAround(state, step, {message.x, message.y});
+        return;
+    }
+    state.canvasWindowPos.x += message.scroll.x;
+    state.canvasWindowPos.y += message.scroll.y;
+    state.canvasWindowMoved = true;
+}
+
+void FrameProcedure::zoomAround(AppState& state, int step, ScreenPoint pointer) {
+    const int steps = int(std::size(command::kZoomFactors));
+    int index = 0;
+    while (index + 1 < steps && command::kZoomFactors[index] < state.zoomFactor) {
+        ++index;
+    }
+    const int next = index + step;
+    if (step == 0 || next < 0 || next >= steps) {
+        return;
+    }
+    const float from = state.zoomFactor;
+    const float to = command::kZoomFactors[next];
+    // The cell under the pointer stays under it: the same fraction of the cell, scaled.
+    const ScreenPoint client = {state.canvasWindowPos.x + pointer.x,
+                                state.canvasWindowPos.y + pointer.y};
+    state.zoomFactor = to;
+    shell_.createCanvasWindow(state);
+    state.canvasWindowPos = {client.x - int(std::floor(pointer.x * double(to) / from)),
+                             client.y - int(std::floor(pointer.y * double(to) / from))};
+    state.canvasWindowMoved = true;
 }
 
 void FrameProcedure::togglePanel(int commandId) {

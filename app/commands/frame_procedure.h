@@ -28,6 +28,9 @@ class FrameProcedure : private KeyboardActions {
     void undoOrRedo(AppState& state, int commandId);
     void toggleLighting(AppState& state);
     void penSetting(AppState& state, int commandId);
+    void wheel(AppState& state, const LoopMessage& message);
+    void zoomStep(AppState& state, int step) override { zoomAround(state, step, {0, 0}); }
+    void zoomAround(AppState& state, int step, ScreenPoint pointer);
     void togglePanel(int commandId);
     void openManual(const std::string& page);
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTabletEvent>
+#include <QWheelEvent>
 
 #include "app/app_state.h"
 #include "app/gui/surface_image.h"
@@ -40,6 +41,11 @@ void CanvasWindow::tabletEvent(QTabletEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void CanvasWindow::wheelEvent(QWheelEvent* event) {
+    events().wheel(*event);
+    event->accept();
 }
 
 bool CanvasWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@ class CanvasWindow : public MessageWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void tabletEvent(QTabletEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     // The stylus coming near the tablet is told to the application, not to a window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabletEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "app/gui/key_codes.h"
@@ -10,12 +11,24 @@
 namespace dw {
 namespace {
 
+constexpr int kPixelsPerWheelStep = 40;
+
 MessageKind pressKind(Qt::MouseButton button) {
-    return button == Qt::RightButton ? MessageKind::RightButtonDown : MessageKind::LeftButtonDown;
+    return button == Qt::RightButton    ? MessageKind::RightButtonDown
+           : button == Qt::MiddleButton ? MessageKind::MiddleButtonDown
+                                        : MessageKind::LeftButtonDown;
 }
 
 MessageKind releaseKind(Qt::MouseButton button) {
-    return button == Qt::RightButton ? MessageKind::RightButtonUp : MessageKind::LeftButtonUp;
+    return button == Qt::RightButton    ? MessageKind::RightButtonUp
+           : button == Qt::MiddleButton ? MessageKind::MiddleButtonUp
+                                        : MessageKind::LeftButtonUp;
+}
+
+// The middle button drags the painting; the panels have no use for it.
+bool servedButton(Qt::MouseButton button, WindowId window) {
+    return button == Qt::LeftButton || button == Qt::RightButton ||
+           (button == Qt::MiddleButton && window == WindowId::Canvas);
 }
 
 }  // namespace
@@ -26,6 +39,7 @@ void WindowEvents::post(MessageKind kind, const QSinglePointEvent& event, Window
     const QPoint screen = event.globalPosition().toPoint();
     LoopMessage message = messageTo(target, kind, local.x(), local.y());
     message.screen = {screen.x(), screen.y()};
+    message.altDown = event.modifiers().testFlag(Qt::AltModifier);
     if (pen) {
         message.pen = true;
         message.pressure = float(pen->pressure());
@@ -84,6 +98,22 @@ bool WindowEvents::tablet(const QTabletEvent& event) {
     }
 }
 
+void WindowEvents::wheel(const QWheelEvent& event) {
+    // A touchpad says how far in pixels; a wheel in steps of 120.
+    QPoint by = event.pixelDelta();
+    if (by.isNull()) {
+        by = event.angleDelta() * kPixelsPerWheelStep / 120;
+    }
+    if (event.modifiers().testFlag(Qt::ShiftModifier) && by.x() == 0) {
+        by = {by.y(), 0};
+    }
+    const QPoint at = event.position().toPoint();
+    LoopMessage message = messageTo(WindowId::Frame, MessageKind::Wheel, at.x(), at.y());
+    message.scroll = {by.x(), by.y()};
+    message.controlDown = event.modifiers().testFlag(Qt::ControlModifier);
+    queue_.post(message);
+}
+
 void WindowEvents::stylusNear(bool eraserEnd) {
     if (eraserEnd == eraserNear_) {
         return;
@@ -95,13 +125,13 @@ void WindowEvents::stylusNear(bool eraserEnd) {
 }
 
 void WindowEvents::mousePress(const QMouseEvent& event) {
-    if (event.button() == Qt::LeftButton || event.button() == Qt::RightButton) {
+    if (servedButton(event.button(), window_)) {
         post(pressKind(event.button()), event, window_);
     }
 }
 
 void WindowEvents::mouseRelease(const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton) {
+    if (!servedButton(event.button(), window_)) {
         return;
     }
     // Released away from the window it was pressed in: the frame ends every drag.

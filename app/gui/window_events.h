@@ -6,6 +6,7 @@ class QKeyEvent;
 class QMouseEvent;
 class QSinglePointEvent;
 class QTabletEvent;
+class QWheelEvent;
 class QWidget;
 
 namespace dw {
@@ -25,6 +26,8 @@ class WindowEvents {
     // A pen on a tablet: its tip presses like the left button, its moves bring the pressure,
     // and turning the stylus round says which end is near. True when the event was used.
     bool tablet(const QTabletEvent& event);
+    // The wheel moves the painting (Shift: sideways); with Ctrl it zooms around the pointer.
+    void wheel(const QWheelEvent& event);
     void stylusNear(bool eraserEnd);
 
     // The next time the pointer leaves the window, one PointerLeave message comes.

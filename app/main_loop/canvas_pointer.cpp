@@ -24,7 +24,26 @@ void takePressure(AppState& state, const LoopMessage& message) {
     }
 }
 
+// The middle button and Alt+click lend a tool for the length of their press.
+void lendTool(AppState& state, ToolId tool) {
+    if (!state.toolBeforePress) {
+        state.toolBeforePress = state.brush.tool;
+        state.brush.tool = tool;
+    }
+}
+
+void giveToolBack(AppState& state) {
+    if (state.toolBeforePress) {
+        state.brush.tool = *state.toolBeforePress;
+        state.toolBeforePress.reset();
+    }
+}
+
 void press(AppState& state, const LoopMessage& message) {
+    const ToolId current = state.brush.tool;
+    if (message.altDown && current != ToolId::HandTool && current != ToolId::EyeDropper) {
+        lendTool(state, ToolId::EyeDropper);
+    }
     // While the pointer rests after a press every pass delivers the press again and the paint
     // keeps building up; only the real press reseeds the grain and takes the undo snapshot,
     // so that one stroke is one step of Undo and earlier strokes stay in the history.
@@ -85,6 +104,7 @@ void move(AppState& state, const LoopMessage& message, LoopWindows& windows) {
 void release(AppState& state) {
     EndStroke(state.painting, state.stroke());
     state.penStroke = false;
+    giveToolBack(state);
     state.buttonHeld = false;
     state.drags.canvas.reset();
 }
@@ -95,6 +115,7 @@ void leave(AppState& state) {
     state.drags.resetAll();
     EndStroke(state.painting, state.stroke());
     state.penStroke = false;
+    giveToolBack(state);
 }
 
 // The eraser end paints with the Eraser while it is near; the pen end gives the tool back.
@@ -123,7 +144,12 @@ void HandleCanvasMessage(AppState& state, const LoopMessage& message, LoopWindow
             move(state, message, windows);
             break;
         case MessageKind::LeftButtonUp:
+        case MessageKind::MiddleButtonUp:
             release(state);
+            break;
+        case MessageKind::MiddleButtonDown:
+            lendTool(state, ToolId::HandTool);
+            press(state, message);
             break;
         case MessageKind::PointerLeave:
             leave(state);
