@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/app_state.h"
 #include "app/commands/command_ids.h"
@@ -40,6 +41,21 @@ bool isPanel(WindowId window) {
     }
 }
 
+// The window manager's title bar and borders around a panel, which its placement cannot know.
+constexpr int kDecorationWidth = 12;
+constexpr int kDecorationHeight = 36;
+
+// Where a panel's frame goes: its place from the table, moved as little as needed to lie on
+// the screen's available area whatever the screen's size and scale.
+QPoint panelCorner(const PanelPlacement& placement, const QRect& available) {
+    int x = available.left() +
+            (placement.fromRightEdge ? available.width() + placement.x : placement.x);
+    int y = available.top() + placement.y;
+    x = std::min(x, available.right() + 1 - placement.width - kDecorationWidth);
+    y = std::min(y, available.bottom() + 1 - placement.height - kDecorationHeight);
+    return {std::max(x, available.left()), std::max(y, available.top())};
+}
+
 }  // namespace
 
 Gui::Gui(AppState& state, MessageQueue& queue, Panels& panels, const ProgramPictures& pictures)
@@ -68,14 +84,14 @@ void Gui::createWindows() {
 }
 
 void Gui::createPanels() {
-    const int desktopWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     for (const PanelPlacement& placement : floatingPanelPlacements()) {
         auto* window = new PanelWindow(*frame_, placement.window, state_, panels_, queue_);
         window->setWindowTitle(
             QString::fromUtf8(placement.title.data(), qsizetype(placement.title.size())));
         window->setFixedSize(placement.width, placement.height);
-        window->place(placement.fromRightEdge ? desktopWidth + placement.x : placement.x,
-                      placement.y);
+        const QPoint corner = panelCorner(placement, available);
+        window->place(corner.x(), corner.y());
         window->show();
         panelWindows_[placement.window] = window;
     }
