@@ -1,6 +1,7 @@
 #include "app/gui/canvas_window.h"
 
 #include <QCoreApplication>
+#include <QNativeGestureEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -46,6 +47,17 @@ void CanvasWindow::tabletEvent(QTabletEvent* event) {
 void CanvasWindow::wheelEvent(QWheelEvent* event) {
     events().wheel(*event);
     event->accept();
+}
+
+bool CanvasWindow::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<const QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            events().pinch(gesture->value(), gesture->position().toPoint());
+            return true;
+        }
+    }
+    return MessageWidget::event(event);
 }
 
 bool CanvasWindow::eventFilter(QObject* watched, QEvent* event) {

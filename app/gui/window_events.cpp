@@ -5,6 +5,7 @@
 #include <QTabletEvent>
 #include <QWheelEvent>
 #include <QWidget>
+#include <cmath>
 
 #include "app/gui/key_codes.h"
 
@@ -112,6 +113,19 @@ void WindowEvents::wheel(const QWheelEvent& event) {
     message.scroll = {by.x(), by.y()};
     message.controlDown = event.modifiers().testFlag(Qt::ControlModifier);
     queue_.post(message);
+}
+
+void WindowEvents::pinch(double spread, QPoint at) {
+    constexpr double kSpreadPerStep = 0.25;
+    pinched_ += spread;
+    if (std::abs(pinched_) < kSpreadPerStep) {
+        return;
+    }
+    LoopMessage message = messageTo(WindowId::Frame, MessageKind::Wheel, at.x(), at.y());
+    message.scroll = {0, pinched_ > 0 ? 1 : -1};
+    message.controlDown = true;
+    queue_.post(message);
+    pinched_ = 0.0;
 }
 
 void WindowEvents::stylusNear(bool eraserEnd) {

@@ -8,6 +8,7 @@ class QSinglePointEvent;
 class QTabletEvent;
 class QWheelEvent;
 class QWidget;
+class QPoint;
 
 namespace dw {
 
@@ -28,6 +29,8 @@ class WindowEvents {
     bool tablet(const QTabletEvent& event);
     // The wheel moves the painting (Shift: sideways); with Ctrl it zooms around the pointer.
     void wheel(const QWheelEvent& event);
+    // A touchpad's pinch zooms as Ctrl and the wheel do, a step for each quarter it spreads.
+    void pinch(double spread, QPoint at);
     void stylusNear(bool eraserEnd);
 
     // The next time the pointer leaves the window, one PointerLeave message comes.
@@ -56,6 +59,7 @@ class WindowEvents {
     // windows expect moves only while the pointer is over them, and a leave when it goes.
     bool outside_ = false;
     bool eraserNear_ = false;
+    double pinched_ = 0.0;
 };
 
 }  // namespace dw

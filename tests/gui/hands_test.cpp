@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QTest>
 #include <QWheelEvent>
 #include <cstring>
@@ -50,6 +51,15 @@ TEST_F(Hands, TheWheelMovesThePaintingAndCtrlWheelZoomsKeepingTheCellUnderThePoi
     wheel({202, 162}, {0, -120}, Qt::ControlModifier);
     EXPECT_EQ(state.zoomFactor, 1.0f);
     EXPECT_EQ(gui->canvas().pos() + QPoint(101, 81), before);
+
+    // A touchpad's pinch: a step once it has spread by a quarter.
+    for (int i = 0; i < 3; ++i) {
+        QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(),
+                                  1, QPointF(101, 81), QPointF(101, 81), QPointF(), 0.1, {}, {});
+        QCoreApplication::sendEvent(&gui->canvas(), &pinch);
+        passes();
+    }
+    EXPECT_EQ(state.zoomFactor, 2.0f);
 }
 
 TEST_F(Hands, TheMiddleButtonDragsThePaintingAndAltClickPicksTheColourWithAnyTool) {
