@@ -37,15 +37,22 @@ void moveCanvasWindow(AppState& state) {
     state.canvasWindowMoved = true;
 }
 
+bool penPressing(const AppState& state, const Canvas& canvas) {
+    return canvas.isPainting() && state.penStroke && state.pressureMode != PressureMode::Off;
+}
+
 }  // namespace
+
+BrushSettings DabSettings(const AppState& state, const Canvas& canvas) {
+    return penPressing(state, canvas)
+               ? pressedSettings(state.strokeSettings, state.pressureMode, state.penPressure)
+               : state.strokeSettings;
+}
 
 void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
     const bool painting = canvas.isPainting();
-    const bool pressed = painting && state.penStroke && state.pressureMode != PressureMode::Off;
-    const BrushSettings settings =
-        pressed ? pressedSettings(state.strokeSettings, state.pressureMode, state.penPressure)
-                : state.strokeSettings;
-    const bool sizePressed = pressed && modulatesSize(state.pressureMode);
+    const BrushSettings settings = DabSettings(state, canvas);
+    const bool sizePressed = penPressing(state, canvas) && modulatesSize(state.pressureMode);
     if (!sizePressed) {
         BuildFootprint(state.footprint, settings);
     }

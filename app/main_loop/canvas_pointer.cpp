@@ -63,11 +63,12 @@ void press(AppState& state, const LoopMessage& message) {
     BeginStroke(state.painting, state.stroke());
 }
 
-// Continuous strokes: a pointer that moved farther than a quarter of the brush since the last
-// dab gets the dabs it skipped, along the segment, the stroke length growing piece by piece.
-// Returns where the last of them was laid.
+// Continuous strokes: a pointer that moved farther than a quarter of the dab's size since the
+// last dab gets the dabs it skipped, along the segment, the stroke length growing piece by
+// piece. Returns where the last of them was laid.
 ScreenPoint fillSegment(AppState& state, ScreenPoint from, ScreenPoint to, LoopWindows& windows) {
-    const double spacing = std::max(1.0, state.brush.size * double(state.zoomFactor) * 0.25);
+    const int size = DabSettings(state, state.painting).size;
+    const double spacing = std::max(1.0, size * double(state.zoomFactor) * 0.25);
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     const int pieces = int(std::ceil(std::sqrt(dx * dx + dy * dy) / spacing));
