@@ -46,10 +46,6 @@ class PenInput : public GuiTest {
         state.brush = {40, 90, 200, 4, 10.0f, ToolId::PaintBrush, 16, 0.8f, 20, 3, 60, 0};
         passes();
     }
-    std::vector<uint8_t> cells() const {
-        const auto* bytes = reinterpret_cast<const uint8_t*>(&state.painting.at(0, 0));
-        return {bytes, bytes + std::size_t(state.painting.width()) * state.painting.height() * 12};
-    }
     static std::string settingsText() {
         QFile conf(userSettingsPath());
         return conf.open(QIODevice::ReadOnly) ? conf.readAll().toStdString() : std::string();
