@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/main_loop/drag_state.h"
 #include "app/main_loop/loop_message.h"
@@ -11,6 +12,8 @@
 #include "tools/brush_footprint.h"
 #include "tools/brush_settings.h"
 #include "tools/dab_context.h"
+#include "tools/footprint_cache.h"
+#include "tools/pen_pressure.h"
 #include "tools/stroke_driver.h"
 #include "tools/stroke_modifiers.h"
 
@@ -39,6 +42,10 @@ struct AppState {
     BrushFootprint footprint;
     PatternImages patterns;
     RandomGenerator random{1};
+    // The user's settings file keeps these two; the batch tool takes them as steps.
+    PressureMode pressureMode = PressureMode::SizeAndAmount;
+    bool continuousStrokes = false;
+    FootprintCache pressedFootprints;
 
     // Interaction.
     DragStates drags;
@@ -54,6 +61,13 @@ struct AppState {
     // Set by the Eye Dropper and the Hand Tool for the windows; the main loop passes them on.
     bool colourPicked = false;
     bool canvasWindowMoved = false;
+    // A stroke pressed by a pen paints at the newest pressure the pen reported.
+    bool penStroke = false;
+    float penPressure = 1.0f;
+    // The tool the pen end gives back while the stylus's eraser end is near.
+    std::optional<ToolId> toolBeforeEraser;
+    // The tool the middle button or Alt+click lent the Hand Tool or the Eye Dropper in place of.
+    std::optional<ToolId> toolBeforePress;
 
     StrokeRecords stroke() { return {brush, strokeModifiers, strokeSettings, footprint}; }
     DabContext dabContext() { return {footprint, offsets, patterns, random}; }

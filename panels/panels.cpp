@@ -128,8 +128,8 @@ const Surface& Panels::picture(AppState& state, WindowId window) {
     }
 }
 
-std::string_view Panels::toolTip(WindowId window, int x, int y) const {
-    return window == WindowId::Tools ? parts_->tools.toolTip(x, y) : std::string_view();
+std::string Panels::toolTip(WindowId window, int x, int y) const {
+    return window == WindowId::Tools ? parts_->tools.toolTip(x, y) : std::string();
 }
 
 void Panels::colourDragStep(AppState& state, PanelWindows& windows) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "app/main_loop/loop_message.h"
@@ -51,7 +52,7 @@ class Panels {
     // What the window shows: its picture, copied to the client area at (0, 0).
     const Surface& picture(AppState& state, WindowId window);
     // The words a tooltip gives for the point (x, y) of the window, or nothing.
-    std::string_view toolTip(WindowId window, int x, int y) const;
+    std::string toolTip(WindowId window, int x, int y) const;
 
     // The main loop's panel work (see LoopWindows).
     void colourDragStep(AppState& state, PanelWindows& windows);

@@ -1,6 +1,7 @@
 #include "panels/tools_panel.h"
 
 #include "app/app_state.h"
+#include "app/tool_keys.h"
 #include "panels/panel_layout.h"
 #include "panels/panel_pointer.h"
 #include "tools/tool_table.h"
@@ -74,9 +75,16 @@ void ToolsPanel::showTool(ToolId tool) {
     }
 }
 
-std::string_view ToolsPanel::toolTip(int x, int y) const {
+std::string ToolsPanel::toolTip(int x, int y) const {
     const ToolInfo* tool = findTool(ToolId(ButtonAt(buttons_, x, y)));
-    return tool ? tool->displayName : std::string_view();
+    if (!tool) {
+        return {};
+    }
+    std::string tip(tool->displayName);
+    if (const char letter = toolKeyLetter(tool->id)) {
+        tip += std::string(" (") + letter + ")";
+    }
+    return tip;
 }
 
 const Surface& ToolsPanel::picture() {

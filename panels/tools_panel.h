@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "app/main_loop/loop_message.h"
@@ -24,8 +25,8 @@ class ToolsPanel {
     // The panel's own part of a pointer message; true when a button chose the current tool.
     bool handle(AppState& state, const LoopMessage& message, PanelWindows& windows);
     void showTool(ToolId tool);
-    // The name of the tool whose button is at (x, y), or nothing.
-    std::string_view toolTip(int x, int y) const;
+    // The name of the tool whose button is at (x, y) and its key, "Knife (K)", or nothing.
+    std::string toolTip(int x, int y) const;
     const Surface& picture();
 
   private:

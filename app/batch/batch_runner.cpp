@@ -35,6 +35,16 @@ void printUsage(const std::vector<StepSpec>& steps) {
         const std::string head = std::string(step.name) + " " + std::string(step.arguments);
         std::printf("  %-26s %.*s\n", head.c_str(), int(step.help.size()), step.help.data());
     }
+    std::printf(
+        "\n--play scripts, one event a line ('#' starts a comment):\n"
+        "  move X Y [P]   pointer move to canvas window pixel (X, Y); P (0..1) is a pen's "
+        "pressure\n"
+        "  down, up       left button down, up\n"
+        "  pen down, pen up  the pen touches and leaves the tablet; its moves press at 1 unless\n"
+        "                 they give P, and --pressure says what the pressure changes\n"
+        "  leave          the pointer leaves the window\n"
+        "  pass [N]       N passes of the main loop without new input (default 1)\n"
+        "  zoom Z         the zoom factor: 0.25, 0.5, 1, 2, 3 or 4\n");
     std::printf("\nExit status: 0 done, 1 a step failed, 2 the command line is wrong.\n");
 }
 

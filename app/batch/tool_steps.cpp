@@ -85,6 +85,23 @@ bool stepOffsets(AppState& state, const StepArguments& args) {
     return true;
 }
 
+bool stepPressure(AppState& state, const StepArguments& args) {
+    if (!parsePressureMode(args[0], state.pressureMode)) {
+        reportStepError("--pressure takes off, size, amount or both, not \"" + args[0] + "\"");
+        return false;
+    }
+    return true;
+}
+
+bool stepContinuous(AppState& state, const StepArguments& args) {
+    if (args[0] != "on" && args[0] != "off") {
+        reportStepError("--continuous takes on or off, not \"" + args[0] + "\"");
+        return false;
+    }
+    state.continuousStrokes = args[0] == "on";
+    return true;
+}
+
 bool stepPlay(AppState& state, const StepArguments& args) {
     std::ifstream file(args[0], std::ios::binary);
     if (!file) {
@@ -113,8 +130,14 @@ void addToolSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--stroke", "F=V[,F=V...]", strokeHelp, 1, 0, stepStroke});
     steps.push_back({"--offsets", "TX TY SX SY", "set the texture and style sampling offsets", 4, 0,
                      stepOffsets});
-    steps.push_back(
-        {"--play", "SCRIPT", "replay pointer input on the canvas window", 1, 1, stepPlay});
+    steps.push_back({"--pressure", "off|size|amount|both",
+                     "what a pen's pressure modulates in --play (mouse input ignores it)", 1, 0,
+                     stepPressure});
+    steps.push_back({"--continuous", "on|off",
+                     "Continuous Strokes: a fast stroke lays the dabs it skipped", 1, 0,
+                     stepContinuous});
+    steps.push_back({"--play", "SCRIPT", "replay pointer (and pen) input on the canvas window", 1,
+                     1, stepPlay});
 }
 
 }  // namespace dw::batch

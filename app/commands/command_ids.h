@@ -19,10 +19,16 @@ inline constexpr int kPalettePanel = 1103;
 
 inline constexpr int kUndo = 1200;
 inline constexpr int kRedo = 1201;
+// Edit > Pen Pressure: Off, Size, Amount, Size and Amount, in the order of PressureMode.
+inline constexpr int kPressureFirst = 1210;
+inline constexpr int kPressureLast = 1213;
+inline constexpr int kContinuousStrokes = 1214;
 inline constexpr int kLighting = 1252;
 // 25%, 50%, 100%, 200%, 300%, 400%.
 inline constexpr int kZoomFirst = 1258;
 inline constexpr int kZoomLast = 1263;
+inline constexpr int kZoomHundred = 1260;
+inline constexpr float kZoomFactors[] = {0.25f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
 inline constexpr int kImageSize = 1280;
 
 inline constexpr int kAbout = 1400;

@@ -1,6 +1,7 @@
 #include "app/commands/frame_procedure.h"
 
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -15,8 +16,6 @@
 
 namespace dw {
 namespace {
-
-constexpr std::array<float, 6> kZoomFactors = {0.25f, 0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
 
 struct PanelItem {
     int commandId;
@@ -68,6 +67,13 @@ int windowMenuCommand(WindowId panel) {
     return 0;
 }
 
+void ShowPenSettings(const AppState& state, Shell& shell) {
+    for (int id = command::kPressureFirst; id <= command::kPressureLast; ++id) {
+        shell.setMenuChecked(id, int(state.pressureMode) == id - command::kPressureFirst);
+    }
+    shell.setMenuChecked(command::kContinuousStrokes, state.continuousStrokes);
+}
+
 void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
     switch (message.kind) {
         case MessageKind::KeyDown:
@@ -94,6 +100,9 @@ void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
             }
             shell_.programActivated(message.code != 0);
             break;
+        case MessageKind::Wheel:
+            wheel(state, message);
+            break;
         case MessageKind::PointerMove:
         case MessageKind::LeftButtonDown:
         case MessageKind::LeftButtonUp:
@@ -107,11 +116,15 @@ void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
 void FrameProcedure::runCommand(AppState& state, int id) {
     using namespace command;
     if (id >= kZoomFirst && id <= kZoomLast) {
-        state.zoomFactor = kZoomFactors[std::size_t(id - kZoomFirst)];
+        state.zoomFactor = command::kZoomFactors[id - kZoomFirst];
         shell_.createCanvasWindow(state);
         return;
     }
     if (runFilter(state, id)) {
+        return;
+    }
+    if ((id >= kPressureFirst && id <= kPressureLast) || id == kContinuousStrokes) {
+        penSetting(state, id);
         return;
     }
     switch (id) {
@@ -232,6 +245,49 @@ void FrameProcedure::undoOrRedo(AppState& state, int commandId) {
 void FrameProcedure::toggleLighting(AppState& state) {
     setLighting(state, !state.painting.lighting);
     shell_.setMenuChecked(command::kLighting, state.painting.lighting);
+}
+
+void FrameProcedure::penSetting(AppState& state, int commandId) {
+    if (commandId == command::kContinuousStrokes) {
+        state.continuousStrokes = !state.continuousStrokes;
+    } else {
+        state.pressureMode = PressureMode(commandId - command::kPressureFirst);
+    }
+    ShowPenSettings(state, shell_);
+    shell_.userSettingsChanged(state);
+}
+
+void FrameProcedure::wheel(AppState& state, const LoopMessage& message) {
+    if (message.controlDown) {
+        const int step = message.scroll.y > 0 ? 1 : message.scroll.y < 0 ? -1 : 0;
+        zoomAround(state, step, {message.x, message.y});
+        return;
+    }
+    state.canvasWindowPos.x += message.scroll.x;
+    state.canvasWindowPos.y += message.scroll.y;
+    state.canvasWindowMoved = true;
+}
+
+void FrameProcedure::zoomAround(AppState& state, int step, ScreenPoint pointer) {
+    const int steps = int(std::size(command::kZoomFactors));
+    int index = 0;
+    while (index + 1 < steps && command::kZoomFactors[index] < state.zoomFactor) {
+        ++index;
+    }
+    const int next = index + step;
+    if (step == 0 || next < 0 || next >= steps) {
+        return;
+    }
+    const float from = state.zoomFactor;
+    const float to = command::kZoomFactors[next];
+    // The cell under the pointer stays under it: the same fraction of the cell, scaled.
+    const ScreenPoint client = {state.canvasWindowPos.x + pointer.x,
+                                state.canvasWindowPos.y + pointer.y};
+    state.zoomFactor = to;
+    shell_.createCanvasWindow(state);
+    state.canvasWindowPos = {client.x - int(std::floor(pointer.x * double(to) / from)),
+                             client.y - int(std::floor(pointer.y * double(to) / from))};
+    state.canvasWindowMoved = true;
 }
 
 void FrameProcedure::togglePanel(int commandId) {

@@ -27,12 +27,19 @@ class FrameProcedure : private KeyboardActions {
     void imageSize(AppState& state);
     void undoOrRedo(AppState& state, int commandId);
     void toggleLighting(AppState& state);
+    void penSetting(AppState& state, int commandId);
+    void wheel(AppState& state, const LoopMessage& message);
+    void zoomStep(AppState& state, int step) override { zoomAround(state, step, {0, 0}); }
+    void zoomAround(AppState& state, int step, ScreenPoint pointer);
     void togglePanel(int commandId);
     void openManual(const std::string& page);
 
     Shell& shell_;
     KeyboardRoutine keyboard_;
 };
+
+// Edit > Pen Pressure and Edit > Continuous Strokes check what the state holds.
+void ShowPenSettings(const AppState& state, Shell& shell);
 
 // The Window menu item that shows and hides a panel.
 int windowMenuCommand(WindowId panel);

@@ -2,6 +2,8 @@
 
 #include "app/app_state.h"
 #include "app/commands/command_ids.h"
+#include "app/tool_keys.h"
+#include "canvas/truncation.h"
 
 namespace dw {
 namespace {
@@ -26,6 +28,13 @@ void KeyboardRoutine::key(AppState& state, uint32_t keyCode, bool down, bool con
         keys_[keyCode] = down ? 1 : 0;
     }
     keys_[key::kControl] = controlDown ? 1 : 0;
+    if (down) {
+        if (controlDown) {
+            controlKey(state, keyCode, actions);
+        } else {
+            plainKey(state, keyCode, actions);
+        }
+    }
     if (keys_[key::kControl]) {
         for (const Shortcut& shortcut : kShortcuts) {
             if (keys_[shortcut.keyCode]) {
@@ -49,6 +58,35 @@ void KeyboardRoutine::space(AppState& state, KeyboardActions& actions) {
         state.brush.tool = savedTool_;
         handOverride_ = false;
         actions.selectTool(state);
+    }
+}
+
+void KeyboardRoutine::plainKey(AppState& state, uint32_t keyCode, KeyboardActions& actions) {
+    if (keyCode == key::kBracketLeft || keyCode == key::kBracketRight) {
+        // The size slider's steps are whole sizes.
+        const int size = clampInt(state.brush.size + (keyCode == key::kBracketRight ? 1 : -1), 1,
+                                  BrushFootprint::kMaxRadius);
+        if (size != state.brush.size) {
+            state.brush.size = size;
+            state.footprint.invalidate();
+            state.propertiesRefresh = true;
+        }
+        return;
+    }
+    for (const ToolKey& toolKey : kToolKeys) {
+        // While Space lends the Hand Tool, the letter picks the tool given back afterwards.
+        if (uint32_t(toolKey.letter) == keyCode) {
+            (handOverride_ ? savedTool_ : state.brush.tool) = toolKey.tool;
+            actions.selectTool(state);
+        }
+    }
+}
+
+void KeyboardRoutine::controlKey(AppState& state, uint32_t keyCode, KeyboardActions& actions) {
+    if (keyCode == key::kPlus || keyCode == key::kMinus) {
+        actions.zoomStep(state, keyCode == key::kPlus ? 1 : -1);
+    } else if (keyCode == key::kZero) {
+        actions.runCommand(state, command::kZoomHundred);
     }
 }
 

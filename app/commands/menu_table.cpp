@@ -23,9 +23,19 @@ constexpr MenuItem kFile[] = {
     {"E&xit", kExit},
 };
 
+constexpr MenuItem kPenPressure[] = {
+    {"&Off", kPressureFirst, {}, true},
+    {"&Size", kPressureFirst + 1, {}, true},
+    {"&Amount", kPressureFirst + 2, {}, true},
+    {"Size &and Amount", kPressureFirst + 3, {}, true},
+};
+
 constexpr MenuItem kEdit[] = {
     {"&Undo\tCtrl+Z", kUndo},
     {"&Redo\tCtrl+Y", kRedo},
+    kSeparator,
+    {"&Pen Pressure", 0, kPenPressure},
+    {"&Continuous Strokes", kContinuousStrokes, {}, true},
 };
 
 constexpr MenuItem kZoom[] = {

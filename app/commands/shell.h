@@ -51,6 +51,8 @@ class Shell {
 
     virtual void printPainting(AppState& state) = 0;
     virtual void pageSetup() = 0;
+    // The pen pressure mode or Continuous Strokes changed: keep them for the next run.
+    virtual void userSettingsChanged(const AppState&) {}
 };
 
 }  // namespace dw

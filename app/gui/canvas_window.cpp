@@ -1,8 +1,12 @@
 #include "app/gui/canvas_window.h"
 
+#include <QCoreApplication>
+#include <QNativeGestureEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabletEvent>
+#include <QWheelEvent>
 
 #include "app/app_state.h"
 #include "app/gui/surface_image.h"
@@ -26,6 +30,42 @@ CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(canvasCursor());
+    // A hovering pen's moves: which end is near, and where the next press lands.
+    setTabletTracking(true);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CanvasWindow::tabletEvent(QTabletEvent* event) {
+    // An event taken here comes no second time as a mouse event.
+    if (events().tablet(*event)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CanvasWindow::wheelEvent(QWheelEvent* event) {
+    events().wheel(*event);
+    event->accept();
+}
+
+bool CanvasWindow::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<const QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            events().pinch(gesture->value(), gesture->position().toPoint());
+            return true;
+        }
+    }
+    return MessageWidget::event(event);
+}
+
+bool CanvasWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::TabletEnterProximity) {
+        const auto* tablet = static_cast<const QTabletEvent*>(event);
+        events().stylusNear(tablet->pointerType() == QPointingDevice::PointerType::Eraser);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CanvasWindow::recreate() {

@@ -18,6 +18,11 @@ class CanvasWindow : public MessageWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void tabletEvent(QTabletEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+    // The stylus coming near the tablet is told to the application, not to a window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     AppState& state_;

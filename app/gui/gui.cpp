@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/app_state.h"
 #include "app/commands/command_ids.h"
@@ -14,6 +15,7 @@
 #include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
+#include "app/gui/user_settings.h"
 #include "app/main_loop/main_loop_pass.h"
 #include "app/painting_commands.h"
 #include "app/printing/print_painting.h"
@@ -37,6 +39,21 @@ bool isPanel(WindowId window) {
         default:
             return false;
     }
+}
+
+// The window manager's title bar and borders around a panel, which its placement cannot know.
+constexpr int kDecorationWidth = 12;
+constexpr int kDecorationHeight = 36;
+
+// Where a panel's frame goes: its place from the table, moved as little as needed to lie on
+// the screen's available area whatever the screen's size and scale.
+QPoint panelCorner(const PanelPlacement& placement, const QRect& available) {
+    int x = available.left() +
+            (placement.fromRightEdge ? available.width() + placement.x : placement.x);
+    int y = available.top() + placement.y;
+    x = std::min(x, available.right() + 1 - placement.width - kDecorationWidth);
+    y = std::min(y, available.bottom() + 1 - placement.height - kDecorationHeight);
+    return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
 }  // namespace
@@ -67,14 +84,14 @@ void Gui::createWindows() {
 }
 
 void Gui::createPanels() {
-    const int desktopWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     for (const PanelPlacement& placement : floatingPanelPlacements()) {
         auto* window = new PanelWindow(*frame_, placement.window, state_, panels_, queue_);
         window->setWindowTitle(
             QString::fromUtf8(placement.title.data(), qsizetype(placement.title.size())));
         window->setFixedSize(placement.width, placement.height);
-        window->place(placement.fromRightEdge ? desktopWidth + placement.x : placement.x,
-                      placement.y);
+        const QPoint corner = panelCorner(placement, available);
+        window->place(corner.x(), corner.y());
         window->show();
         panelWindows_[placement.window] = window;
     }
@@ -244,6 +261,10 @@ void Gui::printPainting(AppState& state) {
 
 void Gui::pageSetup() {
     PageSetupCommand();
+}
+
+void Gui::userSettingsChanged(const AppState& state) {
+    saveUserSettings(state);
 }
 
 // PanelWindows.

@@ -36,6 +36,15 @@ uint32_t virtualKeyCode(int qtKey) {
             return 40;
         case Qt::Key_Delete:
             return 46;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return 187;
+        case Qt::Key_Minus:
+            return 189;
+        case Qt::Key_BracketLeft:
+            return 219;
+        case Qt::Key_BracketRight:
+            return 221;
         default:
             return 0;
     }

@@ -51,7 +51,7 @@ bool PanelWindow::event(QEvent* event) {
         return MessageWidget::event(event);
     }
     const auto* help = static_cast<const QHelpEvent*>(event);
-    const std::string_view tip = panels_.toolTip(events().window(), help->x(), help->y());
+    const std::string tip = panels_.toolTip(events().window(), help->x(), help->y());
     if (tip.empty()) {
         QToolTip::hideText();
         event->ignore();

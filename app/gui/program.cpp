@@ -16,6 +16,7 @@
 #include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
+#include "app/gui/user_settings.h"
 #include "app/painting_commands.h"
 #include "app/preferences.h"
 #include "files/devil_library.h"
@@ -164,6 +165,8 @@ int runProgram(int argc, char** argv) {
     }
     state.painting.lighting = preferences->lighting != 0;
     gui.setMenuChecked(command::kLighting, state.painting.lighting);
+    loadUserSettings(state);
+    ShowPenSettings(state, gui);
     if (commandLineFile && loadStartPainting(state, *commandLineFile)) {
         loaded = true;
     }

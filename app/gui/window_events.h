@@ -4,7 +4,11 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QSinglePointEvent;
+class QTabletEvent;
+class QWheelEvent;
 class QWidget;
+class QPoint;
 
 namespace dw {
 
@@ -20,6 +24,14 @@ class WindowEvents {
     void mouseRelease(const QMouseEvent& event);
     void leave();
     void key(const QKeyEvent& event, bool down);
+    // A pen on a tablet: its tip presses like the left button, its moves bring the pressure,
+    // and turning the stylus round says which end is near. True when the event was used.
+    bool tablet(const QTabletEvent& event);
+    // The wheel moves the painting (Shift: sideways); with Ctrl it zooms around the pointer.
+    void wheel(const QWheelEvent& event);
+    // A touchpad's pinch zooms as Ctrl and the wheel do, a step for each quarter it spreads.
+    void pinch(double spread, QPoint at);
+    void stylusNear(bool eraserEnd);
 
     // The next time the pointer leaves the window, one PointerLeave message comes.
     bool trackLeave() {
@@ -35,7 +47,9 @@ class WindowEvents {
     MessageQueue& queue() { return queue_; }
 
   private:
-    void post(MessageKind kind, const QMouseEvent& event, WindowId target);
+    void post(MessageKind kind, const QSinglePointEvent& event, WindowId target,
+              const QTabletEvent* pen = nullptr);
+    bool pointerOutside(const QSinglePointEvent& event);
 
     MessageQueue& queue_;
     WindowId window_;
@@ -44,6 +58,8 @@ class WindowEvents {
     // Qt keeps sending a held button's moves to the window it was pressed in; the program's
     // windows expect moves only while the pointer is over them, and a leave when it goes.
     bool outside_ = false;
+    bool eraserNear_ = false;
+    double pinched_ = 0.0;
 };
 
 }  // namespace dw

@@ -37,17 +37,34 @@ void moveCanvasWindow(AppState& state) {
     state.canvasWindowMoved = true;
 }
 
+bool penPressing(const AppState& state, const Canvas& canvas) {
+    return canvas.isPainting() && state.penStroke && state.pressureMode != PressureMode::Off;
+}
+
 }  // namespace
 
+BrushSettings DabSettings(const AppState& state, const Canvas& canvas) {
+    return penPressing(state, canvas)
+               ? pressedSettings(state.strokeSettings, state.pressureMode, state.penPressure)
+               : state.strokeSettings;
+}
+
 void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
-    BuildFootprint(state.footprint, state.strokeSettings);
     const bool painting = canvas.isPainting();
+    const BrushSettings settings = DabSettings(state, canvas);
+    const bool sizePressed = penPressing(state, canvas) && modulatesSize(state.pressureMode);
+    if (!sizePressed) {
+        BuildFootprint(state.footprint, settings);
+    }
+    const BrushFootprint& footprint =
+        sizePressed ? state.pressedFootprints.footprintFor(settings) : state.footprint;
     if (painting) {
         x = truncToInt(x / double(state.zoomFactor));
         y = truncToInt(y / double(state.zoomFactor));
     }
     const ToolId tool = state.brush.tool;
-    if (ApplyToolEffect(tool, canvas, x, y, state.strokeSettings, state.dabContext())) {
+    const DabContext context{footprint, state.offsets, state.patterns, state.random};
+    if (ApplyToolEffect(tool, canvas, x, y, settings, context)) {
         return;
     }
     if (painting && tool == ToolId::EyeDropper) {
@@ -55,6 +72,11 @@ void ApplyDab(AppState& state, int x, int y, Canvas& canvas) {
     } else if (painting && tool == ToolId::HandTool) {
         moveCanvasWindow(state);
     }
+}
+
+IntRect DabWindowArea(const AppState& state, int x, int y) {
+    const double r = double(state.brush.size) * state.zoomFactor;
+    return {truncToInt(x - r), truncToInt(y - r), truncToInt(x + r), truncToInt(y + r)};
 }
 
 }  // namespace dw

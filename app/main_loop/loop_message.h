@@ -23,11 +23,15 @@ enum class MessageKind : uint8_t {
     PointerLeave,
     KeyDown,  // code: the Windows virtual-key code the keyboard routine reads
     KeyUp,
-    Command,   // code: the menu command id
-    Close,     // the frame's close box or File > Exit
-    DropFile,  // text: the dropped file's path
-    HandOff,   // text: the path a second start handed over (may be empty)
-    Activate,  // code: 1 when the program became active, 0 when it lost the focus
+    Command,    // code: the menu command id
+    Close,      // the frame's close box or File > Exit
+    DropFile,   // text: the dropped file's path
+    HandOff,    // text: the path a second start handed over (may be empty)
+    Activate,   // code: 1 when the program became active, 0 when it lost the focus
+    StylusEnd,  // code: 1 when the stylus's eraser end came near, 0 for its pen end
+    Wheel,      // scroll: how far to move the painting; with Ctrl, its sign zooms
+    MiddleButtonDown,
+    MiddleButtonUp,
 };
 
 // The program's windows; every message names the one it is for.
@@ -56,6 +60,11 @@ struct LoopMessage {
     // Keys: whether Ctrl was down as the key moved, so that a Ctrl released inside a dialog
     // is not taken as still held.
     bool controlDown = false;
+    bool altDown = false;  // presses: Alt+click picks the colour
+    ScreenPoint scroll;
+    // Pointer messages: sent by a pen, with the pen's pressure (0..1).
+    bool pen = false;
+    float pressure = 1.0f;
     std::string text;  // a path, whole, however long
 };
 
@@ -68,6 +77,8 @@ inline bool isRepeatedWhenIdle(MessageKind kind) {
         case MessageKind::LeftButtonUp:
         case MessageKind::RightButtonDown:
         case MessageKind::RightButtonUp:
+        case MessageKind::MiddleButtonDown:
+        case MessageKind::MiddleButtonUp:
             return true;
         default:
             return false;

@@ -4,16 +4,9 @@
 #include "app/main_loop/apply_dab.h"
 #include "app/main_loop/canvas_pointer.h"
 #include "app/main_loop/loop_windows.h"
-#include "canvas/truncation.h"
 
 namespace dw {
 namespace {
-
-// Redraws the part of the canvas window that a dab at window position (x, y) can change.
-IntRect dabArea(const AppState& state, int x, int y) {
-    const double r = double(state.brush.size) * state.zoomFactor;
-    return {truncToInt(x - r), truncToInt(y - r), truncToInt(x + r), truncToInt(y + r)};
-}
 
 void dragWork(AppState& state, LoopWindows& windows) {
     DragState& canvasDrag = state.drags.canvas;
@@ -21,7 +14,7 @@ void dragWork(AppState& state, LoopWindows& windows) {
         if (state.buttonHeld) {
             ApplyDab(state, canvasDrag.x, canvasDrag.y, state.painting);
         }
-        windows.invalidateCanvas(dabArea(state, canvasDrag.x, canvasDrag.y));
+        windows.invalidateCanvas(DabWindowArea(state, canvasDrag.x, canvasDrag.y));
         windows.updateCanvas();
     } else if (state.drags.colours.active) {
         windows.colourDragStep(state);

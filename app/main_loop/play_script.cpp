@@ -37,11 +37,16 @@ bool wholeNumber(std::string_view text, int64_t low, int64_t high, int64_t& valu
     return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-bool zoomStep(std::string_view text, float& zoom) {
+bool number(std::string_view text, float& value) {
     const std::string copy(text);
     char* end = nullptr;
-    const float value = std::strtof(copy.c_str(), &end);
-    if (copy.empty() || end != copy.c_str() + copy.size()) {
+    value = std::strtof(copy.c_str(), &end);
+    return !copy.empty() && end == copy.c_str() + copy.size();
+}
+
+bool zoomStep(std::string_view text, float& zoom) {
+    float value = 0.0f;
+    if (!number(text, value)) {
         return false;
     }
     for (float step : kZoomSteps) {
@@ -65,9 +70,16 @@ std::string parseLine(const std::vector<std::string_view>& w, PlayEvent& event) 
     } else if (command == "move") {
         int64_t x = 0;
         int64_t y = 0;
-        if (arguments != 2 || !wholeNumber(w[1], 0, kMaxCoordinate, x) ||
+        if (arguments < 2 || arguments > 3 || !wholeNumber(w[1], 0, kMaxCoordinate, x) ||
             !wholeNumber(w[2], 0, kMaxCoordinate, y)) {
-            return "move takes X and Y, whole numbers in 0..65535";
+            return "move takes X and Y, whole numbers in 0..65535, and an optional pressure";
+        }
+        if (arguments == 3) {
+            if (!number(w[3], event.pressure) || !(event.pressure >= 0.0f) ||
+                event.pressure > 1.0f) {
+                return "a move's pressure is a number in 0..1";
+            }
+            event.pen = true;
         }
         event.kind = PlayEvent::Kind::Move;
         event.x = int32_t(x);
@@ -80,6 +92,12 @@ std::string parseLine(const std::vector<std::string_view>& w, PlayEvent& event) 
         }
         event.kind = PlayEvent::Kind::Pass;
         event.passes = uint32_t(passes);
+    } else if (command == "pen") {
+        if (arguments != 1 || (w[1] != "down" && w[1] != "up")) {
+            return "pen takes down or up";
+        }
+        event.kind = w[1] == "down" ? PlayEvent::Kind::Down : PlayEvent::Kind::Up;
+        event.pen = true;
     } else if (command == "down" || command == "up" || command == "leave") {
         if (arguments != 0) {
             return std::string(command) + " takes nothing after it";
@@ -89,7 +107,7 @@ std::string parseLine(const std::vector<std::string_view>& w, PlayEvent& event) 
                                        : PlayEvent::Kind::Leave;
     } else {
         return "unknown event \"" + std::string(command) +
-               "\" (zoom, move, down, up, leave or pass)";
+               "\" (zoom, move, down, up, pen, leave or pass)";
     }
     return {};
 }
@@ -126,9 +144,13 @@ void RunPlayScript(AppState& state, const std::vector<PlayEvent>& events) {
     MessageQueue queue;
     LoopWindows windows;
     ScreenPoint pointer = {state.drags.canvas.x, state.drags.canvas.y};
+    bool penDown = false;
+    float pressure = 1.0f;
     auto send = [&](MessageKind kind) {
         LoopMessage message = messageTo(WindowId::Canvas, kind, pointer.x, pointer.y);
         message.screen = {state.canvasWindowPos.x + pointer.x, state.canvasWindowPos.y + pointer.y};
+        message.pen = penDown;
+        message.pressure = pressure;
         queue.post(message);
         RunMainLoopPass(state, queue, windows);
     };
@@ -140,13 +162,17 @@ void RunPlayScript(AppState& state, const std::vector<PlayEvent>& events) {
                 break;
             case PlayEvent::Kind::Move:
                 pointer = {event.x, event.y};
+                pressure = event.pressure;
+                penDown = penDown || event.pen;
                 send(MessageKind::PointerMove);
                 break;
             case PlayEvent::Kind::Down:
+                penDown = event.pen;
                 send(MessageKind::LeftButtonDown);
                 break;
             case PlayEvent::Kind::Up:
                 send(MessageKind::LeftButtonUp);
+                penDown = false;
                 break;
             case PlayEvent::Kind::Leave:
                 send(MessageKind::PointerLeave);

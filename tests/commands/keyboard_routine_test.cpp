@@ -13,9 +13,11 @@ class RecordingActions : public KeyboardActions {
   public:
     void runCommand(AppState&, int commandId) override { commands.push_back(commandId); }
     void selectTool(AppState& state) override { shownTools.push_back(state.brush.tool); }
+    void zoomStep(AppState&, int step) override { zoomSteps.push_back(step); }
 
     std::vector<int> commands;
     std::vector<ToolId> shownTools;
+    std::vector<int> zoomSteps;
 };
 
 class KeyboardRoutineTest : public ::testing::Test {
@@ -70,6 +72,37 @@ TEST_F(KeyboardRoutineTest, SpaceLendsTheHandToolUntilReleasedWhateverElseIsPres
     EXPECT_EQ(actions.shownTools.size(), 5u);
 }
 
+TEST_F(KeyboardRoutineTest, LettersPickToolsBracketsStepTheSizeAndCtrlKeysZoom) {
+    press('P');
+    release('P');
+    EXPECT_EQ(state.brush.tool, ToolId::Sponge);
+    press(key::kSpace);  // a letter under a lent Hand Tool is the tool given back
+    press('K');
+    release(key::kSpace);
+    EXPECT_EQ(state.brush.tool, ToolId::Knife);
+
+    state.brush.size = 2;
+    for (int i = 0; i < 3; ++i) {
+        press(key::kBracketLeft);
+    }
+    EXPECT_EQ(state.brush.size, 1);
+    state.brush.size = 99;
+    for (int i = 0; i < 3; ++i) {
+        press(key::kBracketRight);
+    }
+    EXPECT_EQ(state.brush.size, 100);
+    EXPECT_TRUE(state.propertiesRefresh);
+
+    press(key::kControl);
+    press(key::kPlus, true);
+    press(key::kMinus, true);
+    press(key::kZero, true);
+    press('B', true);  // Ctrl+letter picks no tool
+    EXPECT_EQ(actions.zoomSteps, (std::vector<int>{1, -1}));
+    EXPECT_EQ(actions.commands, (std::vector<int>{command::kZoomHundred}));
+    EXPECT_EQ(state.brush.tool, ToolId::Knife);
+}
+
 TEST_F(KeyboardRoutineTest, LosingTheFocusGivesTheLentToolBack) {
     state.brush.tool = ToolId::Finger;
     press(key::kSpace);
@@ -79,6 +112,7 @@ TEST_F(KeyboardRoutineTest, LosingTheFocusGivesTheLentToolBack) {
     EXPECT_FALSE(keyboard.isDown(key::kSpace));
     press('S');
     EXPECT_TRUE(actions.commands.empty());
+    EXPECT_EQ(state.brush.tool, ToolId::SprayPaint);
 }
 
 }  // namespace

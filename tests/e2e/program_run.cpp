@@ -53,12 +53,16 @@ unsigned long ProgramRun::start(const std::vector<std::string>& arguments) {
 }
 
 std::map<std::string, std::string> ProgramRun::environment() const {
-    return {{"DISPLAY", session.display()},
-            {"HOME", (root / "home").string()},
-            {"XDG_DATA_HOME", (root / "home" / "data").string()},
-            {"XDG_RUNTIME_DIR", (root / "runtime").string()},
-            {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
-            {"QT_QPA_PLATFORM", ""}};
+    std::map<std::string, std::string> env = {
+        {"DISPLAY", session.display()},
+        {"HOME", (root / "home").string()},
+        {"XDG_DATA_HOME", (root / "home" / "data").string()},
+        {"XDG_CONFIG_HOME", (root / "home" / "config").string()},
+        {"XDG_RUNTIME_DIR", (root / "runtime").string()},
+        {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
+        {"QT_QPA_PLATFORM", ""}};
+    env.insert(moreEnvironment.begin(), moreEnvironment.end());
+    return env;
 }
 
 std::string ProgramRun::paintingOf(uint32_t width, uint32_t height) {

@@ -42,6 +42,8 @@ class ProgramRun : public ::testing::Test {
     void key(const std::string& keys);
 
     XSession session;
+    // Set before start(): more of the environment the program runs in (a scale factor, ...).
+    std::map<std::string, std::string> moreEnvironment;
     Process program;
     std::filesystem::path root;
 };

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/gui/canvas_window.h"
@@ -32,6 +33,11 @@ class GuiTest : public ::testing::Test {
     // A short stroke of the current tool on the canvas window.
     void stroke(int x0, int y0, int x1, int y1);
     std::string file(const std::string& name) const { return (folder_ / name).string(); }
+    // The painting's cells, byte for byte.
+    std::vector<uint8_t> cells() const {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(&state.painting.at(0, 0));
+        return {bytes, bytes + std::size_t(state.painting.width()) * state.painting.height() * 12};
+    }
 
     platform::HeadlessMessageBoxes boxes;
     platform::HeadlessFileDialogs dialogs;

@@ -45,7 +45,7 @@ TEST_F(PanelWindows, AToolButtonNamesItsToolAndAClickSelectsItEverywhere) {
     QWidget& tools = *gui->panel(WindowId::Tools);
     QHelpEvent help(QEvent::ToolTip, knife, tools.mapToGlobal(knife));
     QCoreApplication::sendEvent(&tools, &help);
-    EXPECT_EQ(QToolTip::text(), "Knife");
+    EXPECT_EQ(QToolTip::text(), "Knife (K)");
     QHelpEvent header(QEvent::ToolTip, QPoint(layout::kToolColumnLeft + 10, 3),
                       tools.mapToGlobal(QPoint(layout::kToolColumnLeft + 10, 3)));
     QCoreApplication::sendEvent(&tools, &header);

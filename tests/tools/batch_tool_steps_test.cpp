@@ -34,6 +34,8 @@ TEST(PlayScriptTest, NamesTheLineOfEveryMistakeAndKeepsNothing) {
         {"pass -1", "line 1: pass takes an optional count"},
         {"down now", "line 1: down takes nothing after it"},
         {"click 3 4", "line 1: unknown event \"click\""},
+        {"move 1 2 1.5", "line 1: a move's pressure is a number in 0..1"},
+        {"pen sideways", "line 1: pen takes down or up"},
     };
     for (const auto& [script, message] : bad) {
         std::vector<PlayEvent> events;

@@ -13,6 +13,7 @@
 #include "app/batch/batch_step.h"
 #include "files/document_file.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tools/grain_patterns.h"
 
 namespace dw {
 namespace {
@@ -58,6 +59,10 @@ const GoldenCase kCases[] = {
        "waveDepth=40,wavePeriod=0.5"},
       {"--brush", "tool=PaintBrush,size=9,amount=0.9,texture=0,hardness=60"},
       {"--play", "@zoomed.txt"}}},
+    {"pen_pressure", withBase({{"--pressure", "both"},
+                               {"--continuous", "on"},
+                               {"--brush", "tool=PaintBrush,size=9,amount=0.9,hardness=50"},
+                               {"--play", "@pen_pressure.txt"}})},
     {"effects", withBase({{"--brush", "tool=Eraser,size=4,amount=0.7"},
                           {"--play", "@dab_line.txt"},
                           {"--brush", "tool=Brighten,size=9"},
@@ -83,21 +88,6 @@ const GoldenCase kCases[] = {
 
 void PrintTo(const GoldenCase& golden, std::ostream* out) {
     *out << golden.name;
-}
-
-// Grain images with some structure, so that the tiled and shifted reads show.
-void fillPatterns(PatternImages& patterns) {
-    for (int i = 0; i < kPatternCount; ++i) {
-        patterns.styles[i].create(200, 200);
-        patterns.textures[i].create(200, 200);
-        for (uint32_t y = 0; y < 200; ++y) {
-            for (uint32_t x = 0; x < 200; ++x) {
-                patterns.styles[i].setPixel(x, y, uint8_t(x * 5 + y * 3 + i * 17), 0, 0);
-                patterns.textures[i].setPixel(x, y, uint8_t(((x / 3) ^ (y / 2)) * (i + 1)), 0, 0);
-            }
-        }
-    }
-    patterns.refreshTiles();
 }
 
 std::string readAll(const std::string& path) {
@@ -132,7 +122,7 @@ class GoldenStrokeTest : public ::testing::TestWithParam<GoldenCase> {
 TEST_P(GoldenStrokeTest, ReplayGivesTheSavedCells) {
     const GoldenCase& golden = GetParam();
     setUpFirstPainting(state);
-    fillPatterns(state.patterns);
+    test::fillPatterns(state.patterns);
     for (const Step& step : golden.steps) {
         ASSERT_TRUE(run(step)) << step[0];
     }

@@ -1,0 +1,40 @@
+#include "app/gui/user_settings.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "app/app_state.h"
+
+namespace dw {
+namespace {
+
+const QString kPressureKey = QStringLiteral("pen/pressure");
+const QString kContinuousKey = QStringLiteral("strokes/continuous");
+
+}  // namespace
+
+QString userSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/daubwerk/daubwerk.conf");
+}
+
+void loadUserSettings(AppState& state) {
+    const QSettings settings(userSettingsPath(), QSettings::IniFormat);
+    const QByteArray mode = settings.value(kPressureKey).toString().toUtf8();
+    parsePressureMode(std::string_view(mode.constData(), std::size_t(mode.size())),
+                      state.pressureMode);
+    const QString continuous = settings.value(kContinuousKey).toString();
+    if (continuous == QStringLiteral("on") || continuous == QStringLiteral("off")) {
+        state.continuousStrokes = continuous == QStringLiteral("on");
+    }
+}
+
+void saveUserSettings(const AppState& state) {
+    QSettings settings(userSettingsPath(), QSettings::IniFormat);
+    const std::string_view mode = pressureModeName(state.pressureMode);
+    settings.setValue(kPressureKey, QString::fromUtf8(mode.data(), qsizetype(mode.size())));
+    settings.setValue(kContinuousKey,
+                      state.continuousStrokes ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+}  // namespace dw
