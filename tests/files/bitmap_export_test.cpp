@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "canvas/surface.h"
 #include "files/bitmap_export.h"
 #include "files/byte_stream.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
 namespace {
-
-std::vector<uint8_t> readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(BitmapExport, HeadersAndPaddedRowsAreWrittenAsInMemory) {
     test::TempDir dir;
@@ -24,7 +18,7 @@ TEST(BitmapExport, HeadersAndPaddedRowsAreWrittenAsInMemory) {
     surface.setPixel(0, 0, 1, 2, 3);  // top row: stored last
     surface.setPixel(4, 1, 7, 8, 9);
     ASSERT_TRUE(WriteBitmapFile(surface, dir.file("a.bmp")));
-    const std::vector<uint8_t> file = readAll(dir.file("a.bmp"));
+    const std::vector<uint8_t> file = test::fileBytes(dir.file("a.bmp"));
     ASSERT_EQ(file.size(), 16u * 2 + 54);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
