@@ -181,14 +181,6 @@ TEST_F(DocumentFile, BodiesThatEndEarlyAreCorrupt) {
     expectRefusedWith(raw, {kCorrupt});
 }
 
-TEST_F(DocumentFile, MissingFileKeepsTheHistory) {
-    test::MessageCapture messages;
-    Canvas target;
-    EXPECT_FALSE(load(dir.file("nowhere.pai"), target));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kCannotOpen});
-    EXPECT_EQ(history.count(), 1u);
-}
-
 TEST_F(DocumentFile, HeaderPromisingMoreThanTheFileHoldsIsRefusedBeforeTheBody) {
     // 5000 x 5000 in 100 bytes: neither version's body can fit, so not a byte of it is read.
     for (int32_t version : {1, 2}) {
