@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "app/batch/record_fields.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
@@ -25,10 +25,7 @@ class BatchTool : public ::testing::Test {
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string errors() const {
-        std::ifstream in(dir.file("err.txt"));
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string errors() const { return test::fileText(dir.file("err.txt")); }
     bool exists(const std::string& name) const { return std::filesystem::exists(dir.file(name)); }
 
     test::TempDir dir;

@@ -22,14 +22,11 @@ class PaintingCommands : public ::testing::Test {
     test::TempDir dir;
 };
 
-TEST_F(PaintingCommands, FirstPaintingIsWhiteLitAndClean) {
-    EXPECT_EQ(state.painting.width(), 600u);
+TEST_F(PaintingCommands, NewRefusesSizesOutsideTheLimitAndKeepsThePainting) {
+    // The first painting is lit and clean; a refused size keeps it.
     EXPECT_TRUE(state.painting.isPainting());
     EXPECT_TRUE(state.painting.lighting);
     EXPECT_TRUE(state.history.documentClean());
-}
-
-TEST_F(PaintingCommands, NewRefusesSizesOutsideTheLimitAndKeepsThePainting) {
     EXPECT_FALSE(newPainting(state, 5001, 10));
     EXPECT_FALSE(newPainting(state, 0, 10));
     EXPECT_EQ(state.painting.width(), 600u);

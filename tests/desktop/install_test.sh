@@ -21,8 +21,6 @@ for file in daubwerk daubwerk-batch daubwerk-register installed WorkData/gloss.b
 done
 [ "$(readlink "$home/.local/bin/daubwerk")" = "$prefix/daubwerk" ] || fail "launcher"
 grep -qx "Exec=\"$prefix/daubwerk\" %f" "$share/applications/daubwerk.desktop" || fail "entry"
-grep -q 'glob pattern="\*.pai"' "$share/mime/packages/daubwerk.xml" || fail "file type"
-[ -s "$share/icons/hicolor/256x256/apps/daubwerk.png" ] || fail "icon"
 
 # The thumbnailer entry's command, as a file manager would run it.
 exec_line=$(sed -n 's/^Exec=//p' "$share/thumbnailers/daubwerk.thumbnailer")

@@ -13,15 +13,13 @@
 namespace dw {
 namespace {
 
-TEST(PrintGeometry, WorkedExamples) {
+TEST(PrintGeometry, WorkedExamplesAndEmptyCases) {
     // The full 4800 pixels shrink to 4319: the single-precision 0.9 is below 0.9.
     EXPECT_EQ(placeOnPage(600, 600, 4800, 6600), (PrintPlacement{241, 1141, 4319, 4319}));
     EXPECT_EQ(placeOnPage(1000, 200, 4000, 6000), (PrintPlacement{201, 2641, 3599, 719}));
     // Too tall for the width fit (4096 x 8192): fitted to the height instead.
     EXPECT_EQ(placeOnPage(512, 1024, 4096, 4096), (PrintPlacement{1127, 205, 1843, 3686}));
-}
-
-TEST(PrintGeometry, NothingToPlaceGivesAnEmptyPlacement) {
+    // Nothing to place, or nowhere to place it: an empty placement, never a negative size.
     EXPECT_EQ(placeOnPage(0, 10, 4800, 6600), PrintPlacement{});
     EXPECT_EQ(placeOnPage(10, 10, 0, 0), PrintPlacement{});
     EXPECT_EQ(placeOnPage(5000, 1, 100, 100), (PrintPlacement{6, 50, 89, 0}));

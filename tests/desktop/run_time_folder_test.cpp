@@ -6,6 +6,7 @@
 
 #include "platform/run_time_folder.h"
 #include "tests/desktop/other_user.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw::platform {
@@ -29,10 +30,6 @@ class RunTimeFolder : public ::testing::Test {
     static void write(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     // The program folder made read-only for whoever runs the check. As root the check runs
     // as nobody, who owns the data home but not the program.
@@ -52,7 +49,7 @@ class RunTimeFolder : public ::testing::Test {
             return 0;
         });
         EXPECT_EQ(status, 0);
-        return read(answer);
+        return test::fileText(answer);
     }
 
     test::TempDir dir;
@@ -70,12 +67,12 @@ TEST_F(RunTimeFolder, ReadOnlyProgramFolderGivesAUserFolderThatMirrorsIt) {
     ASSERT_EQ(chooseWithReadOnlyProgram(), userFolder);
     EXPECT_TRUE(fs::is_symlink(userFolder / "WorkData"));
     EXPECT_EQ(fs::read_symlink(userFolder / "Examples"), program / "Examples");
-    EXPECT_EQ(read(userFolder / "Examples" / "welcome.pai"), "painting");
+    EXPECT_EQ(test::fileText(userFolder / "Examples" / "welcome.pai"), "painting");
     EXPECT_EQ(fs::read_symlink(userFolder / "daubwerk"), program / "daubwerk");
     // data/ is the user's own, started from the shipped presets.
     ASSERT_TRUE(fs::is_directory(userFolder / "data"));
     EXPECT_FALSE(fs::is_symlink(userFolder / "data"));
-    EXPECT_EQ(read(userFolder / "data" / "palette.dat"), "shipped presets");
+    EXPECT_EQ(test::fileText(userFolder / "data" / "palette.dat"), "shipped presets");
 }
 
 TEST_F(RunTimeFolder, LaterStartsKeepTheUsersPresetsAndFollowTheProgramFolder) {
@@ -85,8 +82,8 @@ TEST_F(RunTimeFolder, LaterStartsKeepTheUsersPresetsAndFollowTheProgramFolder) {
     fs::remove_all(program / "Examples");  // an update dropped a part
     fs::create_directories(program / "Manual");
     ASSERT_EQ(chooseWithReadOnlyProgram(), userFolder);
-    EXPECT_EQ(read(userFolder / "data" / "palette.dat"), "the user's presets");
-    EXPECT_EQ(read(userFolder / "prefs.dat"), "\1\1");
+    EXPECT_EQ(test::fileText(userFolder / "data" / "palette.dat"), "the user's presets");
+    EXPECT_EQ(test::fileText(userFolder / "prefs.dat"), "\1\1");
     EXPECT_FALSE(fs::exists(fs::symlink_status(userFolder / "Examples")));
     EXPECT_EQ(fs::read_symlink(userFolder / "Manual"), program / "Manual");
 }

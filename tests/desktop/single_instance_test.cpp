@@ -11,6 +11,7 @@
 
 #include "platform/instance_channel.h"
 #include "tests/desktop/other_user.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw::platform {
@@ -62,10 +63,6 @@ class SingleInstanceRuns : public ::testing::Test {
         fs::permissions(channel, fs::perms::owner_all);
         fs::create_directories(work);
     }
-    std::string handOffFile() const {
-        std::ifstream in(work / "dw_sendfile_to_app.txt", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     test::TempDir dir;
     fs::path channel = dir.path() / "run";
@@ -87,7 +84,7 @@ TEST_F(SingleInstanceRuns, SecondStartsHandOverWholePathsOnlyAndExitZero) {
     EXPECT_EQ(first.line(), handOff(path));
     EXPECT_EQ(first.line(), "front");
     EXPECT_EQ(first.finish(), 0);
-    EXPECT_EQ(handOffFile(), path);
+    EXPECT_EQ(test::fileText(work / "dw_sendfile_to_app.txt"), path);
 }
 
 TEST_F(SingleInstanceRuns, TwoStartsAtOnceEndWithOneRunningThatHasTheOthersFile) {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/pictures/thumbnail.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
@@ -61,10 +62,7 @@ class ThumbnailCommand : public ::testing::Test {
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string errors() const {
-        std::ifstream in(dir.file("err.txt"));
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string errors() const { return test::fileText(dir.file("err.txt")); }
 
     test::TempDir dir;
 };

@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "canvas/surface.h"
 #include "files/bitmap_export.h"
 #include "files/byte_stream.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {
 namespace {
-
-std::vector<uint8_t> readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(BitmapExport, HeadersAndPaddedRowsAreWrittenAsInMemory) {
     test::TempDir dir;
@@ -24,20 +18,13 @@ TEST(BitmapExport, HeadersAndPaddedRowsAreWrittenAsInMemory) {
     surface.setPixel(0, 0, 1, 2, 3);  // top row: stored last
     surface.setPixel(4, 1, 7, 8, 9);
     ASSERT_TRUE(WriteBitmapFile(surface, dir.file("a.bmp")));
-    const std::vector<uint8_t> file = readAll(dir.file("a.bmp"));
+    const std::vector<uint8_t> file = test::fileBytes(dir.file("a.bmp"));
     ASSERT_EQ(file.size(), 16u * 2 + 54);
-    EXPECT_EQ(file[0], 'B');
-    EXPECT_EQ(file[1], 'M');
-    EXPECT_EQ(loadLE32(&file[2]), 86u);
-    EXPECT_EQ(loadLE32(&file[10]), 54u);
-    EXPECT_EQ(loadLE32(&file[14]), 40u);
-    EXPECT_EQ(loadLE32(&file[18]), 5u);
-    EXPECT_EQ(loadLE32(&file[22]), 2u);
-    EXPECT_EQ(file[26] | file[27] << 8, 1);
-    EXPECT_EQ(file[28] | file[29] << 8, 24);
-    for (int offset = 30; offset < 54; ++offset) {
-        EXPECT_EQ(file[offset], 0) << offset;
-    }
+    // Size 86, pixels at 54, a 40-byte info header for 5 x 2, one plane of 24 bits, the rest 0.
+    std::vector<uint8_t> header{'B', 'M', 86, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  40,
+                                0,   0,   0,  5, 0, 0, 0, 2, 0, 0, 0,  1, 0, 24, 0};
+    header.resize(54, 0);
+    EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + 54), header);
     // Bottom row first, blue-green-red, each row 16 bytes.
     EXPECT_EQ(file[54 + 12], 9);
     EXPECT_EQ(file[54 + 14], 7);

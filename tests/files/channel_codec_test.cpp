@@ -40,6 +40,8 @@ TEST(ChannelCodecLayout, SinglePixelIsOneBlockPackedMostSignificantBitFirst) {
         EXPECT_EQ(stream[i], 0) << i;
     }
     EXPECT_EQ(decode(stream, 1, 1), std::vector<uint8_t>{200});
+    // An odd distance from base 0 cannot be stored in steps of two: it comes back one lower.
+    EXPECT_EQ(decode(encode({255}, 1, 1), 1, 1), std::vector<uint8_t>{254});
 }
 
 TEST(ChannelCodecLayout, ConstantPlaneIsFlatBlocksIncludingTheExtraPadding) {
@@ -50,18 +52,6 @@ TEST(ChannelCodecLayout, ConstantPlaneIsFlatBlocksIncludingTheExtraPadding) {
     EXPECT_EQ(stream[4], 0x03);  // code 0000, value 0011 0010 ...
     EXPECT_EQ(stream[5] >> 4, 0x2);
     EXPECT_EQ(decode(stream, 8, 8), std::vector<uint8_t>(64, 50));
-}
-
-TEST(ChannelCodecLayout, BlackAndWhiteBlockUsesSevenBitsFromBaseZero) {
-    std::vector<uint8_t> plane(16, 0);
-    for (int i = 8; i < 16; ++i) {
-        plane[i] = 255;
-    }
-    const std::vector<uint8_t> stream = encode(plane, 4, 4);
-    EXPECT_EQ(stream[4], 0x70);  // code 7, base 0
-    const std::vector<uint8_t> back = decode(stream, 4, 4);
-    EXPECT_EQ(back[0], 0);
-    EXPECT_EQ(back[15], 254);
 }
 
 TEST(ChannelCodecLayout, NearlyFlatBlockComesBackAsItsMean) {

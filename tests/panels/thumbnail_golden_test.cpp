@@ -6,12 +6,12 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/app_state.h"
 #include "canvas/gloss_map.h"
 #include "panels/thumbnails.h"
+#include "tests/support/file_contents.h"
 
 namespace dw {
 namespace {
@@ -63,9 +63,7 @@ class ThumbnailTest : public ::testing::Test {
             std::ofstream(path, std::ios::binary) << ppm(sheet);
             GTEST_SKIP() << "wrote " << path;
         }
-        std::ifstream file(path, std::ios::binary);
-        const std::string expected{std::istreambuf_iterator<char>(file), {}};
-        EXPECT_TRUE(ppm(sheet) == expected) << "differs from " << path;
+        EXPECT_TRUE(ppm(sheet) == test::fileText(path)) << "differs from " << path;
     }
 
     AppState state;
