@@ -1,0 +1,29 @@
+#include <png.h>
+
+#include <vector>
+
+#include "files/decoded_pixels.h"
+#include "files/picture_decoders.h"
+
+namespace dw {
+
+bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
+        return false;  // libpng has freed what it held
+    }
+    if (!sidesFit(image.width, image.height, maxSide)) {
+        png_image_free(&image);
+        return false;
+    }
+    // Colours come unpremultiplied in 8-bit formats: dropping alpha keeps them as stored.
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        return false;
+    }
+    return adoptPixels(pixels.data(), image.width, image.height, 4, ChannelOrder::Bgr, surface);
+}
+
+}  // namespace dw
