@@ -114,7 +114,10 @@ bool FencedProcess::start(const std::string& program, const std::vector<std::str
         return false;
     }
     deadline_ = std::chrono::steady_clock::now() + limits.wallClock;
-    child_ = fork();
+    // vfork: the parent may hold a painting of gigabytes, whose page tables a fork would copy
+    // only for the child to drop them at once. The child shares the parent's memory until
+    // execve and so only makes system calls.
+    child_ = vfork();
     if (child_ == 0) {
         enterFence(limits, input, pipe[1]);
         execve(argv[0], argv.data(), envp.data());
