@@ -3,11 +3,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "canvas/surface.h"
 #include "files/devil_decoding.h"
+#include "platform/progress.h"
 #include "platform/user_folders.h"
 
 namespace dw {
@@ -76,6 +79,17 @@ bool receive(platform::FencedProcess& child, Surface& picture) {
 bool decodeFenced(const std::string& path, PictureKind kind, Surface& surface) {
     const OpenedFile file(path);
     platform::FencedProcess child;
+    // A decoder that takes its time gets a progress window (after a moment, so that quick
+    // ones show nothing) whose Cancel ends it; the program serves its windows meanwhile.
+    std::unique_ptr<platform::Progress> progress;
+    const auto started = std::chrono::steady_clock::now();
+    child.whileWaiting([&] {
+        const auto waited = std::chrono::steady_clock::now() - started;
+        if (!progress && waited > std::chrono::milliseconds(200)) {
+            progress = platform::startProgress("Reading " + path);
+        }
+        return !progress || progress->proceed(waited / fencedDecoder().limits.wallClock);
+    });
     Surface picture;
     try {
         if (file.descriptor() < 0 || !start(child, kind, file.descriptor()) ||

@@ -156,6 +156,7 @@ bool FencedProcess::startCopy(const std::function<int(int input, int output)>& w
 }
 
 bool FencedProcess::waitReadable() {
+    constexpr std::chrono::milliseconds kServeEvery{40};
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline_ - std::chrono::steady_clock::now());
@@ -163,11 +164,11 @@ bool FencedProcess::waitReadable() {
             return false;
         }
         pollfd wanted{output_, POLLIN, 0};
-        const int ready = poll(&wanted, 1, int(std::min<int64_t>(left.count(), INT_MAX)));
+        const int ready = poll(&wanted, 1, int(std::min(left, kServeEvery).count()));
         if (ready > 0) {
             return true;
         }
-        if (ready < 0 && errno != EINTR) {
+        if ((ready < 0 && errno != EINTR) || (ready == 0 && stillWanted_ && !stillWanted_())) {
             return false;
         }
     }

@@ -40,6 +40,10 @@ class FencedProcess {
     bool startCopy(const std::function<int(int input, int output)>& work, int input,
                    const FenceLimits& limits);
 
+    // Called about every 40 ms while the child keeps the parent waiting, so that the program can
+    // serve its window; a false answer (the user gave up) ends the child like a missed deadline.
+    void whileWaiting(std::function<bool()> stillWanted) { stillWanted_ = std::move(stillWanted); }
+
     // Exactly size bytes of the child's output, or false.
     bool read(void* into, std::size_t size);
     // True when the output ends here and the child exits with status 0, both in time.
@@ -52,6 +56,7 @@ class FencedProcess {
     pid_t child_ = -1;
     int output_ = -1;
     std::chrono::steady_clock::time_point deadline_;
+    std::function<bool()> stillWanted_;
 };
 
 }  // namespace dw::platform

@@ -2,6 +2,7 @@
 
 #include "files/fenced_decoding.h"
 #include "files/image_file.h"
+#include "platform/progress.h"
 #include "tests/pictures/picture_fixture.h"
 
 namespace dw::test {
@@ -46,6 +47,32 @@ TEST_F(FencedDecodingTest, EveryMisdeedEndsInTheFailureMessageWithinTheLimits) {
         EXPECT_EQ(shownTexts(), std::vector<std::string>{order + ".tga Failed to load!"});
         EXPECT_EQ(colours(surface), colours(solidPicture(2, 1, {9, 8, 7}))) << order;
     }
+}
+
+// The user who presses Cancel in the progress window of a slow decoder.
+class GivingUp : public platform::ProgressBackend, public platform::Progress {
+  public:
+    std::unique_ptr<platform::Progress> start(const std::string& title) override {
+        titles.push_back(title);
+        return std::make_unique<GivingUp>();
+    }
+    bool proceed(double) override { return false; }
+    std::vector<std::string> titles;
+};
+
+TEST_F(FencedDecodingTest, CancelInTheProgressWindowEndsTheWaitBeforeTheDeadline) {
+    FencedDecoder patient = fencedDecoder();
+    patient.limits.wallClock = std::chrono::seconds(30);
+    setFencedDecoder(patient);
+    GivingUp user;
+    platform::installProgress(&user);
+    Surface surface;
+    const Clock::time_point start = Clock::now();
+    EXPECT_FALSE(decodeOrder("sleep", surface));
+    platform::installProgress(nullptr);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(user.titles, std::vector<std::string>{"Reading sleep.tga"});
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"sleep.tga Failed to load!"});
 }
 
 TEST_F(FencedDecodingTest, TheStreamAsPromisedBecomesThePicture) {
