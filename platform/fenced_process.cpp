@@ -36,7 +36,8 @@ constexpr bool kAddressSpaceLimitable = false;
 constexpr bool kAddressSpaceLimitable = true;
 #endif
 
-// Only async-signal-safe calls: between fork and exec the child may hold no lock of the parent.
+// System calls only: the child may hold none of the parent's locks, and after vfork it shares
+// the parent's memory.
 void enterFence(const FenceLimits& limits, int input, int output) {
     const rlim_t cpu = rlim_t(limits.cpuSeconds);
     const rlimit cpuLimit{cpu, cpu + 1};  // SIGXCPU, then SIGKILL a second later
@@ -65,23 +66,19 @@ void leaveParentsCrashHandling() {
     }
 }
 
-std::vector<std::string> childEnvironment([[maybe_unused]] const FenceLimits& limits) {
+std::vector<std::string> childEnvironment(const FenceLimits& limits) {
     std::vector<std::string> environment;
-#ifndef DAUBWERK_ADDRESS_SANITIZER
     for (char** entry = environ; *entry; ++entry) {
-        environment.emplace_back(*entry);
-    }
-#else
-    for (char** entry = environ; *entry; ++entry) {
-        if (std::string_view(*entry).substr(0, 13) != "ASAN_OPTIONS=") {
+        if (kAddressSpaceLimitable || std::string_view(*entry).substr(0, 13) != "ASAN_OPTIONS=") {
             environment.emplace_back(*entry);
         }
     }
-    environment.push_back(
-        "ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1:"
-        "hard_rss_limit_mb=" +
-        std::to_string(limits.addressSpaceBytes >> 20));
-#endif
+    if (!kAddressSpaceLimitable) {
+        environment.push_back(
+            "ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1:"
+            "hard_rss_limit_mb=" +
+            std::to_string(limits.addressSpaceBytes >> 20));
+    }
     return environment;
 }
 
