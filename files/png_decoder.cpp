@@ -19,7 +19,8 @@ bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfac
     }
     // Colours come unpremultiplied in 8-bit formats: dropping alpha keeps them as stored.
     image.format = PNG_FORMAT_BGRA;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    // Counted in size_t: libpng's own size macro wraps at 4 GiB, which 32768 x 32768 reaches.
+    std::vector<uint8_t> pixels(std::size_t(image.width) * image.height * 4);
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
         return false;
     }
