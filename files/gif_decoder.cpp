@@ -101,7 +101,10 @@ bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfac
     MemoryFile file{bytes};
     int error = 0;
     const Gif gif(DGifOpen(&file, readMemory, &error), closeGif);
-    if (!gif || !sidesFit(gif->SWidth, gif->SHeight, maxSide)) {
+    // An LZW code of at least 3 bits stands for at most 4096 pixels: a picture larger than the
+    // file could fill is refused before its screen is allocated.
+    if (!gif || !sidesFit(gif->SWidth, gif->SHeight, maxSide) ||
+        uint64_t(gif->SWidth) * uint64_t(gif->SHeight) > bytes.size() * 8 / 3 * 4096) {
         return false;
     }
     Colour background;

@@ -41,6 +41,7 @@ struct JpegWork {
     JpegErrors errors{};
     Surface picture;
     std::vector<uint8_t> inkRow;
+    uint64_t size = 0;
 };
 
 bool decode(JpegWork& work, uint32_t maxSide) {
@@ -49,7 +50,11 @@ bool decode(JpegWork& work, uint32_t maxSide) {
         return false;
     }
     jpeg_read_header(&info, TRUE);
-    if (!sidesFit(info.image_width, info.image_height, maxSide)) {
+    // Every 8 x 8 block of a Huffman-coded picture takes at least one bit: a picture larger
+    // than the file could describe is refused before libjpeg makes up the missing rows.
+    const uint64_t blocks = uint64_t(info.image_width + 7) / 8 * ((info.image_height + 7) / 8);
+    if (!sidesFit(info.image_width, info.image_height, maxSide) ||
+        (!info.arith_code && blocks > work.size * 8)) {
         return false;
     }
     const bool ink = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
@@ -83,6 +88,7 @@ bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
     work->errors.manager.emit_message = keepQuiet;
     jpeg_create_decompress(&work->info);
     jpeg_mem_src(&work->info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    work->size = bytes.size();
     const bool decoded = decode(*work, maxSide);
     jpeg_destroy_decompress(&work->info);
     if (decoded) {

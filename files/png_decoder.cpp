@@ -1,6 +1,6 @@
 #include <png.h>
 
-#include <vector>
+#include <memory>
 
 #include "files/decoded_pixels.h"
 #include "files/picture_decoders.h"
@@ -20,11 +20,13 @@ bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfac
     // Colours come unpremultiplied in 8-bit formats: dropping alpha keeps them as stored.
     image.format = PNG_FORMAT_BGRA;
     // Counted in size_t: libpng's own size macro wraps at 4 GiB, which 32768 x 32768 reaches.
-    std::vector<uint8_t> pixels(std::size_t(image.width) * image.height * 4);
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+    // Left unfilled, so that a damaged file refused after its first rows touches little of it.
+    const auto pixels =
+        std::make_unique_for_overwrite<uint8_t[]>(std::size_t(image.width) * image.height * 4);
+    if (!png_image_finish_read(&image, nullptr, pixels.get(), 0, nullptr)) {
         return false;
     }
-    return adoptPixels(pixels.data(), image.width, image.height, 4, ChannelOrder::Bgr, surface);
+    return adoptPixels(pixels.get(), image.width, image.height, 4, ChannelOrder::Bgr, surface);
 }
 
 }  // namespace dw

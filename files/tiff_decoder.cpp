@@ -82,13 +82,15 @@ bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
     if (!TIFFRGBAImageOK(tiff.get(), reason)) {
         return false;
     }
-    std::vector<uint32_t> raster(std::size_t(width) * height);
-    if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, raster.data(), ORIENTATION_TOPLEFT,
+    // Left unfilled, so that a damaged file refused after its first strips touches little of it.
+    const std::size_t count = std::size_t(width) * height;
+    const auto raster = std::make_unique_for_overwrite<uint32_t[]>(count);
+    if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, raster.get(), ORIENTATION_TOPLEFT,
                                    1)) {
         return false;
     }
-    std::vector<uint8_t> pixels(raster.size() * 4);
-    for (std::size_t i = 0; i < raster.size(); ++i) {
+    std::vector<uint8_t> pixels(count * 4);
+    for (std::size_t i = 0; i < count; ++i) {
         pixels[i * 4] = uint8_t(TIFFGetR(raster[i]));
         pixels[i * 4 + 1] = uint8_t(TIFFGetG(raster[i]));
         pixels[i * 4 + 2] = uint8_t(TIFFGetB(raster[i]));
