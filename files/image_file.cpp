@@ -10,11 +10,12 @@
 
 #include "canvas/large_buffer.h"
 #include "canvas/surface.h"
-#include "files/fallback_pictures.h"
+#include "files/fenced_decoding.h"
 #include "files/file_stream.h"
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
-#include "files/picture_probe.h"
+#include "files/picture_decoders.h"
+#include "files/picture_kind.h"
 #include "files/picture_structure.h"
 #include "files/safe_file_writer.h"
 #include "platform/message_box.h"
@@ -22,9 +23,9 @@
 namespace dw {
 namespace {
 
-// The second decoders take the whole file in memory; no picture the program can hold comes
+// The in-process decoders take the whole file in memory; no picture the program can hold comes
 // near this.
-constexpr uint64_t kMaxFallbackFileBytes = uint64_t(1) << 30;
+constexpr uint64_t kMaxPictureFileBytes = uint64_t(1) << 30;
 
 std::string extensionOf(const std::string& path) {
     const std::size_t dot = path.rfind('.');
@@ -37,106 +38,35 @@ void reportFailedLoad(const std::string& path, ImageMessages messages) {
     }
 }
 
-void reportOutOfMemory(ImageMessages messages) {
-    if (messages == ImageMessages::Shown) {
-        platform::showMessage("Out of memory!", "Error");
-    }
-}
-
-// A file whose header already says it cannot be held is refused before DevIL allocates for it;
-// a cut-off PNG or JPEG is refused before DevIL reads past its end.
-bool fitForDevil(const std::string& path) {
-    const auto size = probePictureSize(path);
-    if (size && (size->width > Surface::kMaxSide || size->height > Surface::kMaxSide)) {
-        return false;
-    }
-    return !pictureEndsEarly(path);
-}
-
-// What DevIL refused may be a kind it does not know.
-bool loadWithFallback(Surface& surface, const std::string& path) {
+// The file's signature picks the decoder; the kinds only the old picture library reads are
+// decoded behind the fence.
+bool loadPicture(Surface& surface, const std::string& path) {
     FileStream file;
-    uint8_t head[kFallbackHeadSize];
-    if (!file.open(path, FileMode::Read) || file.size() > kMaxFallbackFileBytes ||
-        !readExact(file, head, sizeof head) || !fallbackPictureKind(head)) {
+    uint8_t head[kSignatureBytes];
+    if (!file.open(path, FileMode::Read) || file.size() > kMaxPictureFileBytes) {
         return false;
     }
-    std::vector<uint8_t> bytes(head, head + sizeof head);
-    bytes.resize(std::size_t(file.size()));
-    if (!readExact(file, bytes.data() + sizeof head, bytes.size() - sizeof head)) {
+    const std::size_t got = file.read(head, sizeof head);
+    const auto kind = pictureKindOf({head, got}, extensionOf(path));
+    if (!kind || !file.seek(0) || pictureEndsEarly(file)) {
         return false;
     }
     Surface picture;
-    if (!loadFallbackPicture(bytes, Surface::kMaxSide, picture)) {
-        return false;
+    if (isFenced(*kind)) {
+        file.close();
+        if (!decodeFenced(path, *kind, picture)) {
+            return false;
+        }
+    } else {
+        std::vector<uint8_t> bytes(std::size_t(file.size()));
+        if (!file.seek(0) || !readExact(file, bytes.data(), bytes.size()) ||
+            !decodeInProcess(*kind, bytes, Surface::kMaxSide, picture)) {
+            return false;
+        }
     }
     picture.setName(path);
     surface = std::move(picture);
     return true;
-}
-
-// Copies the bound DevIL image into a new 24-bit surface, top row first.
-bool copyBoundImage(Surface& picture, const std::string& path, ImageMessages messages) {
-    const ILint width = ilGetInteger(IL_IMAGE_WIDTH);
-    const ILint height = ilGetInteger(IL_IMAGE_HEIGHT);
-    if (width > 0 && height > 0) {
-        picture.create(uint32_t(width), uint32_t(height));
-    }
-    LargeBuffer<uint8_t> pixels;
-    try {
-        if (picture.valid()) {
-            pixels.allocate(std::size_t(width) * std::size_t(height) * 3);
-        }
-    } catch (const std::bad_alloc&) {
-        picture.release();
-    }
-    if (!picture.valid()) {
-        reportOutOfMemory(messages);
-        return false;
-    }
-    // Unsigned bytes: DevIL 1.7.8 returns wrong values when asked for IL_BYTE.
-    if (ilCopyPixels(0, 0, 0, ILuint(width), ILuint(height), 1, IL_RGB, IL_UNSIGNED_BYTE,
-                     pixels.data()) == 0) {
-        reportFailedLoad(path, messages);
-        return false;
-    }
-    for (uint32_t y = 0; y < uint32_t(height); ++y) {
-        const uint8_t* source = pixels.data() + std::size_t(y) * std::size_t(width) * 3;
-        uint8_t* target = picture.row(y);
-        for (uint32_t x = 0; x < uint32_t(width); ++x, source += 3, target += 3) {
-            target[0] = source[2];
-            target[1] = source[1];
-            target[2] = source[0];
-        }
-    }
-    return true;
-}
-
-bool loadThroughDevil(Surface& surface, const std::string& path, ImageMessages messages) {
-    bool loaded = false;
-    if (fitForDevil(path)) {
-        BoundDevilImage image;
-        if (ilLoadImage(path.c_str())) {
-            ilEnable(IL_ORIGIN_SET);
-            ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
-            Surface picture;
-            if (copyBoundImage(picture, path, messages)) {
-                picture.setName(path);
-                picture.setImageType(ilGetInteger(IL_IMAGE_TYPE));
-                surface = std::move(picture);
-                loaded = true;
-            }
-        } else if (loadWithFallback(surface, path)) {
-            reportDevilErrors(ImageMessages::Hidden);  // the refusal was answered
-            return true;
-        } else {
-            reportFailedLoad(path, messages);
-        }
-    } else {
-        reportFailedLoad(path, messages);
-    }
-    reportDevilErrors(messages);
-    return loaded;
 }
 
 bool saveBoundImage(const Surface& surface, const std::string& path) {
@@ -186,7 +116,15 @@ bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages mess
     if (extension == "JG8" || extension == "jg8") {
         return LOADJGI8(surface, path);
     }
-    return loadThroughDevil(surface, path, messages);
+    bool loaded = false;
+    try {
+        loaded = loadPicture(surface, path);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!loaded) {
+        reportFailedLoad(path, messages);
+    }
+    return loaded;
 }
 
 bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacement replacement) {

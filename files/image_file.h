@@ -10,10 +10,12 @@ class Surface;
 
 // Reads any picture file into the surface, re-created at the file's size: "JGI"/"jgi" and
 // "JG8"/"jg8" (exactly these spellings of the text after the last ".") with the program's own
-// readers, everything else through DevIL. True only when the surface holds the new picture;
-// on failure it is left as it was. Failures are reported ("%s Failed to load!" and DevIL's
-// own texts) when messages are shown; the JG8 and JGI readers always report their own. A path
-// naming a folder, a device or a pipe is refused without being opened.
+// readers; every other file by the kind its first bytes show (never by what DevIL guesses):
+// PNG, JPEG, TIFF, WebP, GIF, BMP and binary PGM/PPM by maintained decoders in this process,
+// the kinds only DevIL reads by DevIL in a time- and memory-limited process of its own. True
+// only when the surface holds the new picture; on failure it is left as it was. Failures are
+// reported ("%s Failed to load!") when messages are shown; the JG8 and JGI readers always
+// report their own. A path naming a folder, a device or a pipe is refused without being opened.
 bool LoadImageFile(Surface& surface, const std::string& path,
                    ImageMessages messages = ImageMessages::Shown);
 

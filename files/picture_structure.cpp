@@ -1,10 +1,6 @@
 #include "files/picture_structure.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
-
-#include "files/file_stream.h"
 
 namespace dw {
 namespace {
@@ -124,63 +120,6 @@ bool jpegSegmentsEndEarly(ByteWalker& bytes) {
     }
 }
 
-// DevIL reads these by extension with its PNM reader, which reads for ever at the end of a
-// file whose header it is still looking for.
-bool isPnmExtension(std::string_view extension) {
-    for (std::string_view pnm : {"pnm", "pbm", "pgm", "ppm"}) {
-        if (extension.size() == pnm.size() &&
-            std::equal(pnm.begin(), pnm.end(), extension.begin(), [](char a, char b) {
-                return a == std::tolower(static_cast<unsigned char>(b));
-            })) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool isPnmSpace(uint8_t c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// "P1".."P6", then width, height and (but for the bitmaps P1 and P4) the largest value, each
-// a decimal number after white space or "#" comments, the last one followed by one space.
-bool pnmHeaderEndsEarly(ByteWalker& bytes, const uint8_t* magic) {
-    if (magic[0] != 'P' || magic[1] < '1' || magic[1] > '6') {
-        return true;
-    }
-    const int fields = (magic[1] == '1' || magic[1] == '4') ? 2 : 3;
-    uint8_t c = 0;
-    if (!bytes.next(c)) {
-        return true;
-    }
-    for (int field = 0; field < fields; ++field) {
-        while (isPnmSpace(c) || c == '#') {
-            if (c == '#') {
-                while (c != '\n' && c != '\r') {
-                    if (!bytes.next(c)) {
-                        return true;
-                    }
-                }
-            }
-            if (!bytes.next(c)) {
-                return true;
-            }
-        }
-        uint64_t value = 0;
-        int digits = 0;
-        for (; c >= '0' && c <= '9'; ++digits) {
-            value = std::min<uint64_t>(value * 10 + (c - '0'), UINT32_MAX);
-            if (!bytes.next(c)) {
-                return true;
-            }
-        }
-        if (digits == 0 || value == 0 || !isPnmSpace(c)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A BMP's colour table follows its 14-byte file header and its info header; DevIL allocates
 // for the count the header declares (up to 4 GiB) before it notices the file is short.
 bool bmpPaletteEndsEarly(ByteSource& source) {
@@ -196,44 +135,11 @@ bool bmpPaletteEndsEarly(ByteSource& source) {
     return !source.skip(uint64_t(infoSize - 40) + uint64_t(colours) * 4);
 }
 
-// An Apple icon: "icns", its length, then elements of a type and a length that counts its own
-// 8 bytes. DevIL walks them by their lengths: one of length 0 keeps it in place for ever.
-bool icnsElementsEndEarly(ByteSource& source) {
-    uint8_t length[4];
-    if (!readExact(source, length, sizeof length)) {
-        return true;
-    }
-    uint64_t remaining = loadBE32(length);
-    if (remaining < 8) {
-        return true;
-    }
-    remaining -= 8;
-    while (remaining > 0) {
-        uint8_t element[8];
-        if (remaining < sizeof element || !readExact(source, element, sizeof element)) {
-            return true;
-        }
-        const uint32_t length = loadBE32(element + 4);
-        if (length < sizeof element || length > remaining ||
-            !source.skip(length - sizeof element)) {
-            return true;
-        }
-        remaining -= length;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool pictureEndsEarly(ByteSource& source, std::string_view extension) {
+bool pictureEndsEarly(ByteSource& source) {
     uint8_t head[8] = {};
-    const std::size_t got = source.read(head, 2);
-    if (isPnmExtension(extension) ||
-        (got == 2 && head[0] == 'P' && head[1] >= '1' && head[1] <= '6')) {
-        ByteWalker bytes(source);
-        return got < 2 || pnmHeaderEndsEarly(bytes, head);
-    }
-    if (got < 2) {
+    if (!readExact(source, head, 2)) {
         return false;
     }
     if (head[0] == 0xFF && head[1] == 0xD8) {
@@ -243,20 +149,8 @@ bool pictureEndsEarly(ByteSource& source, std::string_view extension) {
     if (head[0] == 'B' && head[1] == 'M') {
         return bmpPaletteEndsEarly(source);
     }
-    if (head[0] == 'i' && head[1] == 'c') {
-        return readExact(source, head + 2, 2) && std::memcmp(head, "icns", 4) == 0 &&
-               icnsElementsEndEarly(source);
-    }
     return readExact(source, head + 2, 6) && std::memcmp(head, kPngSignature, 8) == 0 &&
            pngChunksEndEarly(source);
-}
-
-bool pictureEndsEarly(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    const std::string_view extension =
-        dot == std::string::npos ? std::string_view() : std::string_view(path).substr(dot + 1);
-    FileStream file;
-    return file.open(path, FileMode::Read) && pictureEndsEarly(file, extension);
 }
 
 }  // namespace dw

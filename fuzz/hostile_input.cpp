@@ -24,8 +24,8 @@
 namespace dw::fuzz {
 namespace {
 
-constexpr std::string_view kOtherExtensions[] = {"gif", "tga", "psd", "ppm", "pgm", "pcx",
-                                                 "ico", "dds", "hdr", "sgi", "pic", "xpm"};
+constexpr std::string_view kOtherExtensions[] = {"tga", "psd",  "ppm", "pgm", "pbm", "pam", "pcx",
+                                                 "ico", "icns", "dds", "hdr", "sgi", "pic", "xpm"};
 
 Outcome outcomeOf(bool accepted) {
     return accepted ? Outcome::Accepted : Outcome::Refused;

@@ -30,8 +30,8 @@ Outcome feedPicture(std::span<const uint8_t> bytes, std::string_view extension);
 // its ranges or the table out of order.
 Outcome feedPresetTable(std::span<const uint8_t> bytes);
 
-// The kinds DevIL opens beyond the common ones that have a fuzz target each (png, jpg, bmp,
-// tif, webp).
+// The extensions of the kinds only the old picture library reads (and of binary PNM), beyond
+// the common kinds that have a fuzz target each (png, jpg, bmp, tif, webp, gif).
 std::span<const std::string_view> otherPictureExtensions();
 
 }  // namespace dw::fuzz

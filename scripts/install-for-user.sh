@@ -10,7 +10,7 @@ from=${1:-"$(cd "$(dirname "$0")/.." && pwd)/build/release/bin"}
 prefix="$HOME/.local/lib/daubwerk"
 launcher="$HOME/.local/bin/daubwerk"
 
-for needed in daubwerk-batch daubwerk-register WorkData; do
+for needed in daubwerk-batch daubwerk-register daubwerk-decode WorkData; do
     if [ ! -e "$from/$needed" ]; then
         echo "install-for-user: $from/$needed is missing; build first (./build.sh install)" >&2
         exit 1
@@ -18,7 +18,7 @@ for needed in daubwerk-batch daubwerk-register WorkData; do
 done
 
 mkdir -p "$prefix/data" "$(dirname "$launcher")"
-for program in daubwerk daubwerk-batch daubwerk-register; do
+for program in daubwerk daubwerk-batch daubwerk-register daubwerk-decode; do
     [ -e "$from/$program" ] && install -m 755 "$from/$program" "$prefix/$program"
 done
 # Parts the program only reads are replaced whole; the manual goes along when it was built.

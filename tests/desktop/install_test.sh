@@ -15,7 +15,7 @@ fail() {
 }
 
 "$source/scripts/install-for-user.sh" "$bin" >/dev/null 2>&1 || fail "install"
-for file in daubwerk daubwerk-batch daubwerk-register installed WorkData/gloss.bmp \
+for file in daubwerk daubwerk-batch daubwerk-register daubwerk-decode installed WorkData/gloss.bmp \
     Examples/welcome.pai manual/index.html; do
     [ -e "$prefix/$file" ] || fail "$prefix/$file missing"
 done
@@ -33,6 +33,11 @@ eval "$command" 2>/dev/null || fail "thumbnailer: $command"
 if command -v update-mime-database >/dev/null; then
     grep -q 'application/x-daubwerk-painting:\*.pai' "$share/mime/globs2" || fail "mime cache"
 fi
+
+# A kind only the old picture library reads goes through the installed fenced decoder.
+printf 'P3\n1 1\n255\n10 20 30\n' >"$home/plain.ppm"
+"$prefix/daubwerk-batch" --import "$home/plain.ppm" --export "$home/plain.bmp" >/dev/null 2>&1 ||
+    fail "import through the installed decoder"
 
 # A reinstall keeps the user's presets.
 echo kept >"$prefix/data/palette.dat"

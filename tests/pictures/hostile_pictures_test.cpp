@@ -4,12 +4,6 @@
 #include "files/image_file.h"
 #include "tests/pictures/picture_fixture.h"
 
-// DevIL 1.7.8 loses a few small blocks when libpng gives up on a damaged file; that is the
-// library's own leak, not ours, and must not hide ours.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libIL.so\n";
-}
-
 namespace dw::test {
 namespace {
 

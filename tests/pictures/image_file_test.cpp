@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include "files/image_file.h"
-#include "files/picture_structure.h"
 #include "tests/pictures/picture_fixture.h"
 
 namespace dw::test {
@@ -18,15 +17,14 @@ TEST_F(ImageFileTest, LosslessFormatsComeBackExactlyTopRowFirst) {
         ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
         EXPECT_EQ(colours(loaded), colours(picture)) << name;
         EXPECT_EQ(loaded.name(), name);
-        EXPECT_EQ(loaded.imageType(), 0x1401);  // unsigned bytes
     }
-    std::filesystem::rename("p.png", "picture");  // no extension: DevIL finds the kind
+    std::filesystem::rename("p.png", "picture");  // no extension: the signature tells the kind
     Surface loaded;
     EXPECT_TRUE(LoadImageFile(loaded, "picture"));
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(ImageFileTest, RefusalsNameThePathThenDevilsReason) {
+TEST_F(ImageFileTest, RefusalsNameThePath) {
     std::filesystem::create_directory("folder.png");
     ASSERT_EQ(mkfifo("pipe.jg8", 0600), 0);  // opening it would wait for a writer
     Surface surface = makePicture(1, 1, patternColour);
@@ -34,8 +32,8 @@ TEST_F(ImageFileTest, RefusalsNameThePathThenDevilsReason) {
     EXPECT_FALSE(LoadImageFile(surface, "folder.png"));
     EXPECT_FALSE(LoadImageFile(surface, "pipe.jg8"));
     EXPECT_EQ(shownTexts(),
-              (std::vector<std::string>{"none.png Failed to load!", "could not open file",
-                                        "folder.png Failed to load!", "pipe.jg8 Failed to load!"}));
+              (std::vector<std::string>{"none.png Failed to load!", "folder.png Failed to load!",
+                                        "pipe.jg8 Failed to load!"}));
     EXPECT_TRUE(surface.valid());  // left as it was
     boxes.clear();
     EXPECT_FALSE(LoadImageFile(surface, "none.png", ImageMessages::Hidden));
@@ -50,13 +48,11 @@ TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
-TEST_F(ImageFileTest, CutOffPngIsRefusedBeforeDevilReadsIt) {
+TEST_F(ImageFileTest, CutOffPngIsRefused) {
     ASSERT_TRUE(SaveImageFile(makePicture(7, 5, patternColour), "p.png"));
     std::vector<uint8_t> bytes = readBytes("p.png");
-    EXPECT_FALSE(pictureEndsEarly("p.png"));
     bytes.pop_back();  // the last byte of IEND's checksum
     writeBytes("cut.png", bytes);
-    EXPECT_TRUE(pictureEndsEarly("cut.png"));
     Surface surface;
     EXPECT_FALSE(LoadImageFile(surface, "cut.png"));
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"cut.png Failed to load!"});

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "files/picture_kind.h"
+
+namespace dw {
+
+class Surface;
+
+// The maintained decoders, each on a whole file held in memory: true when the bytes were
+// decoded into the surface, re-created as a 24-bit picture of their size, top row first, with
+// any alpha dropped (as the old library's pictures drop it). A picture declaring a side above
+// maxSide is refused before its pixels are allocated. On failure the surface is left as it was.
+bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+// Every BMP but the run-length coded ones; binary PGM and PPM (P5, P6).
+bool decodeBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+bool decodeBinaryPnm(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+
+// The decoder for a kind read in this process (not a fenced one); false for the others, and
+// when memory runs out.
+bool decodeInProcess(PictureKind kind, std::span<const uint8_t> bytes, uint32_t maxSide,
+                     Surface& surface);
+
+}  // namespace dw
