@@ -18,19 +18,6 @@ class HighDensity : public ProgramRun {
         ProgramRun::SetUp();
         moreEnvironment = {{"QT_SCALE_FACTOR", "2"}};
     }
-    // Where the canvas window starts on the screen: 90, 10 into the grey client area, in
-    // pixels of the scaled program.
-    CanvasSpot canvasAt(const Surface& shot, unsigned long frame) {
-        int x = 0;
-        int y = 0;
-        EXPECT_TRUE(session.windowOrigin(frame, x, y));
-        const Pixel grey{128, 128, 128, 0};
-        int top = y;
-        while (top < y + 200 && shot.getPixel(x + 10, top) != grey) {
-            ++top;
-        }
-        return {x + 2 * 90, top + 2 * 10};
-    }
 };
 
 TEST_F(HighDensity, EachCellIsASharpSquareOfFourPixelsAStrokeLandsUnderThePointerAndThePanelsFit) {
@@ -46,7 +33,7 @@ TEST_F(HighDensity, EachCellIsASharpSquareOfFourPixelsAStrokeLandsUnderThePointe
     ASSERT_NE(frame, 0u);
     std::this_thread::sleep_for(1500ms);
     const Surface shot = session.screenshot((root / "shown.png").string());
-    const CanvasSpot canvas = canvasAt(shot, frame);
+    const CanvasSpot canvas = findCanvas(shot, frame, 2);
     // Left of the brush properties panel.
     int wrong = 0;
     for (int cy = 0; cy < 300; ++cy) {

@@ -75,16 +75,16 @@ std::string ProgramRun::paintingOf(uint32_t width, uint32_t height) {
 }
 
 // The canvas window lies 90, 10 into the grey client area below the menu bar.
-CanvasSpot ProgramRun::findCanvas(const Surface& shot, unsigned long frame) {
+CanvasSpot ProgramRun::findCanvas(const Surface& shot, unsigned long frame, int pixelRatio) {
     int x = 0;
     int y = 0;
     EXPECT_TRUE(session.windowOrigin(frame, x, y));
     const Pixel grey{128, 128, 128, 0};
     int top = y;
-    while (top < y + 100 && shot.getPixel(x + 5, top) != grey) {
+    while (top < y + 100 * pixelRatio && shot.getPixel(x + 5 * pixelRatio, top) != grey) {
         ++top;
     }
-    return {x + 90, top + 10};
+    return {x + 90 * pixelRatio, top + 10 * pixelRatio};
 }
 
 void ProgramRun::key(const std::string& keys) {

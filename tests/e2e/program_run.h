@@ -36,8 +36,8 @@ class ProgramRun : public ::testing::Test {
     std::map<std::string, std::string> environment() const;
     // A white painting of this size written by the batch tool; its path.
     std::string paintingOf(uint32_t width, uint32_t height);
-    // Where the canvas window shows on a screenshot of the frame.
-    CanvasSpot findCanvas(const Surface& shot, unsigned long frame);
+    // Where the canvas window shows on a screenshot of the frame, at a device pixel ratio.
+    CanvasSpot findCanvas(const Surface& shot, unsigned long frame, int pixelRatio = 1);
     // xdotool key, then a moment for the program to take it.
     void key(const std::string& keys);
 
