@@ -24,10 +24,12 @@ struct LargeFilterBench {
     LargeFilterBench() { bench::fillNaturalPainting(painting, 5000, 5000); }
     FilterInputs inputs() { return {brush, offsets, patterns, random}; }
 
-    // A full history recycles the block of the entry it drops, as a long session does.
+    // A history full of whole-painting steps, as after a run of filters: each filter then
+    // recycles the copy of the step it drops instead of meeting fresh memory.
     void fillHistory() {
         while (history.count() < UndoHistory::kMaxEntries) {
             history.pushSnapshot(painting);
+            painting.cellsForWriting();
         }
     }
     // What the main loop does between two commands; Sicken and Flatten read the result.

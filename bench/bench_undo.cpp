@@ -92,13 +92,6 @@ double memcpySeconds() {
     return seconds;
 }
 
-void BM_MemcpyCells5000(benchmark::State& state) {
-    for (auto _ : state) {
-        state.SetIterationTime(memcpySeconds());
-    }
-}
-BENCHMARK(BM_MemcpyCells5000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
 // Times only what timed() does, and gives it as a ratio to the anchor.
 template <class Prepare, class Timed>
 void timeSteps(benchmark::State& state, Prepare prepare, Timed timed) {
