@@ -11,7 +11,7 @@ class Surface;
 // Reads any picture file into the surface, re-created at the file's size: "JGI"/"jgi" and
 // "JG8"/"jg8" (exactly these spellings of the text after the last ".") with the program's own
 // readers; every other file by the kind its first bytes show (never by what DevIL guesses):
-// PNG, JPEG, TIFF, WebP, GIF, BMP and binary PGM/PPM by maintained decoders in this process,
+// PNG, JPEG, TIFF, WebP, GIF, BMP, binary PGM/PPM and OpenRaster in this process,
 // the kinds only DevIL reads by DevIL in a time- and memory-limited process of its own. True
 // only when the surface holds the new picture; on failure it is left as it was. Failures are
 // reported ("%s Failed to load!") when messages are shown; the JG8 and JGI readers always

@@ -22,6 +22,8 @@ bool decodeInProcess(PictureKind kind, std::span<const uint8_t> bytes, uint32_t 
                 return decodeBmp(bytes, maxSide, surface);
             case PictureKind::BinaryPnm:
                 return decodeBinaryPnm(bytes, maxSide, surface);
+            case PictureKind::OpenRaster:
+                return decodeOpenRaster(bytes, maxSide, surface);
             default:
                 return false;
         }

@@ -21,6 +21,9 @@ bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
 // Every BMP but the run-length coded ones; binary PGM and PPM (P5, P6).
 bool decodeBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 bool decodeBinaryPnm(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
+// An OpenRaster archive by its merged picture, else by its visible PNG layers laid over white;
+// no side above the painting's own limit. A hostile archive is refused before it is unpacked.
+bool decodeOpenRaster(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 
 // The decoder for a kind read in this process (not a fenced one); false for the others, and
 // when memory runs out.

@@ -7,13 +7,14 @@ namespace dw {
 namespace {
 
 // DevIL's own list (IL_LOAD_EXT) without mp3, whose picture is an album cover, plus WebP.
-const std::array<PictureFormat, 16> kImportFormats = {{
+const std::array<PictureFormat, 17> kImportFormats = {{
     {"JPEG", {"jpg", "jpeg", "jpe"}},
     {"BITMAP", {"bmp", "dib"}},
     {"PNG", {"png"}},
     {"TIFF", {"tif", "tiff"}},
     {"WebP", {"webp"}},
     {"GIF", {"gif"}},
+    {"OpenRaster", {"ora"}},
     {"Targa", {"tga", "vda", "icb", "vst"}},
     {"PSD", {"psd", "pdd"}},
     {"PCX", {"pcx", "dcx"}},
@@ -28,12 +29,13 @@ const std::array<PictureFormat, 16> kImportFormats = {{
                "raw", "rot", "texture", "tpl",   "utx", "vtf",  "wal", "xpm"}},
 }};
 
-const std::array<ExportKind, 5> kExportKinds = {{
+const std::array<ExportKind, 6> kExportKinds = {{
     {ExportFormat::Bitmap, {"Bitmap Image", {"bmp"}}},
     {ExportFormat::Png, {"PNG", {"png"}}},
     {ExportFormat::Jpeg, {"JPEG", {"jpg", "jpeg"}}},
     {ExportFormat::Tiff, {"TIFF", {"tif", "tiff"}}},
     {ExportFormat::WebP, {"WebP", {"webp"}}},
+    {ExportFormat::OpenRaster, {"OpenRaster", {"ora"}}},
 }};
 
 std::string lowerExtension(std::string_view path) {

@@ -15,10 +15,10 @@ struct PictureFormat {
     std::vector<std::string_view> extensions;
 };
 
-// Every kind LoadImageFile reads: DevIL's and the second decoders' (WebP).
+// Every kind LoadImageFile reads: DevIL's and the second decoders' (WebP, OpenRaster).
 std::span<const PictureFormat> importFormats();
 
-enum class ExportFormat { Bitmap, Png, Jpeg, Tiff, WebP };
+enum class ExportFormat { Bitmap, Png, Jpeg, Tiff, WebP, OpenRaster };
 
 struct ExportKind {
     ExportFormat format;

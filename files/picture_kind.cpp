@@ -33,7 +33,7 @@ constexpr Named kExtensions[] = {
     {"ico", PictureKind::Icon},       {"cur", PictureKind::Icon},
     {"icns", PictureKind::AppleIcon}, {"dds", PictureKind::Dds},
     {"hdr", PictureKind::Radiance},   {"pic", PictureKind::SoftimagePic},
-    {"xpm", PictureKind::Xpm},
+    {"xpm", PictureKind::Xpm},        {"ora", PictureKind::OpenRaster},
 };
 
 constexpr Named kFencedNames[] = {
@@ -88,6 +88,11 @@ std::optional<PictureKind> kindBySignature(std::span<const uint8_t> head) {
     if (head.size() >= 3 && head[0] == 'P' && head[1] >= '1' && head[1] <= '7' &&
         isPnmSpace(head[2])) {
         return head[1] == '5' || head[1] == '6' ? PictureKind::BinaryPnm : PictureKind::OtherPnm;
+    }
+    // A zip archive whose first entry is named "mimetype"; its content is checked on reading.
+    if (startsWith(head, "PK\x03\x04") && head.size() >= 38 &&
+        std::memcmp(head.data() + 30, "mimetype", 8) == 0) {
+        return PictureKind::OpenRaster;
     }
     if (startsWith(head, "8BPS")) {
         return PictureKind::Psd;

@@ -18,6 +18,7 @@ enum class PictureKind : uint8_t {
     Gif,
     Bmp,
     BinaryPnm,  // P5 and P6
+    OpenRaster,
     // Through the fence from here on.
     OtherPnm,  // P1 to P4 and PAM
     CompressedBmp,
@@ -42,7 +43,7 @@ inline bool isFenced(PictureKind kind) {
 // and refuses a file it names as another kind when that kind's reader would be the fenced one:
 // a file that disguises itself is not worth the old library's risk. Nothing when no reader
 // takes the file.
-inline constexpr std::size_t kSignatureBytes = 34;
+inline constexpr std::size_t kSignatureBytes = 38;
 std::optional<PictureKind> pictureKindOf(std::span<const uint8_t> head, std::string_view extension);
 
 // The short names the fenced decoder is told the kind by.

@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     # Pictures: the common kinds by their maintained decoders, the rest by DevIL behind a fence.
     libdevil-dev libpng-dev libjpeg-dev libtiff-dev libwebp-dev libgif-dev libstb-dev
+    # OpenRaster archives.
+    libzip-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fonts-dejavu-core
     # The GUI's end-to-end tests: a virtual display, a small window manager, a hand on the mouse.
     xvfb xauth openbox wmctrl xdotool x11-utils imagemagick

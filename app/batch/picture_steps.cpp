@@ -52,7 +52,7 @@ void addPictureSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--import", "PICTURE", "File > Import Image: the picture as a new painting", 1,
                      1, stepImport});
     steps.push_back({"--export", "PATH",
-                     "shade and write the painting as shown (.bmp, .png, .jpg, .tif, .webp)", 1, 1,
+                     "shade and write the painting as shown: .bmp .png .jpg .tif .webp .ora", 1, 1,
                      stepExport});
     steps.push_back({"--thumbnail", "SIZE PATH",
                      "write the painting as shown, fitted into SIZE x SIZE, as a PNG file", 2, 2,

@@ -1,7 +1,9 @@
 #include "app/pictures/export_picture.h"
 
+#include "app/pictures/thumbnail.h"
 #include "files/bitmap_export.h"
 #include "files/image_file.h"
+#include "files/open_raster_export.h"
 #include "files/picture_formats.h"
 #include "files/webp_export.h"
 #include "platform/message_box.h"
@@ -15,6 +17,8 @@ bool writePicture(const Surface& picture, ExportFormat format, const std::string
             return WriteBitmapFile(picture, path);
         case ExportFormat::WebP:
             return WriteWebPFile(picture, path);
+        case ExportFormat::OpenRaster:
+            return WriteOpenRasterFile(picture, scaledToFit(picture, 256), path);
         case ExportFormat::Png:
         case ExportFormat::Jpeg:
         case ExportFormat::Tiff:

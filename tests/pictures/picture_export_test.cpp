@@ -71,11 +71,11 @@ TEST(PictureFormats, AnExportNameWithoutAKnownExtensionGetsTheBitmapOne) {
     EXPECT_EQ(exportPathFor("/a.png/out"), "/a.png/out.bmp");
 }
 
-// The dialog offers exactly what the importer reads: DevIL's list and the second decoders.
+// The dialog offers exactly what the importer reads: DevIL's list, WebP and OpenRaster.
 TEST(PictureFormats, ImportListsEveryExtensionTheReadersTakeInBothCases) {
     initialiseImageLibrary();
     std::istringstream devil(ilGetString(IL_LOAD_EXT));
-    std::set<std::string> readable = {"webp"};
+    std::set<std::string> readable = {"webp", "ora"};
     for (std::string extension; devil >> extension;) {
         // DevIL 1.7.8 runs two entries of its list together.
         if (extension == "dcmdds") {
