@@ -26,7 +26,7 @@ struct LargeFilterBench {
 
     // A full history recycles the block of the entry it drops, as a long session does.
     void fillHistory() {
-        while (history.count() < UndoHistory::kMaxEntries) {
+        while (history.count() < UndoHistory::kDefaultSteps + 1) {
             history.pushSnapshot(painting);
         }
     }
@@ -76,7 +76,7 @@ void BM_Paintify(benchmark::State& state) {
     Canvas painting;
     bench::fillNaturalPainting(painting, side, side);
     UndoHistory history;
-    while (history.count() < UndoHistory::kMaxEntries) {
+    while (history.count() < UndoHistory::kDefaultSteps + 1) {
         history.pushSnapshot(painting);
     }
     BrushSettings brush;
