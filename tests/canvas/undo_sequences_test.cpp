@@ -70,7 +70,7 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
     }
 
     void setSteps() {
-        const uint32_t steps = pick(1, 8);
+        const uint32_t steps = pick(1, 6);
         history.setSteps(steps);
         reference.setSteps(steps);
     }
@@ -111,6 +111,9 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
     }
 
     void step() {
+        if (varySteps && pick(0, 9) == 0) {
+            setSteps();
+        }
         const uint32_t roll = pick(0, 99);
         if (roll < 30) {
             reference.push(shown);
@@ -133,8 +136,6 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
             return expectSame();
         } else if (roll < 97) {
             newPainting();
-        } else if (varySteps && pick(0, 1) == 0) {
-            setSteps();
         } else {
             history.setDocumentClean(true);
             reference.documentClean = true;
