@@ -28,6 +28,7 @@ UndoStepsDialog::UndoStepsDialog(uint32_t steps, std::size_t bytesPerStep, QWidg
       box_(new QSpinBox(this)),
       cost_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Undo Steps"));
+    setMinimumWidth(360);
     box_->setRange(1, int(UndoHistory::kMostSteps));
     box_->setValue(int(steps));
     cost_->setWordWrap(true);
