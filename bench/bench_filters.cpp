@@ -27,7 +27,7 @@ struct LargeFilterBench {
     // A history full of whole-painting steps, as after a run of filters: each filter then
     // recycles the copy of the step it drops instead of meeting fresh memory.
     void fillHistory() {
-        while (history.count() < UndoHistory::kMaxEntries) {
+        while (history.count() < UndoHistory::kDefaultSteps + 1) {
             history.pushSnapshot(painting);
             painting.cellsForWriting();
         }
@@ -78,7 +78,7 @@ void BM_Paintify(benchmark::State& state) {
     Canvas painting;
     bench::fillNaturalPainting(painting, side, side);
     UndoHistory history;
-    while (history.count() < UndoHistory::kMaxEntries) {
+    while (history.count() < UndoHistory::kDefaultSteps + 1) {
         history.pushSnapshot(painting);
     }
     BrushSettings brush;

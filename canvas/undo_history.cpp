@@ -24,6 +24,7 @@ UndoHistory& UndoHistory::operator=(UndoHistory&& other) {
         recorder_.setChecking(other.recorder_.checking());
         entries_ = std::move(other.entries_);
         strays_ = std::move(other.strays_);
+        steps_ = other.steps_;
         position_ = std::exchange(other.position_, 0);
         shown_ = std::exchange(other.shown_, 0);
         presentSaved_ = std::exchange(other.presentSaved_, false);
@@ -79,7 +80,7 @@ void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
     presentSaved_ = false;
     position_ = 0;
     shown_ = 0;
-    if (entries_.size() > kMaxEntries - 1) {
+    if (entries_.size() > steps_) {
         dropEntry(entries_.size() - 1, dropped);
     }
     entries_.push_front(Entry{painting.width(), painting.height(), TileChanges()});
@@ -89,6 +90,16 @@ void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
     }
     documentClean_ = false;
     recordWrites(painting);
+}
+
+void UndoHistory::setSteps(uint32_t steps) {
+    keepSnapshot();
+    steps_ = std::clamp(steps, 1u, kMostSteps);
+    // Entries at the back go without disturbing the recorder, which writes at most into the
+    // entry just older than the one shown.
+    while (entries_.size() > std::max<std::size_t>(steps_ + 1, position_ + 1)) {
+        dropEntry(entries_.size() - 1, Dropped::Released);
+    }
 }
 
 void UndoHistory::dropEntry(std::size_t index, Dropped dropped) {

@@ -18,7 +18,8 @@ struct RestoreResult {
     bool sizeChanged = false;  // the canvas window must be recreated
 };
 
-// States of the painting, newest first, at most six. Undo first stores the live painting as
+// States of the painting, newest first: the present and as many steps back as the user's
+// setting allows (five unless set). Undo first stores the live painting as
 // the newest entry so that Redo can come back to it.
 //
 // Only the live painting is whole. Each entry keeps the tiles in which its state differs from
@@ -27,7 +28,8 @@ struct RestoreResult {
 // tiles with the painting's, so every step costs what it changed.
 class UndoHistory {
   public:
-    static constexpr uint32_t kMaxEntries = 6;
+    static constexpr uint32_t kDefaultSteps = 5;
+    static constexpr uint32_t kMostSteps = 100;
 
     UndoHistory();
     // A history taken over records the painting's writes again from its next step.
@@ -58,6 +60,11 @@ class UndoHistory {
     // True while the painting has no unsaved changes; every snapshot, Undo and Redo clears it.
     bool documentClean() const { return documentClean_; }
     void setDocumentClean(bool clean) { documentClean_ = clean; }
+
+    // How far Undo may go back, 1 to kMostSteps (clamped). Fewer steps let the oldest entries
+    // go at once, except the one Undo would reach next from the state shown.
+    void setSteps(uint32_t steps);
+    uint32_t steps() const { return steps_; }
 
     uint32_t count() const { return uint32_t(entries_.size()); }
     uint32_t position() const { return position_; }
@@ -91,6 +98,7 @@ class UndoHistory {
     // them back first, as a whole copy of that state would.
     TileChanges strays_;
     TileRecorder recorder_;
+    uint32_t steps_ = kDefaultSteps;
     uint32_t position_ = 0;
     uint32_t shown_ = 0;  // the state the painting's cells hold: 0 live, else an entry
     bool presentSaved_ = false;

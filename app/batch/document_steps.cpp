@@ -68,6 +68,20 @@ bool stepRedo(AppState& state, const StepArguments&) {
     return true;
 }
 
+bool stepUndoSteps(AppState& state, const StepArguments& args) {
+    uint32_t steps = 0;
+    if (!parseUnsigned(args[0], steps, "the undo steps")) {
+        return false;
+    }
+    if (steps < 1 || steps > UndoHistory::kMostSteps) {
+        reportStepError("--undo-steps takes 1 to " + std::to_string(UndoHistory::kMostSteps) +
+                        ", not \"" + args[0] + "\"");
+        return false;
+    }
+    state.history.setSteps(steps);
+    return true;
+}
+
 }  // namespace
 
 void addDocumentSteps(std::vector<StepSpec>& steps) {
@@ -81,6 +95,8 @@ void addDocumentSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--resize", "W H", "Image > Image Size", 2, 0, stepResize});
     steps.push_back({"--undo", "", "Edit > Undo", 0, 0, stepUndo});
     steps.push_back({"--redo", "", "Edit > Redo", 0, 0, stepRedo});
+    steps.push_back(
+        {"--undo-steps", "N", "how far Undo goes back (1..100, 5 at start)", 1, 0, stepUndoSteps});
 }
 
 }  // namespace dw::batch

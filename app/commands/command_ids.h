@@ -23,6 +23,7 @@ inline constexpr int kRedo = 1201;
 inline constexpr int kPressureFirst = 1210;
 inline constexpr int kPressureLast = 1213;
 inline constexpr int kContinuousStrokes = 1214;
+inline constexpr int kUndoSteps = 1215;
 inline constexpr int kLighting = 1252;
 // 25%, 50%, 100%, 200%, 300%, 400%.
 inline constexpr int kZoomFirst = 1258;

@@ -160,6 +160,9 @@ void FrameProcedure::runCommand(AppState& state, int id) {
         case kRedo:
             undoOrRedo(state, id);
             break;
+        case kUndoSteps:
+            undoSteps(state);
+            break;
         case kLighting:
             toggleLighting(state);
             break;
@@ -240,6 +243,15 @@ void FrameProcedure::undoOrRedo(AppState& state, int commandId) {
         shell_.createCanvasWindow(state);
     }
     state.colourChanged = true;
+}
+
+void FrameProcedure::undoSteps(AppState& state) {
+    const uint32_t steps = shell_.askUndoSteps(state);
+    if (steps == 0) {
+        return;
+    }
+    state.history.setSteps(steps);
+    shell_.userSettingsChanged(state);
 }
 
 void FrameProcedure::toggleLighting(AppState& state) {

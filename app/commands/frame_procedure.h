@@ -26,6 +26,7 @@ class FrameProcedure : private KeyboardActions {
     void newPainting(AppState& state);
     void imageSize(AppState& state);
     void undoOrRedo(AppState& state, int commandId);
+    void undoSteps(AppState& state);
     void toggleLighting(AppState& state);
     void penSetting(AppState& state, int commandId);
     void wheel(AppState& state, const LoopMessage& message);

@@ -31,11 +31,9 @@ constexpr MenuItem kPenPressure[] = {
 };
 
 constexpr MenuItem kEdit[] = {
-    {"&Undo\tCtrl+Z", kUndo},
-    {"&Redo\tCtrl+Y", kRedo},
-    kSeparator,
-    {"&Pen Pressure", 0, kPenPressure},
-    {"&Continuous Strokes", kContinuousStrokes, {}, true},
+    {"&Undo\tCtrl+Z", kUndo},           {"&Redo\tCtrl+Y", kRedo},
+    {"Undo &Steps...", kUndoSteps},     kSeparator,
+    {"&Pen Pressure", 0, kPenPressure}, {"&Continuous Strokes", kContinuousStrokes, {}, true},
 };
 
 constexpr MenuItem kZoom[] = {

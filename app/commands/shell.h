@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -51,7 +52,9 @@ class Shell {
 
     virtual void printPainting(AppState& state) = 0;
     virtual void pageSetup() = 0;
-    // The pen pressure mode or Continuous Strokes changed: keep them for the next run.
+    // Edit > Undo Steps...: the number the user chose, or 0 when cancelled.
+    virtual uint32_t askUndoSteps(const AppState&) { return 0; }
+    // The pen settings or the undo steps changed: keep them for the next run.
     virtual void userSettingsChanged(const AppState&) {}
 };
 

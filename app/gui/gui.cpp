@@ -15,6 +15,7 @@
 #include "app/gui/pass_timing.h"
 #include "app/gui/program_pictures.h"
 #include "app/gui/splash_window.h"
+#include "app/gui/undo_steps_dialog.h"
 #include "app/gui/user_settings.h"
 #include "app/main_loop/main_loop_pass.h"
 #include "app/painting_commands.h"
@@ -261,6 +262,12 @@ void Gui::printPainting(AppState& state) {
 
 void Gui::pageSetup() {
     PageSetupCommand();
+}
+
+uint32_t Gui::askUndoSteps(const AppState& state) {
+    UndoStepsDialog dialog(state.history.steps(), state.painting.cellCount() * sizeof(CanvasCell),
+                           frame_.get());
+    return dialog.exec() == QDialog::Accepted ? dialog.steps() : 0;
 }
 
 void Gui::userSettingsChanged(const AppState& state) {

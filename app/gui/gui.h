@@ -70,6 +70,7 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     void post(const LoopMessage& message) override;
     void printPainting(AppState& state) override;
     void pageSetup() override;
+    uint32_t askUndoSteps(const AppState& state) override;
     void userSettingsChanged(const AppState& state) override;
 
     // PanelWindows.

@@ -10,6 +10,7 @@ namespace {
 
 const QString kPressureKey = QStringLiteral("pen/pressure");
 const QString kContinuousKey = QStringLiteral("strokes/continuous");
+const QString kUndoStepsKey = QStringLiteral("undo/steps");
 
 }  // namespace
 
@@ -27,6 +28,11 @@ void loadUserSettings(AppState& state) {
     if (continuous == QStringLiteral("on") || continuous == QStringLiteral("off")) {
         state.continuousStrokes = continuous == QStringLiteral("on");
     }
+    bool number = false;
+    const uint32_t steps = settings.value(kUndoStepsKey).toString().toUInt(&number);
+    if (number && steps >= 1 && steps <= UndoHistory::kMostSteps) {
+        state.history.setSteps(steps);
+    }
 }
 
 void saveUserSettings(const AppState& state) {
@@ -35,6 +41,7 @@ void saveUserSettings(const AppState& state) {
     settings.setValue(kPressureKey, QString::fromUtf8(mode.data(), qsizetype(mode.size())));
     settings.setValue(kContinuousKey,
                       state.continuousStrokes ? QStringLiteral("on") : QStringLiteral("off"));
+    settings.setValue(kUndoStepsKey, state.history.steps());
 }
 
 }  // namespace dw

@@ -41,6 +41,15 @@ TEST_F(BatchTool, WelcomePaintingOpensPaintifiesAndExports) {
     EXPECT_FALSE(exists("a.pai"));
 }
 
+TEST_F(BatchTool, UndoGoesBackAsManyStepsAsSetAndNoMore) {
+    const std::string twoResizes = "--new 10 10 --resize 12 12 --resize 14 14 --undo --undo";
+    EXPECT_EQ(run("--undo-steps 2 " + twoResizes), 0) << errors();
+    EXPECT_NE(run("--undo-steps 1 " + twoResizes), 0);
+    EXPECT_NE(errors().find("nothing to undo"), std::string::npos);
+    EXPECT_NE(run("--undo-steps 101 --new 10 10"), 0);
+    EXPECT_NE(errors().find("--undo-steps takes 1 to 100, not \"101\""), std::string::npos);
+}
+
 }  // namespace
 }  // namespace dw
 

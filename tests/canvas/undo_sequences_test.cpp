@@ -39,11 +39,16 @@ class StopAfter : public platform::Progress {
 // Random sessions on small paintings of several tiles, the tile history and the whole-copy
 // reference side by side: after every step the painting and everything the Edit menu and the
 // title bar show must be the same, and no writer may have gone behind the history's back.
+// Every fourth seed also sets a small number of undo steps, now and then mid-session.
 class UndoSequences : public ::testing::TestWithParam<uint32_t> {
   protected:
     void SetUp() override {
         engine.seed(GetParam());
         history.setWriteChecking(true);
+        varySteps = GetParam() % 4 == 0;
+        if (varySteps) {
+            setSteps();
+        }
         newPainting();
     }
 
@@ -62,6 +67,12 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
         shown.create(painting.width(), painting.height());
         std::memcpy(shown.cellsForWriting(), painting.cells(),
                     painting.cellCount() * sizeof(CanvasCell));
+    }
+
+    void setSteps() {
+        const uint32_t steps = pick(1, 6);
+        history.setSteps(steps);
+        reference.setSteps(steps);
     }
 
     void dabs() {
@@ -100,6 +111,9 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
     }
 
     void step() {
+        if (varySteps && pick(0, 9) == 0) {
+            setSteps();
+        }
         const uint32_t roll = pick(0, 99);
         if (roll < 30) {
             reference.push(shown);
@@ -144,6 +158,7 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
     }
 
     std::mt19937 engine;
+    bool varySteps = false;
     Canvas painting;
     UndoHistory history;
     Canvas shown;  // what the reference shows

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <deque>
@@ -21,7 +22,7 @@ class WholeCopyHistory {
         }
         presentSaved = false;
         position = 0;
-        if (entries.size() > UndoHistory::kMaxEntries - 1) {
+        if (entries.size() > steps) {
             entries.pop_back();
         }
         entries.push_front(
@@ -48,6 +49,12 @@ class WholeCopyHistory {
         --position;
         return restore(painting);
     }
+    void setSteps(uint32_t count) {
+        steps = count;
+        while (entries.size() > std::max<std::size_t>(steps + 1, position + 1)) {
+            entries.pop_back();
+        }
+    }
     void clear() {
         entries.clear();
         presentSaved = false;
@@ -56,6 +63,7 @@ class WholeCopyHistory {
 
     uint32_t count() const { return uint32_t(entries.size()); }
 
+    uint32_t steps = UndoHistory::kDefaultSteps;
     uint32_t position = 0;
     bool presentSaved = false;
     bool documentClean = true;
