@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -50,6 +52,19 @@ class GuiTest : public ::testing::Test {
   private:
     std::filesystem::path previous_;
     std::filesystem::path folder_;
+};
+
+// The same, with the user's settings file in the test's own folder.
+class GuiTestWithSettings : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("XDG_CONFIG_HOME");
+        GuiTest::TearDown();
+    }
 };
 
 }  // namespace dw::test

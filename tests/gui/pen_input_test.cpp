@@ -15,16 +15,8 @@ namespace {
 
 // A pen on a tablet, its events sent to the real canvas window; the settings file in the
 // test's own folder.
-class PenInput : public GuiTest {
+class PenInput : public GuiTestWithSettings {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        GuiTest::TearDown();
-    }
     void tablet(QEvent::Type type, QPoint at, qreal pressure) { tablet(type, at, pressure, pen); }
     void tablet(QEvent::Type type, QPoint at, qreal pressure, const QPointingDevice& device) {
         const Qt::MouseButton button = type == QEvent::TabletMove ? Qt::NoButton : Qt::LeftButton;

@@ -19,16 +19,8 @@ namespace dw::test {
 namespace {
 
 // Edit > Undo Steps... through its real dialog, the choice kept in the user's settings file.
-class UndoSteps : public GuiTest {
+class UndoSteps : public GuiTestWithSettings {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        GuiTest::TearDown();
-    }
     // Runs the command; act answers the dialog once it is on the screen.
     void runDialog(std::function<void(UndoStepsDialog&)> act) {
         QTimer watch;
