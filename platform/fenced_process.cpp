@@ -97,6 +97,24 @@ FencedProcess::~FencedProcess() {
     stop();
 }
 
+bool FencedProcess::openChannel(int pipe[2], const FenceLimits& limits) {
+    if (pipe2(pipe, O_CLOEXEC) != 0) {
+        return false;
+    }
+    deadline_ = std::chrono::steady_clock::now() + limits.wallClock;
+    return true;
+}
+
+bool FencedProcess::adoptChild(int pipe[2]) {
+    close(pipe[1]);
+    output_ = pipe[0];
+    if (child_ < 0) {
+        stop();
+        return false;
+    }
+    return true;
+}
+
 bool FencedProcess::start(const std::string& program, const std::vector<std::string>& arguments,
                           int input, const FenceLimits& limits) {
     stop();
@@ -107,10 +125,9 @@ bool FencedProcess::start(const std::string& program, const std::vector<std::str
     const std::vector<char*> argv = pointersTo(argumentTexts);
     const std::vector<char*> envp = pointersTo(environmentTexts);
     int pipe[2];
-    if (pipe2(pipe, O_CLOEXEC) != 0) {
+    if (!openChannel(pipe, limits)) {
         return false;
     }
-    deadline_ = std::chrono::steady_clock::now() + limits.wallClock;
     // vfork: the parent may hold a painting of gigabytes, whose page tables a fork would copy
     // only for the child to drop them at once. The child shares the parent's memory until
     // execve and so only makes system calls.
@@ -120,36 +137,23 @@ bool FencedProcess::start(const std::string& program, const std::vector<std::str
         execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
-    close(pipe[1]);
-    output_ = pipe[0];
-    if (child_ < 0) {
-        stop();
-        return false;
-    }
-    return true;
+    return adoptChild(pipe);
 }
 
 bool FencedProcess::startCopy(const std::function<int(int input, int output)>& work, int input,
                               const FenceLimits& limits) {
     stop();
     int pipe[2];
-    if (pipe2(pipe, O_CLOEXEC) != 0) {
+    if (!openChannel(pipe, limits)) {
         return false;
     }
-    deadline_ = std::chrono::steady_clock::now() + limits.wallClock;
     child_ = fork();
     if (child_ == 0) {
         enterFence(limits, input, pipe[1]);
         leaveParentsCrashHandling();
         _exit(work(STDIN_FILENO, STDOUT_FILENO));
     }
-    close(pipe[1]);
-    output_ = pipe[0];
-    if (child_ < 0) {
-        stop();
-        return false;
-    }
-    return true;
+    return adoptChild(pipe);
 }
 
 bool FencedProcess::waitReadable() {

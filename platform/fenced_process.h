@@ -50,6 +50,10 @@ class FencedProcess {
     bool finishCleanly();
 
   private:
+    // The pipe the child writes to, and the wall-clock deadline from now.
+    bool openChannel(int pipe[2], const FenceLimits& limits);
+    // The parent's side once the child is started (or failed to be).
+    bool adoptChild(int pipe[2]);
     bool waitReadable();
     void stop();
 
