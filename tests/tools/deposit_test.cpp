@@ -53,14 +53,6 @@ TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
     EXPECT_EQ(canvas.at(5, 5).height, 0.0f);
 }
 
-TEST_F(DepositTest, KnifeScrapesHalfTheRelief) {
-    s.thickness = 0.0f;
-    canvas.cellForWriting(4, 4).height = 10.0f;
-    dab(Knife, 4, 4);
-    EXPECT_EQ(centre().height, 5.0f);
-    EXPECT_EQ(centre().red, 10);
-}
-
 TEST_F(DepositTest, GelOnWhitePaperRaisesHeightAndGlossButStaysWhite) {
     dab(GelBrush, 4, 4);
     EXPECT_TRUE(test::sameCell(centre(), {255, 255, 255, 0, 99, {}, 5.0f}));
