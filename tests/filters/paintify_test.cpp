@@ -120,25 +120,5 @@ TEST_F(PaintifyTest, StoppedItPutsThePaintingAndTheHistoryBack) {
     EXPECT_TRUE(history.documentClean());
 }
 
-TEST_F(PaintifyTest, SameSeedGivesTheSamePainting) {
-    auto paintifiedWithSeed = [this](uint32_t seed) {
-        Canvas result;
-        result.create(40, 30);
-        for (uint32_t i = 0; i < 1200; ++i) {
-            result.cellsForWriting()[i] = {
-                uint8_t(i * 7), uint8_t(i / 5), uint8_t(i), 0, 0, {}, 0.0f};
-        }
-        brush.size = 3;
-        brush.hardness = 40;
-        random.seed(seed);
-        paintify(result, history, inputs());
-        return std::vector<CanvasCell>(result.cells(), result.cells() + 1200);
-    };
-    const std::vector<CanvasCell> first = paintifiedWithSeed(5);
-    const std::size_t bytes = 1200 * sizeof(CanvasCell);
-    EXPECT_EQ(std::memcmp(first.data(), paintifiedWithSeed(5).data(), bytes), 0);
-    EXPECT_NE(std::memcmp(first.data(), paintifiedWithSeed(6).data(), bytes), 0);
-}
-
 }  // namespace
 }  // namespace dw::test

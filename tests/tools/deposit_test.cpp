@@ -53,14 +53,6 @@ TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
     EXPECT_EQ(canvas.at(5, 5).height, 0.0f);
 }
 
-TEST_F(DepositTest, KnifeScrapesHalfTheRelief) {
-    s.thickness = 0.0f;
-    canvas.cellForWriting(4, 4).height = 10.0f;
-    dab(Knife, 4, 4);
-    EXPECT_EQ(centre().height, 5.0f);
-    EXPECT_EQ(centre().red, 10);
-}
-
 TEST_F(DepositTest, GelOnWhitePaperRaisesHeightAndGlossButStaysWhite) {
     dab(GelBrush, 4, 4);
     EXPECT_TRUE(test::sameCell(centre(), {255, 255, 255, 0, 99, {}, 5.0f}));
@@ -74,24 +66,6 @@ TEST_F(DepositTest, OnlySprayWorksWithItsCentreOffTheCanvas) {
     }
     dab(SprayPaint, -1, 4);
     EXPECT_NE(canvas.at(0, 4).red, 255);
-}
-
-TEST_F(DepositTest, SprayDrawsOneNumberPerWeightedCellColumnByColumn) {
-    // Seed 1: q = 838, 758, 113, 515, 51 for (3,4), (4,3), (4,4), (4,5), (5,4).
-    fillAll({0, 0, 0, 200, 0, {}, 3.0f});
-    s = {255, 0, 0, 0, 10.0f, ToolId::SprayPaint, 2, 1.0f, 255, 0, 100, 0};
-    dab(SprayPaint, 4, 4);
-    const struct {
-        uint32_t x, y;
-        uint8_t colour, paint;
-    } expected[] = {
-        {3, 4, 71, 144}, {4, 3, 64, 149}, {4, 4, 9, 192}, {4, 5, 43, 165}, {5, 4, 4, 196}};
-    for (const auto& e : expected) {
-        EXPECT_TRUE(
-            test::sameCell(canvas.at(e.x, e.y), {e.colour, 0, 0, e.paint, e.colour, {}, 3.0f}))
-            << e.x << "," << e.y;
-    }
-    EXPECT_EQ(random.next(), 5627);  // the sixth draw: nothing else was drawn
 }
 
 TEST_F(DepositTest, PatternNumbersPastTheLastReadTheLastImage) {

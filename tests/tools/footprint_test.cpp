@@ -26,9 +26,7 @@ TEST_F(FootprintTest, SizeOneWeighsOnlyTheCentreAtEveryHardness) {
     for (int hardness : {0, 1, 50, 100, 255}) {
         build(1, hardness);
         EXPECT_EQ(footprint.weight(1, 1), 1.0f) << hardness;
-        EXPECT_EQ(footprint.weight(0, 0), 0.0f);
-        EXPECT_EQ(footprint.weight(0, 1), 0.0f);
-        EXPECT_EQ(footprint.weight(1, 0), 0.0f);
+        EXPECT_EQ(footprint.weight(0, 0) + footprint.weight(0, 1) + footprint.weight(1, 0), 0.0f);
     }
 }
 
@@ -70,29 +68,20 @@ TEST_F(FootprintTest, SpansHoldEveryWeightAndAShrunkTableIsClearedBeyondItsSquar
     }
 }
 
-TEST_F(FootprintTest, ProfileIconOfAHardBrushIsASquareCorner) {
-    // a = 0: (0,54)-(0,5), (0,5)-(54,5), (54,5)-(54,54); end points are not drawn.
-    build(10, 100);
-    EXPECT_TRUE(black(0, 53));
-    EXPECT_TRUE(black(0, 6));
-    EXPECT_TRUE(black(0, 5));
-    EXPECT_TRUE(black(53, 5));
-    EXPECT_FALSE(black(27, 30));
-    EXPECT_FALSE(black(53, 30));
-    EXPECT_FALSE(black(0, 4));
-}
-
-TEST_F(FootprintTest, ProfileIconOfASoftBrushHasANarrowTop) {
-    // f = 0.01: a = trunc((54 - 0.54) x 0.5) = 26, the top runs from x 26 to 27.
-    build(10, 0);
-    EXPECT_TRUE(black(26, 5));
-    EXPECT_TRUE(black(27, 5));
-    EXPECT_TRUE(black(28, 5));  // start of the right slope
-    EXPECT_TRUE(black(25, 6));
-    EXPECT_TRUE(black(29, 6));
-    EXPECT_FALSE(black(25, 5));
-    EXPECT_FALSE(black(29, 5));
-    EXPECT_FALSE(black(0, 5));
+TEST_F(FootprintTest, ProfileIconTracesTheEdgeFromHardCornerToNarrowSoftTop) {
+    // Hardness 100 (a = 0): (0,54)-(0,5)-(54,5)-(54,54), end points not drawn. Hardness 0
+    // (f = 0.01): a = trunc((54 - 0.54) x 0.5) = 26, a top from x 26 to 27, slopes beyond.
+    const struct {
+        int hardness, x, y;
+        bool black;
+    } spots[] = {{100, 0, 53, true}, {100, 0, 5, true}, {100, 53, 5, true}, {100, 53, 30, false},
+                 {100, 0, 4, false}, {0, 26, 5, true},  {0, 28, 5, true},   {0, 25, 6, true},
+                 {0, 29, 6, true},   {0, 25, 5, false}, {0, 29, 5, false},  {0, 0, 5, false}};
+    for (const auto& spot : spots) {
+        build(10, spot.hardness);
+        EXPECT_EQ(black(spot.x, spot.y), spot.black)
+            << spot.hardness << ":" << spot.x << "," << spot.y;
+    }
 }
 
 }  // namespace

@@ -32,56 +32,47 @@ TEST_F(SmearTest, FingerSmearsInPlaceColumnsFirst) {
     EXPECT_EQ(canvas.at(6, 4).height, 7.0f);
 }
 
-TEST_F(SmearTest, FingerVisitsColumnsOuterRowsInner) {
-    stripes();
-    s.size = 6;
-    dab(Finger, 4, 4);
-    // (2, 7) takes (0, 8) first; (3, 6) then reads (2, 7), an earlier column but a later row.
-    EXPECT_EQ(canvas.at(2, 7).green, 160);
-    EXPECT_EQ(canvas.at(3, 6).red, 0);
-    EXPECT_EQ(canvas.at(3, 6).green, 160);
-}
-
-TEST_F(SmearTest, FingerClampsItsSourcesToTheCanvas) {
-    stripes();
-    s.size = 5;
-    dab(Finger, 4, 4);
-    EXPECT_EQ(canvas.at(4, 1).green, 0);    // trunc(-2.7 + 1) = -1 reads row 0
-    EXPECT_EQ(canvas.at(4, 7).green, 160);  // trunc(2.7 + 7) = 9 reads row 8
-}
-
-TEST_F(SmearTest, FingerIsShapedByTheTextureAtTheDestination) {
-    stripes();
-    s.size = 2;
-    s.texture = 1;
+TEST_F(SmearTest, FingerOrderClampingAndTextureEachDecideACell) {
+    // Size 6: (2, 7) takes (0, 8) first; (3, 6) then reads (2, 7), an earlier column but a
+    // later row. Size 5: trunc(-2.7 + 1) = -1 reads row 0, trunc(2.7 + 7) = 9 reads row 8.
+    // Size 2 with texture 0 at column 5: (3, 4) takes column 2, (5, 4) has no strength.
+    const struct {
+        int size, texture;
+        uint32_t x, y;
+        int red, green;  // -1: not decided by this rule
+    } cases[] = {{6, 0, 2, 7, -1, 160}, {6, 0, 3, 6, 0, 160}, {5, 0, 4, 1, -1, 0},
+                 {5, 0, 4, 7, -1, 160}, {2, 1, 3, 4, 40, -1}, {2, 1, 5, 4, 100, -1}};
     setPattern(patterns->textures, 1,
                [](uint32_t x, uint32_t) { return uint8_t(x == 5 ? 0 : 255); });
-    dab(Finger, 4, 4);
-    EXPECT_EQ(canvas.at(3, 4).red, 40);   // from column 2
-    EXPECT_EQ(canvas.at(5, 4).red, 100);  // texture 0: no strength
+    for (const auto& c : cases) {
+        stripes();
+        s.size = c.size;
+        s.texture = uint8_t(c.texture);
+        dab(Finger, 4, 4);
+        const CanvasCell& cell = canvas.at(c.x, c.y);
+        EXPECT_TRUE((c.red < 0 || cell.red == c.red) && (c.green < 0 || cell.green == c.green))
+            << c.size << ":" << c.x << "," << c.y;
+    }
 }
 
-TEST_F(SmearTest, FullEraserLeavesWhitePaperWithHalfTheGloss) {
-    fillAll({10, 20, 30, 40, 200, {}, 6.0f});
+TEST_F(SmearTest, EraserWhitensAndSpongeSoaksAQuarterEvenWithTheirCentreOffTheCanvas) {
+    const CanvasCell paint{10, 20, 30, 200, 200, {}, 8.0f};
     s.size = 2;
-    dab(Eraser, 4, 4);
-    EXPECT_TRUE(test::sameCell(canvas.at(4, 5), {255, 255, 255, 0, 100, {}, 0.0f}));
-    EXPECT_TRUE(test::sameCell(canvas.at(5, 5), {10, 20, 30, 40, 200, {}, 6.0f}));
-}
-
-TEST_F(SmearTest, EraserAndSpongeWorkWithTheirCentreOffTheCanvas) {
-    fillAll({10, 20, 30, 200, 0, {}, 8.0f});
-    s.size = 2;
-    dab(Eraser, 9, 4);
-    EXPECT_EQ(canvas.at(8, 4).red, 255);
-    dab(Sponge, 4, -1);
-    EXPECT_EQ(canvas.at(4, 0).paint, 150);
-}
-
-TEST_F(SmearTest, SpongeSoaksAQuarterOfGrainAndHeightAndNoColour) {
-    fillAll({10, 20, 30, 200, 90, {}, 8.0f});
-    dab(Sponge, 4, 4);
-    EXPECT_TRUE(test::sameCell(canvas.at(4, 4), {10, 20, 30, 150, 90, {}, 6.0f}));
+    const struct {
+        void (*effect)(Canvas&, int, int, BrushSettings, const DabContext&);
+        int x, y;
+        uint32_t checkX, checkY;
+        CanvasCell expected;
+    } cases[] = {{Eraser, 4, 4, 4, 5, {255, 255, 255, 0, 100, {}, 0.0f}},
+                 {Eraser, 4, 4, 5, 5, paint},
+                 {Eraser, 9, 4, 8, 4, {255, 255, 255, 0, 100, {}, 0.0f}},
+                 {Sponge, 4, 4, 4, 4, {10, 20, 30, 150, 200, {}, 6.0f}},
+                 {Sponge, 4, -1, 4, 0, {10, 20, 30, 150, 200, {}, 6.0f}}};
+    for (const auto& c : cases) {
+        fillAll(paint);
+        dab(c.effect, c.x, c.y);
+        EXPECT_TRUE(test::sameCell(canvas.at(c.checkX, c.checkY), c.expected)) << c.x << "," << c.y;
+    }
 }
 
 }  // namespace

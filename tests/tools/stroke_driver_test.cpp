@@ -85,17 +85,6 @@ TEST_F(StrokeDriverTest, WaveNarrowsTheFadedSizeByItsDepthWhereTheCosineIsOne) {
     EXPECT_EQ(strokeSettings.size, 10);
 }
 
-TEST(OffsetsTest, APressReseedsTextureThenStyleOffsets) {
-    // Seed 1 draws 16838, 5758, 10113, 17515.
-    RandomGenerator random(1);
-    SamplingOffsets offsets;
-    ReseedOffsets(offsets, random);
-    EXPECT_EQ(offsets.textureOffsetX, 198.0f);
-    EXPECT_EQ(offsets.textureOffsetY, 126.0f);
-    EXPECT_EQ(offsets.styleOffsetX, 129.0f);
-    EXPECT_EQ(offsets.styleOffsetY, 107.0f);
-}
-
 TEST(OffsetsTest, DriftMovesTheGrainByTheSignedSquareOfTheMovement) {
     // k1 = (16838 mod 100) x 0.001, k2 = (5758 mod 100) x 0.0016666667; from (10, 10) to
     // (13, 8): sx = -9, sy = 4.
