@@ -23,14 +23,6 @@ TEST(CanvasModel, CreatedCellsAreWhitePaperAndSurfaceIsWhite) {
     EXPECT_EQ(canvas.surface().getPixel(0, 0), (Pixel{255, 255, 255, 0}));
 }
 
-TEST(CanvasModel, SizeLimitIsOneToFiveThousand) {
-    EXPECT_TRUE(Canvas::sizeAllowed(1, 1));
-    EXPECT_TRUE(Canvas::sizeAllowed(5000, 5000));
-    EXPECT_FALSE(Canvas::sizeAllowed(5001, 10));
-    EXPECT_FALSE(Canvas::sizeAllowed(0, 10));
-    EXPECT_FALSE(Canvas::sizeAllowed(10, -1));
-}
-
 TEST(CanvasModel, CopyFromResizesAndCopiesEveryByte) {
     Canvas source;
     source.create(3, 2);

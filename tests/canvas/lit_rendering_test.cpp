@@ -10,7 +10,6 @@
 #include "canvas/canvas.h"
 #include "canvas/gloss_map.h"
 #include "canvas/simd_level.h"
-#include "tests/support/message_capture.h"
 
 namespace dw {
 namespace {
@@ -119,14 +118,6 @@ TEST_F(LitRendering, ShadeRectClipsAndLeavesTheRestAlone) {
     EXPECT_EQ(canvas.surface().getPixel(4, 2).red, 100);
 }
 
-// Non-finite heights are in the hostile paintings below, shaded on every path.
-TEST_F(LitRendering, OneCellCanvasShadesSafely) {
-    canvas.create(1, 1);
-    canvas.lighting = true;
-    canvas.shadeAll();
-    EXPECT_EQ(canvas.surface().getPixel(0, 0).red, 255);
-}
-
 // Paintings made to reach every corner of the arithmetic: steep and flat relief, heights up
 // to the float limits, NaN and infinities, gloss 0 and 255, paint that wraps at the edges.
 void fillHostilePainting(Canvas& canvas, uint32_t width, uint32_t height, std::mt19937& random) {
@@ -233,24 +224,6 @@ TEST(LitRenderingPaths, EveryPathAndThreadCountMatchesThePortablePath) {
         }
     }
     setSimdLevel(detected);
-}
-
-TEST(GlossMapLoad, RedAboveHalfBecomesHighlightAndMissingPictureIsReported) {
-    test::MessageCapture messages;
-    Surface picture;
-    picture.create(2, 1);
-    picture.setPixel(0, 0, 200, 0, 0);
-    picture.setPixel(1, 0, 100, 0, 0);
-    loadGlossMap(picture);
-    EXPECT_EQ(glossMap().at(0, 0), 72);
-    EXPECT_EQ(glossMap().at(1, 0), 0);
-    EXPECT_EQ(glossMap().at(255, 255), 0);  // outside the picture: black
-    EXPECT_TRUE(messages.texts().empty());
-    loadGlossMap(Surface());
-    EXPECT_EQ(glossMap().at(0, 0), 0);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts()[0], "Gloss Map failed to load!");
-    EXPECT_EQ(messages.shown()[0].caption, "Error");
 }
 
 }  // namespace

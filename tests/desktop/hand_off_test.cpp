@@ -63,16 +63,12 @@ class SettleSingleInstance : public ::testing::Test {
     FakeInstance instance;
 };
 
-TEST_F(SettleSingleInstance, OnlyASecondRunWithAPathHandsOver) {
-    EXPECT_EQ(settleSingleInstance(instance, "/p.pai"), StartDecision::Run);
-    instance.role = InstanceRole::Alone;
-    EXPECT_EQ(settleSingleInstance(instance, "/p.pai"), StartDecision::Run);
+// Real second runs with and without a path are run in single_instance_test.cpp.
+TEST_F(SettleSingleInstance, AnEmptyPathIsNoPath) {
     instance.role = InstanceRole::Second;
-    EXPECT_EQ(settleSingleInstance(instance, std::nullopt), StartDecision::Exit);
     EXPECT_EQ(settleSingleInstance(instance, ""), StartDecision::Exit);
     EXPECT_TRUE(instance.sent.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.file("dw_sendfile_to_app.txt")));
-    EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(SettleSingleInstance, FailedSendIsReportedAndTheRunStillExits) {

@@ -8,22 +8,6 @@ namespace {
 
 class ImageFileTest : public PictureTest {};
 
-TEST_F(ImageFileTest, LosslessFormatsComeBackExactlyTopRowFirst) {
-    // Values above 127 in every channel: asked for as signed bytes, DevIL 1.7.8 spoils them.
-    const Surface picture = makePicture(3, 2, patternColour);
-    for (const std::string name : {"p.png", "p.bmp", "p.tif", "p.tiff"}) {
-        ASSERT_TRUE(SaveImageFile(picture, name)) << name;
-        Surface loaded;
-        ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
-        EXPECT_EQ(colours(loaded), colours(picture)) << name;
-        EXPECT_EQ(loaded.name(), name);
-    }
-    std::filesystem::rename("p.png", "picture");  // no extension: the signature tells the kind
-    Surface loaded;
-    EXPECT_TRUE(LoadImageFile(loaded, "picture"));
-    EXPECT_TRUE(boxes.shown().empty());
-}
-
 TEST_F(ImageFileTest, RefusalsNameThePath) {
     std::filesystem::create_directory("folder.png");
     ASSERT_EQ(mkfifo("pipe.jg8", 0600), 0);  // opening it would wait for a writer
@@ -46,16 +30,6 @@ TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"invalid extension"});
     EXPECT_EQ(readBytes("keep.weird"), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
-}
-
-TEST_F(ImageFileTest, CutOffPngIsRefused) {
-    ASSERT_TRUE(SaveImageFile(makePicture(7, 5, patternColour), "p.png"));
-    std::vector<uint8_t> bytes = readBytes("p.png");
-    bytes.pop_back();  // the last byte of IEND's checksum
-    writeBytes("cut.png", bytes);
-    Surface surface;
-    EXPECT_FALSE(LoadImageFile(surface, "cut.png"));
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"cut.png Failed to load!"});
 }
 
 }  // namespace

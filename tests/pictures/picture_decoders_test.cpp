@@ -101,12 +101,15 @@ TEST_F(PictureDecoders, DamagedFilesAreRefusedWithTheUsualMessage) {
     std::vector<uint8_t> webp = readBytes(example("quad.webp"));
     webp.resize(40);
     writeBytes("cut.webp", webp);
+    std::vector<uint8_t> png = readBytes(example("quad.png"));
+    png.pop_back();  // the last byte of IEND's checksum
+    writeBytes("cut.png", png);
     std::vector<uint8_t> pnm = quadPnm("P6");
     pnm.pop_back();  // one byte short: refused before the pixels are allocated
     writeBytes("cut.ppm", pnm);
     writeBytes("huge.ppm", {'P', '6', '\n', '9', '0', '0', '0',  ' ', '9', '0',
                             '0', '0', '\n', '2', '5', '5', '\n', 1,   2,   3});
-    for (const std::string name : {"cut.webp", "cut.ppm", "huge.ppm"}) {
+    for (const std::string name : {"cut.webp", "cut.png", "cut.ppm", "huge.ppm"}) {
         expectRefused(name);
     }
 }

@@ -50,6 +50,7 @@ TEST_F(ExportTest, EachNameWritesTheFormatItNamesInAnyCase) {
         EXPECT_EQ(head(name, magic.size()), magic) << name;
         Surface loaded;
         ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
+        EXPECT_EQ(loaded.name(), name);
         if (exportFormatOf(name) != ExportFormat::Jpeg) {
             EXPECT_EQ(colours(loaded), colours(state.painting.surface())) << name;
         }
