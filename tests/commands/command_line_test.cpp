@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,48 +11,35 @@
 namespace dw {
 namespace {
 
-TEST(CommandLine, ShortLinesNameNoFile) {
-    EXPECT_EQ(commandLinePath(""), std::nullopt);
-    EXPECT_EQ(commandLinePath("a.p"), std::nullopt);
-    EXPECT_EQ(commandLinePath("\"\"\"\""), std::nullopt);
-    EXPECT_EQ(commandLinePath("a.pa"), "a.pa");
+TEST(CommandLine, TheLineNamesAFileUpToItsClosingQuote) {
+    using Arguments = std::vector<std::string>;
+    const std::string longPath = "/tmp/" + std::string(2000, 'x') + ".pai";
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"", std::nullopt},
+        {"a.p", std::nullopt},  // too short to name a file
+        {"\"\"\"\"", std::nullopt},
+        {"a.pa", "a.pa"},
+        {"\"/home/me/my painting.pai\" --extra words", "/home/me/my painting.pai"},
+        {"/home/me/my painting.pai and more", "/home/me/my painting.pai and more"},
+        {"\"" + longPath + "\"", longPath},
+        {joinArguments(Arguments{longPath}), longPath},
+        {joinArguments(Arguments{"/my folder/a.pai", "second"}), "/my folder/a.pai"},
+        {joinArguments(Arguments{"my", "file.pai"}), "my file.pai"},
+    };
+    for (const auto& [line, path] : cases) {
+        EXPECT_EQ(commandLinePath(line), path) << line.substr(0, 60);
+    }
+    EXPECT_EQ(joinArguments(Arguments{"/my folder/a.pai", "second"}),
+              "\"/my folder/a.pai\" second");
 }
-
-TEST(CommandLine, QuotesAreDroppedAndTheSecondEndsThePath) {
-    EXPECT_EQ(commandLinePath("\"/home/me/my painting.pai\" --extra words"),
-              "/home/me/my painting.pai");
-    EXPECT_EQ(commandLinePath("/home/me/my painting.pai and more"),
-              "/home/me/my painting.pai and more");
-}
-
-TEST(CommandLine, LongPathsArriveWhole) {
-    const std::string path = "/tmp/" + std::string(2000, 'x') + ".pai";
-    EXPECT_EQ(commandLinePath("\"" + path + "\""), path);
-    EXPECT_EQ(commandLinePath(joinArguments(std::vector<std::string>{path})), path);
-}
-
-TEST(CommandLine, ArgumentsJoinAsTheDesktopWouldQuoteThem) {
-    const std::vector<std::string> spaced{"/my folder/a.pai", "second"};
-    EXPECT_EQ(joinArguments(spaced), "\"/my folder/a.pai\" second");
-    EXPECT_EQ(commandLinePath(joinArguments(spaced)), "/my folder/a.pai");
-    EXPECT_EQ(commandLinePath(joinArguments(std::vector<std::string>{"my", "file.pai"})),
-              "my file.pai");
-}
-
-}  // namespace
-}  // namespace dw
-
-namespace dw {
-namespace {
 
 TEST(EditBoxNumber, OnlyUnsignedNumbersCountAndEverythingElseIsZero) {
-    EXPECT_EQ(editBoxNumber(" 640 "), 640);
-    EXPECT_EQ(editBoxNumber("abc"), 0);
-    EXPECT_EQ(editBoxNumber("12a"), 0);
-    EXPECT_EQ(editBoxNumber("-5"), 0);
-    EXPECT_EQ(editBoxNumber(""), 0);
-    EXPECT_EQ(editBoxNumber("4294967295"), INT_MAX);
-    EXPECT_EQ(editBoxNumber("4294967296"), 0);
+    const std::pair<const char*, int> cases[] = {
+        {" 640 ", 640},          {"abc", 0},       {"12a", 0}, {"-5", 0}, {"", 0},
+        {"4294967295", INT_MAX}, {"4294967296", 0}};
+    for (const auto& [text, number] : cases) {
+        EXPECT_EQ(editBoxNumber(text), number) << text;
+    }
 }
 
 }  // namespace

@@ -92,4 +92,22 @@ void ProgramRun::key(const std::string& keys) {
     std::this_thread::sleep_for(500ms);
 }
 
+void ProgramRun::scribble(CanvasSpot canvas) {
+    session.run("xdotool mousemove " + std::to_string(canvas.x + 100) + " " +
+                std::to_string(canvas.y + 100) + " mousedown 1 sleep 0.3 mousemove " +
+                std::to_string(canvas.x + 300) + " " + std::to_string(canvas.y + 150) +
+                " sleep 0.3 mouseup 1");
+}
+
+void ProgramRun::quit() {
+    ASSERT_TRUE(session.closeWindow("Daubwerk"));
+    EXPECT_EQ(program.wait(15s), 0);
+}
+
+void ProgramRun::awaitFile(const std::filesystem::path& path) {
+    for (int i = 0; i < 100 && !std::filesystem::exists(path); ++i) {
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
 }  // namespace dw::test

@@ -40,6 +40,12 @@ class ProgramRun : public ::testing::Test {
     CanvasSpot findCanvas(const Surface& shot, unsigned long frame, int pixelRatio = 1);
     // xdotool key, then a moment for the program to take it.
     void key(const std::string& keys);
+    // A mouse stroke across the canvas from (100, 100) to (300, 150).
+    void scribble(CanvasSpot canvas);
+    // Closes the frame and expects the program to end cleanly.
+    void quit();
+    // Waits up to ten seconds for a file the program writes once a dialog has closed.
+    void awaitFile(const std::filesystem::path& path);
 
     XSession session;
     // Set before start(): more of the environment the program runs in (a scale factor, ...).

@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
+TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHandedOver) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
     const Surface welcome = session.screenshot((root / "welcome.png").string());
@@ -53,12 +53,9 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     ASSERT_NE(session.waitForWindow("Save As", 10s), 0u);
     ASSERT_TRUE(session.run("xdotool type --delay 10 '" + saved + "'"));
     key("Return");
-    for (int i = 0; i < 100 && !fs::exists(saved); ++i) {
-        std::this_thread::sleep_for(100ms);  // the save runs once the dialog has closed
-    }
+    awaitFile(saved);
     ASSERT_TRUE(fs::exists(saved));
-    ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(program.wait(15s), 0);
+    quit();
     std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\1", 2));
 
@@ -85,31 +82,26 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitAndOpenTheSavedPaintingAgain) {
     Surface expected;
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
-    ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(program.wait(15s), 0);
-}
 
-TEST_F(ProgramRun, ASecondStartHandsItsPaintingToTheRunningProgramAndLeaves) {
-    const unsigned long frame = start();
-    ASSERT_NE(frame, 0u);
+    // A second start hands its painting to the running program and leaves, as does a third
+    // with none.
     const std::string handed = paintingOf(123, 77);
-    const std::string program = (root / "program" / "daubwerk").string();
-    Process second({program, handed}, environment());
+    const std::string programPath = (root / "program" / "daubwerk").string();
+    Process second({programPath, handed}, environment());
     EXPECT_EQ(second.wait(10s), 0);
-    Process third({program}, environment());
+    Process third({programPath}, environment());
     EXPECT_EQ(third.wait(10s), 0);
     std::this_thread::sleep_for(1s);
     const Surface shot = session.screenshot((root / "handed.png").string());
-    const CanvasSpot canvas = findCanvas(shot, frame);
+    const CanvasSpot spot = findCanvas(shot, again);
     const Pixel grey{128, 128, 128, 0};
-    EXPECT_NE(shot.getPixel(canvas.x + 122, canvas.y + 76), grey);
-    EXPECT_EQ(shot.getPixel(canvas.x + 123, canvas.y + 40), grey);
-    EXPECT_EQ(shot.getPixel(canvas.x + 60, canvas.y + 77), grey);
+    EXPECT_NE(shot.getPixel(spot.x + 122, spot.y + 76), grey);
+    EXPECT_EQ(shot.getPixel(spot.x + 123, spot.y + 40), grey);
+    EXPECT_EQ(shot.getPixel(spot.x + 60, spot.y + 77), grey);
     std::string windows;
     session.run("xdotool search --onlyvisible --name '^Daubwerk$'", &windows);
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
-    ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(this->program.wait(15s), 0);
+    quit();
 }
 
 TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
@@ -129,10 +121,7 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     clickIn(colours, layout::kPickOrigin.x + 40, layout::kPickOrigin.y + 4);
     const Surface before = session.screenshot((root / "before.png").string());
     const CanvasSpot canvas = findCanvas(before, frame);
-    session.run("xdotool mousemove " + std::to_string(canvas.x + 100) + " " +
-                std::to_string(canvas.y + 100) + " mousedown 1 sleep 0.3 mousemove " +
-                std::to_string(canvas.x + 300) + " " + std::to_string(canvas.y + 150) +
-                " sleep 0.3 mouseup 1");
+    scribble(canvas);
     clickIn(palette, layout::kAddButton.x + 10, layout::kAddButton.y + 5);
     key("alt+v");
     key("l");  // View > Lighting: off
@@ -158,8 +147,7 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     const int middle = layout::kBrushGrid.y + 15;
     const Pixel empty = shownPalette.getPixel(layout::kBrushGrid.x + 2 * 30 + 15, middle);
     EXPECT_NE(shownPalette.getPixel(layout::kBrushGrid.x + 30 + 15, middle), empty);
-    ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(program.wait(15s), 0);
+    quit();
 }
 
 TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
@@ -174,8 +162,7 @@ TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
     key("Return");
     EXPECT_NE(session.waitForWindow("Daubwerk", 30s), 0u);
     EXPECT_TRUE(program.running());
-    ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(program.wait(15s), 0);
+    quit();
 }
 
 }  // namespace

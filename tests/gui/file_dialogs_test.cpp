@@ -1,8 +1,6 @@
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 #include <fstream>
 
@@ -82,20 +80,13 @@ TEST_F(FileDialogs, EachKindIsTitledByItsCommandAndRemembersOnlyWhatServed) {
 TEST_F(FileDialogs, TheExportDialogCompletesTheTypedName) {
     platform::QtFileDialogs real;
     QString title;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            return;
-        }
-        watch.stop();
-        title = dialog->windowTitle();
-        QLineEdit* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        QLineEdit* name = dialog.findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
         name->setText("picture.v2");
         QTest::keyClick(name, Qt::Key_Return);
     });
-    watch.start(5);
     platform::installFileDialogs(&real);
     command(command::kExportImage);
     platform::installFileDialogs(&dialogs);

@@ -39,6 +39,7 @@ void GuiTest::SetUp() {
 
 void GuiTest::TearDown() {
     EXPECT_EQ(state.history.checkWrites(), "");
+    watch_.reset();
     gui.reset();
     platform::installMessageBoxes(nullptr);
     platform::installFileDialogs(nullptr);

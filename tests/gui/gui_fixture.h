@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+
 #include <stdlib.h>
 
 #include <filesystem>
@@ -40,6 +43,30 @@ class GuiTest : public ::testing::Test {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&state.painting.at(0, 0));
         return {bytes, bytes + std::size_t(state.painting.width()) * state.painting.height() * 12};
     }
+    // Hands act each visible window of this type at every look until act says it is done:
+    // it answers the dialogs and boxes that run an event loop of their own.
+    template <class Window, class Act>
+    void whileShown(Act act) {
+        watch_ = std::make_unique<QTimer>();
+        QObject::connect(watch_.get(), &QTimer::timeout, [this, act]() mutable {
+            watch_->stop();  // act may run an event loop of its own
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* window = dynamic_cast<Window*>(widget);
+                    window && window->isVisible() && act(*window)) {
+                    return;
+                }
+            }
+            watch_->start(5);
+        });
+        watch_->start(5);
+    }
+    template <class Window, class Act>
+    void whenShown(Act act) {
+        whileShown<Window>([act](Window& window) mutable {
+            act(window);
+            return true;
+        });
+    }
 
     platform::HeadlessMessageBoxes boxes;
     platform::HeadlessFileDialogs dialogs;
@@ -50,6 +77,7 @@ class GuiTest : public ::testing::Test {
     std::unique_ptr<Gui> gui;
 
   private:
+    std::unique_ptr<QTimer> watch_;
     std::filesystem::path previous_;
     std::filesystem::path folder_;
 };

@@ -1,7 +1,5 @@
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "app/commands/command_ids.h"
@@ -14,24 +12,17 @@ namespace {
 // Acts on the New Image panel once it is on the screen, as the user would.
 class NewImagePanel : public GuiTest {
   protected:
+    // Acts on every look at the panel until act says it is done: the panel takes what was
+    // done between two looks.
+    void whileShown(std::function<bool(QWidget&)> act) {
+        GuiTest::whileShown<QWidget>(
+            [act](QWidget& window) { return window.findChild<QLineEdit*>() && act(window); });
+    }
     void whenShown(std::function<void(QWidget&)> act) {
         whileShown([act](QWidget& panel) {
             act(panel);
             return true;
         });
-    }
-    // Acts on every look at the panel until act says it is done: the panel takes what was
-    // done between two looks.
-    void whileShown(std::function<bool(QWidget&)> act) {
-        watch_ = std::make_unique<QTimer>();
-        QObject::connect(watch_.get(), &QTimer::timeout, [this, act] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window->isVisible() && window->findChild<QLineEdit*>() && act(*window)) {
-                    watch_->stop();
-                }
-            }
-        });
-        watch_->start(5);
     }
     static void type(QWidget& panel, int box, const QString& text) {
         QLineEdit* edit = panel.findChildren<QLineEdit*>()[box];
@@ -43,9 +34,6 @@ class NewImagePanel : public GuiTest {
         QTest::mousePress(&panel, Qt::LeftButton, {}, where);
         QTest::mouseRelease(&panel, Qt::LeftButton, {}, where);
     }
-
-  private:
-    std::unique_ptr<QTimer> watch_;
 };
 
 constexpr QPoint kOk{layout::kOkButton.x + 10, layout::kOkButton.y + 10};

@@ -43,22 +43,12 @@ class PenInput : public GuiTestWithSettings {
         return conf.open(QIODevice::ReadOnly) ? conf.readAll().toStdString() : std::string();
     }
 
-    const QPointingDevice pen{
-        "pen",
-        1,
-        QInputDevice::DeviceType::Stylus,
-        QPointingDevice::PointerType::Pen,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
-        1,
-        3};
-    const QPointingDevice eraser{
-        "eraser",
-        1,
-        QInputDevice::DeviceType::Stylus,
-        QPointingDevice::PointerType::Eraser,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
-        1,
-        3};
+    static constexpr auto kStylus = QInputDevice::DeviceType::Stylus;
+    static constexpr QInputDevice::Capabilities kSenses =
+        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure;
+    const QPointingDevice pen{"pen", 1, kStylus, QPointingDevice::PointerType::Pen, kSenses, 1, 3};
+    const QPointingDevice eraser{"eraser", 1, kStylus, QPointingDevice::PointerType::Eraser,
+                                 kSenses,  1, 3};
 };
 
 // Chosen in the Edit menu, each mode paints what the mouse paints with the brush a pressure

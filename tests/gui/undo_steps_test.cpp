@@ -1,11 +1,9 @@
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTimer>
 #include <cstdlib>
 #include <functional>
 
@@ -23,17 +21,7 @@ class UndoSteps : public GuiTestWithSettings {
   protected:
     // Runs the command; act answers the dialog once it is on the screen.
     void runDialog(std::function<void(UndoStepsDialog&)> act) {
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (auto* dialog = dynamic_cast<UndoStepsDialog*>(window);
-                    dialog && dialog->isVisible()) {
-                    watch.stop();
-                    act(*dialog);
-                }
-            }
-        });
-        watch.start(5);
+        whenShown<UndoStepsDialog>(act);
         command(command::kUndoSteps);
     }
     static void press(UndoStepsDialog& dialog, QDialogButtonBox::StandardButton which) {

@@ -1,7 +1,5 @@
-#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-#include <QWidget>
 #include <fstream>
 
 #include "app/commands/command_ids.h"
@@ -133,19 +131,16 @@ TEST_F(UnsavedChanges, ARefusedFileKeepsThePaintingAndItsUndoHistory) {
 TEST_F(UnsavedChanges, EscapeOrTheCloseBoxAnswerNoQuestion) {
     platform::QtMessageBoxes real;
     int shown = 0;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            EXPECT_TRUE(box->windowFlags() & Qt::CustomizeWindowHint);
-            EXPECT_FALSE(box->windowFlags() & Qt::WindowMinMaxButtonsHint);
-            if (shown++ % 2 == 0) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            } else {
-                box->close();
-            }
+    whileShown<QMessageBox>([&](QMessageBox& box) {
+        EXPECT_TRUE(box.windowFlags() & Qt::CustomizeWindowHint);
+        EXPECT_FALSE(box.windowFlags() & Qt::WindowMinMaxButtonsHint);
+        if (shown++ % 2 == 0) {
+            QTest::keyClick(&box, Qt::Key_Escape);
+        } else {
+            box.close();
         }
+        return false;
     });
-    watch.start(5);
     for (const auto buttons :
          {platform::MessageButtons::YesNo, platform::MessageButtons::YesNoCancel}) {
         for (int way = 0; way < 2; ++way) {
@@ -163,19 +158,12 @@ TEST_F(UnsavedChanges, AMessageBoxInsideAPassRunsNoPassOfItsOwn) {
     platform::installMessageBoxes(&real);
     std::ofstream(file("corrupt.pai")) << "not a painting at all, not even close to one";
     bool pressHandledDuringTheBox = true;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box) {
-            return;
-        }
-        watch.stop();
+    whenShown<QMessageBox>([&](QMessageBox& box) {
         post(MessageKind::LeftButtonDown, WindowId::Canvas, 10, 10);
         QCoreApplication::processEvents();
         pressHandledDuringTheBox = state.buttonHeld;
-        box->close();
+        box.close();
     });
-    watch.start(5);
     drop(MessageKind::DropFile, file("corrupt.pai"));
     platform::installMessageBoxes(&boxes);
     EXPECT_FALSE(pressHandledDuringTheBox);
