@@ -5,12 +5,12 @@
 #include <chrono>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/gui/surface_image.h"
-#include "app/main_loop/loop_windows.h"
-#include "app/main_loop/main_loop_pass.h"
 #include "bench/natural_painting.h"
 #include "canvas/truncation.h"
+#include "core/app_state.h"
+#include "core/main_loop/loop_windows.h"
+#include "core/main_loop/main_loop_pass.h"
+#include "gui/surface_image.h"
 
 namespace dw {
 namespace {

@@ -6,17 +6,17 @@
 
 #include <filesystem>
 
-#include "app/app_state.h"
-#include "app/main_loop/main_loop_pass.h"
-#include "app/start_up.h"
+#include "core/app_state.h"
+#include "core/main_loop/main_loop_pass.h"
+#include "core/start_up.h"
 #include "panels/brush_palette.h"
-#include "panels/panel_layout.h"
 #include "panels/panel_loop_windows.h"
 #include "panels/panel_windows.h"
 #include "panels/panels.h"
 #include "panels/stroke_list.h"
 #include "platform/headless/headless_message_boxes.h"
 #include "tools/tool_table.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/pictures/export_picture.h"
-#include "app/pictures/import_picture.h"
 #include "bench/natural_painting.h"
+#include "core/app_state.h"
+#include "core/pictures/export_picture.h"
+#include "core/pictures/import_picture.h"
 #include "files/image_file.h"
 #include "files/picture_import.h"
 

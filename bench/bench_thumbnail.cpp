@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "app/pictures/thumbnail.h"
 #include "bench/natural_painting.h"
+#include "core/pictures/thumbnail.h"
 
 namespace dw {
 namespace {

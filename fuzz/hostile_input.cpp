@@ -10,6 +10,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/surface.h"
+#include "core/preset_records.h"
 #include "files/byte_stream.h"
 #include "files/channel_codec.h"
 #include "files/document_file.h"
@@ -18,7 +19,6 @@
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
 #include "files/preset_table_file.h"
-#include "panels/preset_records.h"
 #include "tools/tool_table.h"
 
 namespace dw::fuzz {

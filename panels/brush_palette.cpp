@@ -1,6 +1,6 @@
 #include "panels/brush_palette.h"
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "panels/thumbnails.h"
 #include "platform/message_box.h"
 

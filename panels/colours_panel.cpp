@@ -1,11 +1,11 @@
 #include "panels/colours_panel.h"
 
-#include "app/app_state.h"
 #include "canvas/truncation.h"
-#include "panels/panel_layout.h"
+#include "core/app_state.h"
 #include "panels/panel_pictures.h"
 #include "panels/panel_pointer.h"
 #include "panels/panel_windows.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/main_loop/loop_message.h"
-#include "panels/slider.h"
+#include "core/main_loop/loop_message.h"
+#include "widgets/slider.h"
 
 namespace dw {
 

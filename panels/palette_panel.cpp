@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/app_state.h"
-#include "panels/panel_layout.h"
+#include "core/app_state.h"
 #include "panels/panel_pointer.h"
 #include "panels/panel_windows.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/main_loop/loop_message.h"
+#include "core/main_loop/loop_message.h"
 #include "panels/brush_palette.h"
-#include "panels/button_set.h"
 #include "panels/panel_pictures.h"
 #include "panels/stroke_list.h"
+#include "widgets/button_set.h"
 
 namespace dw {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/main_loop/loop_windows.h"
+#include "core/main_loop/loop_windows.h"
 
 namespace dw {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "canvas/surface.h"
-#include "panels/button_set.h"
+#include "widgets/button_set.h"
 
 namespace dw {
 

@@ -1,6 +1,6 @@
 #include "panels/panel_pointer.h"
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "panels/panel_windows.h"
 
 namespace dw {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/main_loop/drag_state.h"
-#include "app/main_loop/loop_message.h"
+#include "core/main_loop/drag_state.h"
+#include "core/main_loop/loop_message.h"
 
 namespace dw {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/main_loop/loop_message.h"
 #include "canvas/canvas_view.h"
+#include "core/main_loop/loop_message.h"
 
 namespace dw {
 

@@ -1,15 +1,15 @@
 #include "panels/panels.h"
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "panels/colours_panel.h"
 #include "panels/palette_panel.h"
-#include "panels/panel_layout.h"
 #include "panels/panel_pictures.h"
 #include "panels/panel_windows.h"
 #include "panels/properties_panel.h"
 #include "panels/styles_panel.h"
 #include "panels/tools_panel.h"
 #include "tools/tool_table.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 

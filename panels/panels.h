@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_loop/loop_message.h"
+#include "core/main_loop/loop_message.h"
 
 namespace dw {
 

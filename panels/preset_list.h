@@ -4,8 +4,8 @@
 #include <array>
 
 #include "canvas/surface.h"
+#include "core/preset_records.h"
 #include "files/preset_table_file.h"
-#include "panels/preset_records.h"
 
 namespace dw {
 

@@ -1,13 +1,13 @@
 #include "panels/properties_panel.h"
 
-#include "app/app_state.h"
-#include "app/main_loop/apply_dab.h"
-#include "panels/panel_layout.h"
+#include "core/app_state.h"
+#include "core/main_loop/apply_dab.h"
 #include "panels/panel_pictures.h"
 #include "panels/panel_pointer.h"
 #include "panels/panel_windows.h"
 #include "panels/thumbnails.h"
 #include "tools/slider_conversions.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {

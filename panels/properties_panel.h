@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/main_loop/loop_message.h"
 #include "canvas/canvas.h"
-#include "panels/slider.h"
+#include "core/main_loop/loop_message.h"
 #include "tools/brush_settings.h"
 #include "tools/tool_table.h"
+#include "widgets/slider.h"
 
 namespace dw {
 

@@ -1,6 +1,6 @@
 #include "panels/stroke_editor.h"
 
-#include "panels/panel_layout.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/main_loop/drag_state.h"
-#include "panels/button_set.h"
+#include "core/main_loop/drag_state.h"
 #include "panels/panel_pictures.h"
-#include "panels/slider.h"
 #include "tools/stroke_modifiers.h"
+#include "widgets/button_set.h"
+#include "widgets/slider.h"
 
 namespace dw {
 

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "app/main_loop/loop_message.h"
 #include "canvas/pattern_images.h"
-#include "panels/button_set.h"
+#include "core/main_loop/loop_message.h"
 #include "panels/panel_pictures.h"
-#include "panels/slider.h"
+#include "widgets/button_set.h"
+#include "widgets/slider.h"
 
 namespace dw {
 

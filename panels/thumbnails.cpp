@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/main_loop/apply_dab.h"
 #include "canvas/truncation.h"
+#include "core/app_state.h"
+#include "core/main_loop/apply_dab.h"
 
 namespace dw {
 namespace {

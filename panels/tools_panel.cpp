@@ -1,10 +1,10 @@
 #include "panels/tools_panel.h"
 
-#include "app/app_state.h"
-#include "app/tool_keys.h"
-#include "panels/panel_layout.h"
+#include "core/app_state.h"
+#include "core/tool_keys.h"
 #include "panels/panel_pointer.h"
 #include "tools/tool_table.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_loop/loop_message.h"
 #include "canvas/surface.h"
-#include "panels/button_set.h"
-#include "panels/panel_layout.h"
+#include "core/main_loop/loop_message.h"
 #include "panels/panel_pictures.h"
 #include "tools/tool_id.h"
+#include "widgets/button_set.h"
+#include "widgets/panel_layout.h"
 
 namespace dw {
 

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folders=()
-for folder in canvas tools filters files platform app panels resources tests bench; do
+for folder in platform canvas tools filters files core widgets panels commands desktop batch \
+    decode printing gui resources tests bench fuzz; do
     [ -d "$folder" ] && folders+=("$folder")
 done
 find "${folders[@]}" -name '*.cpp' -o -name '*.h' | sort | xargs -r clang-format --dry-run --Werror

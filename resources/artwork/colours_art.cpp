@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "panels/panel_layout.h"
 #include "resources/artwork/panel_art.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

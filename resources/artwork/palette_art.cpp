@@ -1,6 +1,6 @@
-#include "panels/panel_layout.h"
 #include "resources/artwork/panel_art.h"
 #include "resources/artwork/shapes.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

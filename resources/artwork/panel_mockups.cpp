@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "panels/panel_layout.h"
 #include "resources/artwork/impasto.h"
 #include "tools/tool_table.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 namespace {

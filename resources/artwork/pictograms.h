@@ -1,8 +1,8 @@
 #pragma once
 
-#include "panels/panel_layout.h"
 #include "resources/artwork/picture.h"
 #include "resources/artwork/shapes.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

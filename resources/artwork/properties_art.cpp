@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "panels/panel_layout.h"
 #include "resources/artwork/panel_art.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

@@ -1,10 +1,10 @@
-#include "panels/panel_layout.h"
 #include "resources/artwork/impasto.h"
 #include "resources/artwork/lettering.h"
 #include "resources/artwork/paint_styles.h"
 #include "resources/artwork/panel_art.h"
 #include "resources/artwork/paper_textures.h"
 #include "resources/artwork/ribbon.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

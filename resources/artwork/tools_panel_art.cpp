@@ -1,5 +1,5 @@
-#include "panels/panel_layout.h"
 #include "resources/artwork/panel_art.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 

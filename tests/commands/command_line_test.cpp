@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/commands/command_line.h"
-#include "app/commands/edit_box_number.h"
+#include "commands/command_line.h"
+#include "commands/edit_box_number.h"
 
 namespace dw {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/commands/command_ids.h"
-#include "app/commands/keyboard_routine.h"
+#include "commands/command_ids.h"
+#include "commands/keyboard_routine.h"
+#include "core/app_state.h"
 
 namespace dw {
 namespace {

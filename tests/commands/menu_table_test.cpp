@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/commands/menu_table.h"
+#include "commands/menu_table.h"
 #include "filters/filter_commands.h"
 
 namespace dw {

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <map>
 
-#include "platform/desktop_entries.h"
-#include "platform/desktop_resources.h"
-#include "platform/file_type_registration.h"
+#include "desktop/desktop_entries.h"
+#include "desktop/desktop_resources.h"
+#include "desktop/file_type_registration.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"

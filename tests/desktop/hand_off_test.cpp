@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/hand_off_frame.h"
-#include "platform/single_instance.h"
+#include "desktop/hand_off_frame.h"
+#include "desktop/single_instance.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/qt/qt_single_instance.h"
+#include "desktop/qt/qt_single_instance.h"
 
 namespace {
 

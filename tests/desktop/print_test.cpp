@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/printing/print_geometry.h"
-#include "app/printing/print_painting.h"
+#include "printing/print_geometry.h"
+#include "printing/print_painting.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {

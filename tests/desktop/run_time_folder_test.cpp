@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "platform/run_time_folder.h"
+#include "desktop/run_time_folder.h"
 #include "tests/desktop/other_user.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"

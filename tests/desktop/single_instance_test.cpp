@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "platform/instance_channel.h"
+#include "desktop/instance_channel.h"
 #include "tests/desktop/other_user.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/pictures/thumbnail.h"
+#include "core/pictures/thumbnail.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
 

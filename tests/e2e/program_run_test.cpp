@@ -7,12 +7,12 @@
 #include <map>
 #include <thread>
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "files/devil_library.h"
 #include "files/document_file.h"
 #include "files/image_file.h"
-#include "panels/panel_layout.h"
 #include "tests/e2e/program_run.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/gui/display_choice.h"
+#include "gui/display_choice.h"
 
 namespace dw {
 namespace {

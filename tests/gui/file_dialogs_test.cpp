@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "files/image_file.h"
 #include "platform/dialog_paths.h"
 #include "platform/qt/qt_file_dialogs.h"

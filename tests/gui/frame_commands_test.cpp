@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "platform/qt/qt_progress.h"
 #include "tests/gui/gui_fixture.h"
 

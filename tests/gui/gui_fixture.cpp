@@ -2,8 +2,8 @@
 
 #include <stdlib.h>
 
-#include "app/main_loop/main_loop_pass.h"
-#include "app/painting_commands.h"
+#include "core/main_loop/main_loop_pass.h"
+#include "core/painting_commands.h"
 #include "files/image_store.h"
 #include "files/pattern_loading.h"
 #include "platform/dialog_paths.h"

@@ -11,13 +11,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/gui/canvas_window.h"
-#include "app/gui/frame_window.h"
-#include "app/gui/gui.h"
-#include "app/gui/panel_window.h"
-#include "app/gui/program_pictures.h"
-#include "app/main_loop/loop_message.h"
+#include "core/app_state.h"
+#include "core/main_loop/loop_message.h"
+#include "gui/canvas_window.h"
+#include "gui/frame_window.h"
+#include "gui/gui.h"
+#include "gui/panel_window.h"
+#include "gui/program_pictures.h"
 #include "panels/panels.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"

@@ -4,9 +4,9 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "app/commands/command_ids.h"
-#include "panels/panel_layout.h"
+#include "commands/command_ids.h"
 #include "tests/gui/gui_fixture.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::test {
 namespace {

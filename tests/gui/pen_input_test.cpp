@@ -6,8 +6,8 @@
 #include <QPointingDevice>
 #include <QTabletEvent>
 
-#include "app/commands/command_ids.h"
-#include "app/gui/user_settings.h"
+#include "commands/command_ids.h"
+#include "gui/user_settings.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace dw::test {

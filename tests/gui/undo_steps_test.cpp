@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/commands/command_ids.h"
-#include "app/gui/undo_steps_dialog.h"
-#include "app/gui/user_settings.h"
-#include "app/painting_commands.h"
+#include "commands/command_ids.h"
+#include "core/painting_commands.h"
+#include "gui/undo_steps_dialog.h"
+#include "gui/user_settings.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace dw::test {

@@ -2,8 +2,8 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/commands/command_ids.h"
-#include "app/painting_commands.h"
+#include "commands/command_ids.h"
+#include "core/painting_commands.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/message_texts.h"

@@ -1,4 +1,4 @@
-#include "panels/button_set.h"
+#include "widgets/button_set.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The palette panel driven as a person would, and the lists it keeps between runs.
 #include <fstream>
 
+#include "core/preset_records.h"
 #include "files/preset_table_file.h"
-#include "panels/panel_layout.h"
-#include "panels/preset_records.h"
 #include "tests/panels/panel_fixture.h"
 #include "tests/support/message_texts.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::test {
 namespace {

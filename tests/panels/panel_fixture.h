@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/main_loop/main_loop_pass.h"
+#include "core/app_state.h"
+#include "core/main_loop/main_loop_pass.h"
 #include "panels/panel_loop_windows.h"
 #include "panels/panel_windows.h"
 #include "panels/panels.h"

@@ -1,7 +1,7 @@
 // The tools, brush properties, styles and colours panels driven through the main loop.
 #include "files/image_store.h"
-#include "panels/panel_layout.h"
 #include "tests/panels/panel_fixture.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <limits>
 
+#include "core/preset_records.h"
 #include "files/preset_table_file.h"
-#include "panels/preset_records.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {

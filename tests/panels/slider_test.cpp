@@ -1,4 +1,4 @@
-#include "panels/slider.h"
+#include "widgets/slider.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/app_state.h"
 #include "canvas/gloss_map.h"
+#include "core/app_state.h"
 #include "panels/thumbnails.h"
 #include "tests/support/file_contents.h"
 

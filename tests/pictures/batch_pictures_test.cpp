@@ -1,4 +1,4 @@
-#include "app/batch/batch_runner.h"
+#include "batch/batch_runner.h"
 #include "canvas/gloss_map.h"
 #include "files/image_file.h"
 #include "tests/pictures/picture_fixture.h"

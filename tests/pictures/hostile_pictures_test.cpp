@@ -1,5 +1,5 @@
-#include "app/painting_commands.h"
-#include "app/pictures/import_picture.h"
+#include "core/painting_commands.h"
+#include "core/pictures/import_picture.h"
 #include "files/byte_stream.h"
 #include "files/image_file.h"
 #include "tests/pictures/picture_fixture.h"

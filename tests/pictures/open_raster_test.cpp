@@ -2,9 +2,9 @@
 #include <fstream>
 #include <set>
 
-#include "app/painting_commands.h"
-#include "app/pictures/export_picture.h"
-#include "app/pictures/thumbnail.h"
+#include "core/painting_commands.h"
+#include "core/pictures/export_picture.h"
+#include "core/pictures/thumbnail.h"
 #include "files/image_file.h"
 #include "tests/pictures/picture_fixture.h"
 #include "tests/support/file_contents.h"

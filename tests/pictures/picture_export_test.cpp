@@ -4,8 +4,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/painting_commands.h"
-#include "app/pictures/export_picture.h"
+#include "core/painting_commands.h"
+#include "core/pictures/export_picture.h"
 #include "files/devil_library.h"
 #include "files/image_file.h"
 #include "files/picture_formats.h"

@@ -1,6 +1,6 @@
 #include "files/picture_import.h"
-#include "app/painting_commands.h"
-#include "app/pictures/import_picture.h"
+#include "core/painting_commands.h"
+#include "core/pictures/import_picture.h"
 #include "files/jg8_file.h"
 #include "tests/pictures/picture_fixture.h"
 #include "tests/support/message_texts.h"

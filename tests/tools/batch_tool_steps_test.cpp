@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "app/app_state.h"
-#include "app/batch/batch_step.h"
-#include "app/main_loop/play_script.h"
+#include "batch/batch_step.h"
+#include "core/app_state.h"
+#include "core/main_loop/play_script.h"
 #include "tests/support/temp_dir.h"
 
 namespace dw {

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/app_state.h"
-#include "app/batch/batch_step.h"
+#include "batch/batch_step.h"
+#include "core/app_state.h"
 #include "files/document_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tools/grain_patterns.h"

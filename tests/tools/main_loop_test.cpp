@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/main_loop/loop_windows.h"
-#include "app/main_loop/main_loop_pass.h"
+#include "core/app_state.h"
+#include "core/main_loop/loop_windows.h"
+#include "core/main_loop/main_loop_pass.h"
 
 namespace dw {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/app_state.h"
-#include "app/batch/batch_step.h"
+#include "batch/batch_step.h"
+#include "core/app_state.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tools/grain_patterns.h"
 

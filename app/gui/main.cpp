@@ -1,5 +1,0 @@
-#include "app/gui/program.h"
-
-int main(int argc, char** argv) {
-    return dw::runProgram(argc, argv);
-}

@@ -1,0 +1,130 @@
+# Every library, program and test is a layer of one folder: it links only the layers it stands
+# on, and every quoted include of its files must name a file of its own folders or of one of
+# those layers' folders. Qt may be included only where the layer says so. An upward include
+# stops the configuration instead of waiting for a review to notice it.
+
+# daubwerk_layer(TARGET FOLDER [QT] [EXECUTABLE] [FILES_OF DIR...] [ON LAYER...] [SOURCES file...])
+# FOLDER and FILES_OF are folders of the source tree whose files belong to the layer (each one
+# alone, not its subfolders); ON lists the lower layers. The check, run by
+# daubwerk_require_layers once every source is known, reads a target's sources; for a library
+# also every header of its folders, for a program the headers of its folders that it includes,
+# so that programs of one folder may stand on different layers.
+function(daubwerk_layer target folder)
+    cmake_parse_arguments(PARSE_ARGV 2 LAYER "QT;EXECUTABLE" "" "FILES_OF;ON;SOURCES")
+    if(LAYER_EXECUTABLE)
+        add_executable(${target} ${LAYER_SOURCES})
+        set(scope PRIVATE)
+    else()
+        add_library(${target} STATIC ${LAYER_SOURCES})
+        set(scope PUBLIC)
+    endif()
+    target_include_directories(${target} ${scope} ${CMAKE_SOURCE_DIR})
+    set_property(TARGET ${target} PROPERTY DAUBWERK_LAYER ${folder})
+
+    set(own ${folder} ${LAYER_FILES_OF})
+    set(allowed ${own})
+    foreach(lower IN LISTS LAYER_ON)
+        get_property(lower_folders GLOBAL PROPERTY DAUBWERK_LAYER_FOLDERS_${lower})
+        if(NOT lower_folders)
+            message(FATAL_ERROR "${target} stands on ${lower}, which is no layer declared before it")
+        endif()
+        list(APPEND allowed ${lower_folders})
+        target_link_libraries(${target} ${scope} ${lower})
+    endforeach()
+    list(REMOVE_DUPLICATES allowed)
+    set_property(GLOBAL PROPERTY DAUBWERK_LAYER_FOLDERS_${target} ${allowed})
+
+    set_target_properties(${target} PROPERTIES DAUBWERK_LAYER_OWN "${own}"
+                          DAUBWERK_LAYER_ALLOWED "${allowed}" DAUBWERK_LAYER_QT "${LAYER_QT}")
+endfunction()
+
+function(_daubwerk_check_layer target)
+    get_target_property(own ${target} DAUBWERK_LAYER_OWN)
+    get_target_property(allowed ${target} DAUBWERK_LAYER_ALLOWED)
+    get_target_property(qt ${target} DAUBWERK_LAYER_QT)
+    get_target_property(type ${target} TYPE)
+    get_target_property(source_dir ${target} SOURCE_DIR)
+    get_target_property(sources ${target} SOURCES)
+    set(files)
+    foreach(source IN LISTS sources)
+        cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir})
+        list(APPEND files ${source})
+    endforeach()
+    set(follow)
+    if(type STREQUAL "EXECUTABLE")
+        set(follow ${own})
+    else()
+        foreach(dir IN LISTS own)
+            file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+            list(APPEND files ${headers})
+        endforeach()
+    endif()
+    _daubwerk_check_includes(${target} "${qt}" "${allowed}" "${follow}" ${files})
+endfunction()
+
+# Reads FILES, and the headers of the folders FOLLOW that they include. Every failure is
+# reported before the configuration stops, so one run names them all.
+function(_daubwerk_check_includes target qt allowed follow)
+    set(files ${ARGN})
+    set(seen)
+    while(files)
+        list(POP_FRONT files file)
+        cmake_path(IS_PREFIX CMAKE_SOURCE_DIR ${file} NORMALIZE in_tree)
+        if(NOT in_tree OR NOT EXISTS ${file} OR file IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${file})
+        # A changed include must be checked again.
+        set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+        foreach(line IN LISTS includes)
+            if(NOT qt AND line MATCHES "include[ \t]*<(Q[A-Za-z]|qt)")
+                message(SEND_ERROR "${file}: ${target} is a layer without Qt:\n  ${line}")
+            elseif(line MATCHES "include[ \t]*\"([^\"]*)\"")
+                set(included ${CMAKE_MATCH_1})
+                cmake_path(GET included PARENT_PATH dir)
+                if(included MATCHES "\\.\\.")
+                    message(SEND_ERROR "${file}: includes name their folder from the top:\n  ${line}")
+                elseif(dir AND EXISTS ${CMAKE_SOURCE_DIR}/${dir} AND NOT dir IN_LIST allowed)
+                    message(SEND_ERROR "${file}: ${target} may include only from ${allowed}, "
+                                       "not ${included}:\n  ${line}")
+                elseif(dir IN_LIST follow)
+                    list(APPEND files ${CMAKE_SOURCE_DIR}/${included})
+                endif()
+            endif()
+        endforeach()
+    endwhile()
+endfunction()
+
+# Called last: checks every layer, and stops where a library or program was declared without
+# daubwerk_layer, which would escape the check.
+function(daubwerk_require_layers)
+    set(folders ${CMAKE_SOURCE_DIR})
+    while(folders)
+        list(POP_FRONT folders folder)
+        get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+        list(APPEND folders ${subfolders})
+        get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            get_target_property(type ${target} TYPE)
+            get_target_property(layer ${target} DAUBWERK_LAYER)
+            if(layer)
+                _daubwerk_check_layer(${target})
+            elseif(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$")
+                message(SEND_ERROR "${target} (in ${folder}) is not declared through daubwerk_layer, "
+                                   "so nothing checks what it includes")
+            endif()
+        endforeach()
+    endwhile()
+endfunction()
+
+# daubwerk_layer_group(NAME LAYER...): NAME stands for the layers, as a lower layer to name in ON.
+function(daubwerk_layer_group name)
+    set(folders)
+    foreach(layer IN LISTS ARGN)
+        get_property(layer_folders GLOBAL PROPERTY DAUBWERK_LAYER_FOLDERS_${layer})
+        list(APPEND folders ${layer_folders})
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    set_property(GLOBAL PROPERTY DAUBWERK_LAYER_FOLDERS_${name} ${folders})
+endfunction()

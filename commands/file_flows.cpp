@@ -1,0 +1,153 @@
+#include "commands/file_flows.h"
+
+#include "commands/shell.h"
+#include "core/app_state.h"
+#include "core/painting_commands.h"
+#include "core/pictures/export_picture.h"
+#include "core/pictures/import_picture.h"
+#include "files/document_file.h"
+#include "files/picture_formats.h"
+#include "platform/dialog_paths.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+
+namespace dw {
+namespace {
+
+using platform::DialogPlace;
+using platform::FileDialogKind;
+
+// A dialog titled by its command, opening where the last one of its kind served.
+platform::FileDialogRequest dialogFor(FileDialogKind kind, std::string title, DialogPlace place) {
+    platform::FileDialogRequest request;
+    request.kind = kind;
+    request.title = std::move(title);
+    request.startPath = platform::dialogStartPath(place);
+    return request;
+}
+
+std::optional<std::string> askDocumentPath(FileDialogKind kind, std::string command) {
+    platform::FileDialogRequest document =
+        dialogFor(kind, std::move(command), DialogPlace::Painting);
+    document.filters = {{"Daubwerk file", "*.pai"}};
+    document.defaultExtension = "pai";
+    return platform::askFileName(document);
+}
+
+// "JPEG (*.jpg *.jpeg *.jpe)": the dialog shows this text, the patterns hold both cases.
+platform::FileFilter filterOf(const PictureFormat& format) {
+    std::string text = std::string(format.name) + " (";
+    for (const std::string_view extension : format.extensions) {
+        text += (text.back() == '(' ? "*." : " *.") + std::string(extension);
+    }
+    return {text + ")", filePatterns(format)};
+}
+
+platform::FileDialogRequest importRequest() {
+    platform::FileDialogRequest picture =
+        dialogFor(FileDialogKind::Open, "Import Image", DialogPlace::Import);
+    picture.filters = {{"All Formats", filePatterns(importFormats())}};
+    for (const PictureFormat& format : importFormats()) {
+        picture.filters.push_back(filterOf(format));
+    }
+    return picture;
+}
+
+platform::FileDialogRequest exportRequest() {
+    platform::FileDialogRequest picture =
+        dialogFor(FileDialogKind::Save, "Export Image", DialogPlace::Export);
+    for (const ExportKind& kind : exportKinds()) {
+        picture.filters.push_back(filterOf(kind.picture));
+    }
+    picture.defaultExtension = "bmp";
+    picture.completeName = [](const std::string& typed) { return exportPathFor(typed); };
+    return picture;
+}
+
+}  // namespace
+
+SaveOutcome SaveCommand(AppState& state) {
+    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Save, "Save As");
+    if (!path) {
+        return SaveOutcome::Cancelled;
+    }
+    // The document is written from a lit shading; the view goes back to what it showed.
+    const bool lighting = state.painting.lighting;
+    state.painting.lighting = true;
+    state.painting.shadeAll();
+    const bool saved = savePainting(state, *path, SaveFormat::Document);
+    state.painting.lighting = lighting;
+    if (!lighting) {
+        state.painting.invalidateShading();
+    }
+    if (!saved) {
+        return SaveOutcome::Failed;
+    }
+    platform::rememberDialogPath(DialogPlace::Painting, *path);
+    return SaveOutcome::Saved;
+}
+
+bool AskSaveChanges(AppState& state) {
+    if (state.history.documentClean()) {
+        return true;
+    }
+    const platform::MessageAnswer answer = platform::showMessage(
+        {"Would you like to save your painting?", "Save Changes?", platform::MessageIcon::Warning,
+         platform::MessageButtons::YesNoCancel, platform::MessageOwner::Frame});
+    switch (answer) {
+        case platform::MessageAnswer::Yes:
+            return SaveCommand(state) == SaveOutcome::Saved;
+        case platform::MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void OpenCommand(AppState& state, Shell& shell) {
+    if (!AskSaveChanges(state)) {
+        return;
+    }
+    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Open, "Open");
+    if (path && openPainting(state, *path)) {
+        platform::rememberDialogPath(DialogPlace::Painting, *path);
+        shell.createCanvasWindow(state);
+    }
+}
+
+void ImportCommand(AppState& state, Shell& shell) {
+    if (!AskSaveChanges(state)) {
+        return;
+    }
+    const std::optional<std::string> path = platform::askFileName(importRequest());
+    if (path && importPicture(state, *path)) {
+        platform::rememberDialogPath(DialogPlace::Import, *path);
+        shell.createCanvasWindow(state);
+    }
+}
+
+void ExportCommand(AppState& state) {
+    const std::optional<std::string> chosen = platform::askFileName(exportRequest());
+    if (!chosen) {
+        return;
+    }
+    const std::string path = exportPathFor(*chosen);
+    if (exportPainting(state, path)) {
+        platform::rememberDialogPath(DialogPlace::Export, path);
+    }
+}
+
+void LoadArrivedPainting(AppState& state, Shell& shell, const std::string& path) {
+    if (path.empty() || !AskSaveChanges(state)) {
+        return;
+    }
+    if (!LoadDocument(state.painting, path)) {
+        return;
+    }
+    state.history.clearHistory();
+    // Just read from the disk: nothing of it is unsaved.
+    state.history.setDocumentClean(true);
+    shell.createCanvasWindow(state);
+}
+
+}  // namespace dw

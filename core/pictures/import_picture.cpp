@@ -1,0 +1,43 @@
+#include "core/pictures/import_picture.h"
+
+#include <new>
+
+#include "canvas/surface.h"
+#include "core/painting_commands.h"
+#include "files/image_file.h"
+#include "files/picture_import.h"
+#include "files/picture_probe.h"
+#include "platform/message_box.h"
+
+namespace dw {
+
+bool importPicture(AppState& state, const std::string& path) {
+    // A picture too large for a painting is refused before it is decoded, where its header
+    // tells; after loading for the kinds whose header is not read here.
+    const auto declared = probePictureSize(path);
+    if (declared && !sizeAcceptable(declared->width, declared->height)) {
+        return false;
+    }
+    Surface picture;
+    if (!LoadImageFile(picture, path)) {
+        platform::showMessage("Image failed to load!", "Error");
+        return false;
+    }
+    if (!sizeAcceptable(picture.width(), picture.height())) {
+        return false;
+    }
+    LargeBuffer<CanvasCell> cells;
+    try {
+        cells = cellsFromPicture(picture);
+    } catch (const std::bad_alloc&) {
+        platform::showMessage("Out of memory!", "Error");
+        return false;
+    }
+    state.painting.adoptCells(std::move(cells), picture.width(), picture.height());
+    state.painting.displayState = Canvas::kPaintingDisplayState;
+    state.history.clearHistory();
+    state.painting.invalidateShading();
+    return true;
+}
+
+}  // namespace dw

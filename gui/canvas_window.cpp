@@ -1,0 +1,97 @@
+#include "gui/canvas_window.h"
+
+#include <QCoreApplication>
+#include <QNativeGestureEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QTabletEvent>
+#include <QWheelEvent>
+
+#include "canvas/canvas_view.h"
+#include "canvas/truncation.h"
+#include "core/app_state.h"
+#include "gui/surface_image.h"
+
+namespace dw {
+namespace {
+
+QCursor canvasCursor() {
+    // The ring's centre is the hotspot.
+    return QCursor(QPixmap(QStringLiteral(":/daubwerk/canvas-cursor.png")), 15, 15);
+}
+
+}  // namespace
+
+CanvasWindow::CanvasWindow(QWidget& client, AppState& state, MessageQueue& queue)
+    : MessageWidget(&client, {}, queue, WindowId::Canvas), state_(state) {
+    // Every pixel is drawn from the painting; pixels a request leaves out keep what they had.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::ClickFocus);
+    setCursor(canvasCursor());
+    // A hovering pen's moves: which end is near, and where the next press lands.
+    setTabletTracking(true);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CanvasWindow::tabletEvent(QTabletEvent* event) {
+    // An event taken here comes no second time as a mouse event.
+    if (events().tablet(*event)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CanvasWindow::wheelEvent(QWheelEvent* event) {
+    events().wheel(*event);
+    event->accept();
+}
+
+bool CanvasWindow::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<const QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            events().pinch(gesture->value(), gesture->position().toPoint());
+            return true;
+        }
+    }
+    return MessageWidget::event(event);
+}
+
+bool CanvasWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::TabletEnterProximity) {
+        const auto* tablet = static_cast<const QTabletEvent*>(event);
+        events().stylusNear(tablet->pointerType() == QPointingDevice::PointerType::Eraser);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CanvasWindow::recreate() {
+    const Canvas& painting = state_.painting;
+    events().reset();
+    setGeometry(state_.canvasWindowPos.x, state_.canvasWindowPos.y,
+                zoomedLength(painting.width(), state_.zoomFactor),
+                zoomedLength(painting.height(), state_.zoomFactor));
+    show();
+    update();
+}
+
+void CanvasWindow::paintEvent(QPaintEvent* event) {
+    const QRect update = event->region().boundingRect();
+    const float zoom = state_.zoomFactor;
+    const CanvasPaintArea area = canvasPaintArea(
+        {update.left(), update.top(), update.right() + 1, update.bottom() + 1}, zoom);
+    const Surface& surface = state_.painting.surface();
+    const IntRect cells = clipToSurface(area.cells, surface);
+    const int width = truncToInt(double(cells.width()) * zoom);
+    const int height = truncToInt(double(cells.height()) * zoom);
+    const QImage image = surfaceImage(surface, cells, width, height);
+    if (!image.isNull()) {
+        QPainter painter(this);
+        painter.drawImage(area.window.left, area.window.top, image);
+    }
+}
+
+}  // namespace dw

@@ -1,0 +1,192 @@
+#include "gui/program.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/command_ids.h"
+#include "commands/command_line.h"
+#include "core/app_state.h"
+#include "core/painting_commands.h"
+#include "core/preferences.h"
+#include "desktop/file_type_registration.h"
+#include "desktop/qt/qt_single_instance.h"
+#include "desktop/run_time_folder.h"
+#include "desktop/single_instance.h"
+#include "files/devil_library.h"
+#include "files/document_file.h"
+#include "files/pattern_loading.h"
+#include "gui/display_choice.h"
+#include "gui/frame_window.h"
+#include "gui/gui.h"
+#include "gui/pass_timing.h"
+#include "gui/program_pictures.h"
+#include "gui/splash_window.h"
+#include "gui/user_settings.h"
+#include "panels/panels.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_progress.h"
+#include "platform/user_folders.h"
+
+namespace dw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The painting named on the command line, resolved against the folder the program was
+// started in: the working directory moves to the program's folder before it is read.
+std::optional<std::string> paintingToOpen(const QStringList& qtArguments, const fs::path& from) {
+    std::vector<std::string> arguments;
+    for (qsizetype i = 1; i < qtArguments.size(); ++i) {
+        arguments.push_back(qtArguments[i].toStdString());
+    }
+    std::optional<std::string> path = commandLinePath(joinArguments(arguments));
+    if (path) {
+        path = (from / *path).lexically_normal().string();
+    }
+    return path;
+}
+
+// The program finds its pictures, stores and examples beside itself; when it may not write
+// there, in a folder of the user's that links to them.
+void enterRunTimeFolder() {
+    const fs::path program = platform::executableFolder();
+    if (program.empty()) {
+        platform::showMessage("GetModuleFileName() failed!", "Error");
+        return;
+    }
+    std::error_code error;
+    fs::current_path(platform::chooseRunTimeFolder(program, platform::userDataHome()), error);
+    if (error) {
+        platform::showMessage("SetCurrentDirectory() failed!", "Error");
+    }
+}
+
+LoopMessage handOff(std::string path) {
+    LoopMessage message = messageTo(WindowId::Frame, MessageKind::HandOff);
+    message.text = std::move(path);
+    return message;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        icon.addFile(QStringLiteral(":/daubwerk/daubwerk-%1.png").arg(size));
+    }
+    return icon;
+}
+
+// A painting loaded at start-up starts its own history.
+bool loadStartPainting(AppState& state, const std::string& path) {
+    if (!LoadDocument(state.painting, path)) {
+        return false;
+    }
+    state.history.clearHistory();
+    return true;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv) {
+    if (!chooseDisplay()) {
+        return 1;
+    }
+    const fs::path startFolder = fs::current_path();
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(programIcon());
+    platform::QtMessageBoxes messageBoxes;
+    platform::QtFileDialogs fileDialogs;
+    platform::QtProgress progress;
+    platform::installMessageBoxes(&messageBoxes);
+    platform::installFileDialogs(&fileDialogs);
+    platform::installProgress(&progress);
+
+    const std::optional<std::string> commandLineFile =
+        paintingToOpen(QApplication::arguments(), startFolder);
+    enterRunTimeFolder();
+
+    // A second start hands its painting to the program that runs already, and leaves.
+    AppState state;
+    MessageQueue queue;
+    Gui* shown = nullptr;
+    platform::QtSingleInstance instance(platform::instanceChannelForUser());
+    instance.setReceivers({[&queue](std::string path) { queue.post(handOff(std::move(path))); },
+                           [&shown] {
+                               if (shown) {
+                                   shown->bringFrameToFront();
+                               }
+                           }});
+    if (platform::settleSingleInstance(instance, commandLineFile) ==
+        platform::StartDecision::Exit) {
+        return 0;
+    }
+    const platform::FileTypeTarget fileType = platform::fileTypeTargetForThisRun();
+    if (platform::installedProgram(fileType.programFolder)) {
+        platform::RegisterFileType(fileType);
+    }
+    initialiseImageLibrary();
+
+    Panels panels;
+    ProgramPictures pictures;
+    pictures.load();
+    ShowSplash(
+        pictures.splash, SplashClosing::Automatic,
+        [&] {
+            LoadPatternImages(state.patterns);
+            // Before the palette's thumbnails are drawn, so that they shine as the painting does.
+            loadGlossMapFromStore();
+            panels.buildPalettePanel(state);
+        },
+        queue);
+
+    Gui gui(state, queue, panels, pictures);
+    shown = &gui;
+    gui.measure(PassTiming::fromEnvironment());
+    if (gui.timing()) {
+        gui.timing()->splashClosed();
+    }
+    gui.createWindows();
+    messageBoxes.setFrame(&gui.frame());
+    fileDialogs.setFrame(&gui.frame());
+    progress.setFrame(&gui.frame());
+
+    setUpFirstPainting(state);
+    gui.createCanvasWindow(state);
+    bool loaded = false;
+    std::optional<Preferences> preferences = readPreferences(kPreferencesFile);
+    if (!preferences) {
+        preferences = Preferences{};
+        writePreferences(kPreferencesFile, *preferences);
+        loaded = loadStartPainting(state, "Examples/welcome.pai");
+    }
+    state.painting.lighting = preferences->lighting != 0;
+    gui.setMenuChecked(command::kLighting, state.painting.lighting);
+    loadUserSettings(state);
+    ShowPenSettings(state, gui);
+    if (commandLineFile && loadStartPainting(state, *commandLineFile)) {
+        loaded = true;
+    }
+    if (loaded) {
+        gui.createCanvasWindow(state);
+    }
+    state.painting.invalidateShading();
+    panels.prepare(state, gui);
+    state.history.setDocumentClean(true);
+    gui.frame().showHistory(state.history);
+
+    gui.run();
+    shown = nullptr;
+
+    panels.saveLists(state);
+    writePreferences(kPreferencesFile, {0, uint8_t(state.painting.lighting ? 1 : 0)});
+    platform::installMessageBoxes(nullptr);
+    platform::installFileDialogs(nullptr);
+    platform::installProgress(nullptr);
+    return 0;
+}
+
+}  // namespace dw
