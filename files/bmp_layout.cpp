@@ -183,9 +183,8 @@ bool pixelsFit(const Header& header, const BmpLayout& layout) {
         case BmpCoding::RunLength8:
         case BmpCoding::RunLength4:
         case BmpCoding::RunLength24:
-            // Run lengths are written bottom row first only.
-            return !layout.topDown && uint64_t(layout.width) * layout.height <=
-                                          kMostPixelsPerCodedByte * pixels.size();
+            return uint64_t(layout.width) * layout.height <=
+                   kMostPixelsPerCodedByte * pixels.size();
         case BmpCoding::Jpeg:
         case BmpCoding::Png:
             return !pixels.empty();

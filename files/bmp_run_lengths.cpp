@@ -7,7 +7,8 @@
 namespace dw {
 namespace {
 
-// The pen of the stream: its row counted from the bottom, and its column.
+// The pen of the stream: its row counted from the first row stored (the bottom one, but for
+// the rare writer of top-down run lengths), and its column.
 class RunPen {
   public:
     RunPen(const BmpLayout& layout, Surface& picture) : layout_(layout), picture_(picture) {}
@@ -16,7 +17,8 @@ class RunPen {
 
     void put(BmpColour colour) {
         if (column_ < layout_.width) {
-            uint8_t* pixel = picture_.row(layout_.height - 1 - row_) + std::size_t(column_) * 3;
+            const uint32_t y = layout_.topDown ? row_ : layout_.height - 1 - row_;
+            uint8_t* pixel = picture_.row(y) + std::size_t(column_) * 3;
             pixel[0] = colour.blue;
             pixel[1] = colour.green;
             pixel[2] = colour.red;

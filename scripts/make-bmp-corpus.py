@@ -349,6 +349,13 @@ def valid_files():
     files.append(("rle8_delta", bmp(info_header(40, WIDTH, HEIGHT, 8, 1, len(stream), used=16), stream,
                                     palette_table(PALETTE)),
                   rle_expected(delta, lambda x, y: PALETTE[painted[(x, y)]])))
+    # Run lengths are meant to be stored bottom row first, but a top-down stream is clear enough.
+    top_down = [(bytes((7, 3)), [(x, 0) for x in range(WIDTH)]), (bytes((0, 0)), []),
+                (bytes((2, 4)), [(0, 1), (1, 1)]), (bytes((0, 1)), [])]
+    stream = b"".join(data for data, _ in top_down)
+    files.append(("rle8_top_down", bmp(info_header(40, WIDTH, -HEIGHT, 8, 1, len(stream), used=16), stream,
+                                       palette_table(PALETTE)),
+                  rle_expected(top_down, lambda x, y: PALETTE[3 if y == 0 else 4])))
     cut = ops[: len(ops) // 2]
     stream = b"".join(data for data, _ in cut) + b"\x00"
     files.append(("rle8_cut", bmp(info_header(40, WIDTH, HEIGHT, 8, 1, 0, used=16), stream, palette_table(PALETTE)),
@@ -393,7 +400,6 @@ def hostile_files():
         ("os2_huffman", bmp(info_header(64, WIDTH, HEIGHT, 1, 3), rows8, table)),
         ("compression_11", bmp(info_header(40, WIDTH, HEIGHT, 32, 11), rows24)),
         ("rle8_with_4_bits", bmp(info_header(40, WIDTH, HEIGHT, 4, 1, used=16), bytes((7, 1, 0, 1)), table)),
-        ("rle8_top_down", bmp(info_header(40, WIDTH, -HEIGHT, 8, 1, used=16), bytes((7, 1, 0, 1)), table)),
         ("rle8_5000x5000_in_ten_bytes", bmp(info_header(40, 5000, 5000, 8, 1, used=16), huge_rle, table)),
         ("rle8_without_stream", bmp(info_header(40, WIDTH, HEIGHT, 8, 1, used=16), b"", table)),
         ("png_cut", bmp(info_header(40, WIDTH, HEIGHT, 0, 5), png_file(true_picture())[:-20])),
