@@ -91,14 +91,22 @@ void unpackRows(const BmpLayout& layout, Surface& picture) {
 }
 
 // A JPEG or PNG file inside the BMP goes to its own decoder, behind the same structure check
-// as a file of its own.
+// as a file of its own. Its size must be the one the BMP declares, which is what was checked
+// before anything was decoded.
 bool decodeEmbedded(const BmpLayout& layout, uint32_t maxSide, Surface& surface) {
     MemorySource structure(layout.pixels);
     if (pictureEndsEarly(structure)) {
         return false;
     }
-    return layout.coding == BmpCoding::Jpeg ? decodeJpeg(layout.pixels, maxSide, surface)
-                                            : decodePng(layout.pixels, maxSide, surface);
+    Surface picture;
+    const bool decoded = layout.coding == BmpCoding::Jpeg
+                             ? decodeJpeg(layout.pixels, maxSide, picture)
+                             : decodePng(layout.pixels, maxSide, picture);
+    if (!decoded || picture.width() != layout.width || picture.height() != layout.height) {
+        return false;
+    }
+    surface = std::move(picture);
+    return true;
 }
 
 }  // namespace

@@ -225,14 +225,13 @@ std::optional<BmpLayout> readBmpLayout(std::span<const uint8_t> bytes, uint32_t 
         return std::nullopt;
     }
     layout.pixels = bytes.subspan(pixelOffset);
-    const bool coded = *coding != BmpCoding::Rows;
-    if (coded && header->dataSize != 0) {
-        if (header->dataSize > layout.pixels.size() &&
-            (*coding == BmpCoding::Jpeg || *coding == BmpCoding::Png)) {
+    // Run lengths end with their own mark, whatever size the header gives them.
+    const bool embedded = *coding == BmpCoding::Jpeg || *coding == BmpCoding::Png;
+    if (embedded && header->dataSize != 0) {
+        if (header->dataSize > layout.pixels.size()) {
             return std::nullopt;  // an embedded file cut short
         }
-        layout.pixels =
-            layout.pixels.first(std::min<std::size_t>(header->dataSize, layout.pixels.size()));
+        layout.pixels = layout.pixels.first(header->dataSize);
     }
     if (!pixelsFit(*header, layout)) {
         return std::nullopt;

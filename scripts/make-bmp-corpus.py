@@ -404,6 +404,7 @@ def hostile_files():
         ("rle8_without_stream", bmp(info_header(40, WIDTH, HEIGHT, 8, 1, used=16), b"", table)),
         ("png_cut", bmp(info_header(40, WIDTH, HEIGHT, 0, 5), png_file(true_picture())[:-20])),
         ("png_longer_than_the_file", bmp(info_header(40, WIDTH, HEIGHT, 0, 5, 5000), png_file(true_picture()))),
+        ("png_larger_than_declared", bmp(info_header(40, 3, 2, 0, 5), png_file(true_picture()))),
         ("jpeg_that_is_a_png", bmp(info_header(40, WIDTH, HEIGHT, 0, 4), png_file(true_picture()))),
         ("file_header_only", file_header(14, 14)),
     ]
