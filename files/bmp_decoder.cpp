@@ -13,21 +13,28 @@ namespace dw {
 namespace {
 
 // A channel's bits widened to 8 by repeating them, so that its largest value is 255 at every
-// width; wider channels keep their top 8 bits.
-uint8_t channelValue(uint32_t pixel, const BmpChannel& channel) {
-    if (channel.bits == 0) {
-        return 0;
+// width; wider channels keep their top 8 bits. Worked out once a picture for every value.
+class ChannelReader {
+  public:
+    explicit ChannelReader(const BmpChannel& channel)
+        : mask_(channel.mask), shift_(channel.shift + (channel.bits > 8 ? channel.bits - 8 : 0)) {
+        const uint32_t bits = std::min(channel.bits, 8u);
+        for (uint32_t value = 0; bits > 0 && value < (1u << bits); ++value) {
+            uint32_t wide = value << (8 - bits);
+            for (uint32_t filled = bits; filled < 8; filled += bits) {
+                wide |= wide >> bits;
+            }
+            widened_[value] = uint8_t(wide);
+        }
     }
-    const uint32_t value = (pixel & channel.mask) >> channel.shift;
-    if (channel.bits >= 8) {
-        return uint8_t(value >> (channel.bits - 8));
-    }
-    uint32_t wide = value << (8 - channel.bits);
-    for (uint32_t filled = channel.bits; filled < 8; filled += channel.bits) {
-        wide |= wide >> channel.bits;
-    }
-    return uint8_t(wide);
-}
+
+    uint8_t operator()(uint32_t pixel) const { return widened_[(pixel & mask_) >> shift_]; }
+
+  private:
+    uint32_t mask_;
+    uint32_t shift_;
+    std::array<uint8_t, 256> widened_{};
+};
 
 // 64-bit pixels hold linear light as signed fixed point with 13 fraction bits; shown in sRGB.
 uint8_t fromLinear(int16_t value) {
@@ -44,7 +51,8 @@ uint8_t fromLinear(int16_t value) {
     return table[std::size_t(std::clamp<int16_t>(value, 0, 8192))];
 }
 
-void unpackRow(const BmpLayout& layout, const uint8_t* source, uint8_t* target) {
+void unpackRow(const BmpLayout& layout, const std::array<ChannelReader, 3>& channels,
+               const uint8_t* source, uint8_t* target) {
     const uint32_t bits = layout.bitsPerPixel;
     const uint32_t width = layout.width;
     switch (bits) {
@@ -57,7 +65,7 @@ void unpackRow(const BmpLayout& layout, const uint8_t* source, uint8_t* target) 
                 const uint32_t pixel = bits == 16 ? uint32_t(source[2 * x] | source[2 * x + 1] << 8)
                                                   : loadLE32(source + 4 * x);
                 for (std::size_t c = 0; c < 3; ++c) {
-                    target[c] = channelValue(pixel, layout.channels[c]);
+                    target[c] = channels[c](pixel);
                 }
             }
             return;
@@ -68,7 +76,15 @@ void unpackRow(const BmpLayout& layout, const uint8_t* source, uint8_t* target) 
                 }
             }
             return;
-        default: {  // 1, 2, 4 or 8 bits of palette index, leftmost pixel in the high bits
+        case 8:
+            for (uint32_t x = 0; x < width; ++x, target += 3) {
+                const BmpColour& colour = layout.palette[source[x]];
+                target[0] = colour.blue;
+                target[1] = colour.green;
+                target[2] = colour.red;
+            }
+            return;
+        default: {  // 1, 2 or 4 bits of palette index, leftmost pixel in the high bits
             const uint32_t perByte = 8 / bits;
             const uint32_t lowBits = (1u << bits) - 1;
             for (uint32_t x = 0; x < width; ++x, target += 3) {
@@ -84,9 +100,12 @@ void unpackRow(const BmpLayout& layout, const uint8_t* source, uint8_t* target) 
 
 void unpackRows(const BmpLayout& layout, Surface& picture) {
     const std::size_t rowBytes = (std::size_t(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
+    const std::array<ChannelReader, 3> channels = {ChannelReader(layout.channels[0]),
+                                                   ChannelReader(layout.channels[1]),
+                                                   ChannelReader(layout.channels[2])};
     for (uint32_t r = 0; r < layout.height; ++r) {
         const uint32_t y = layout.topDown ? r : layout.height - 1 - r;
-        unpackRow(layout, layout.pixels.data() + r * rowBytes, picture.row(y));
+        unpackRow(layout, channels, layout.pixels.data() + r * rowBytes, picture.row(y));
     }
 }
 
