@@ -21,8 +21,6 @@ ILenum devilType(PictureKind kind) {
     switch (kind) {
         case PictureKind::OtherPnm:
             return IL_PNM;
-        case PictureKind::CompressedBmp:
-            return IL_BMP;
         case PictureKind::Tga:
             return IL_TGA;
         case PictureKind::Psd:

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "canvas/large_buffer.h"
@@ -15,9 +18,11 @@
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
 #include "files/picture_decoders.h"
+#include "files/picture_encoders.h"
 #include "files/picture_kind.h"
 #include "files/picture_structure.h"
 #include "files/safe_file_writer.h"
+#include "files/webp_export.h"
 #include "platform/message_box.h"
 
 namespace dw {
@@ -69,6 +74,36 @@ bool loadPicture(Surface& surface, const std::string& path) {
     return true;
 }
 
+enum class Writer { Png, Jpeg, Tiff, WebP, Devil };
+
+Writer writerFor(const std::string& path) {
+    std::string extension = extensionOf(path);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension == "png") {
+        return Writer::Png;
+    }
+    if (extension == "jpg" || extension == "jpeg") {
+        return Writer::Jpeg;
+    }
+    if (extension == "tif" || extension == "tiff") {
+        return Writer::Tiff;
+    }
+    return extension == "webp" ? Writer::WebP : Writer::Devil;
+}
+
+bool writeBytes(const std::vector<uint8_t>& bytes, const std::string& path,
+                FileReplacement replacement) {
+    if (replacement == FileReplacement::InPlace) {
+        FileStream file;
+        return file.open(path, FileMode::Write) && file.write(bytes.data(), bytes.size()) &&
+               file.close();
+    }
+    SafeFileWriter writer;
+    return writer.begin(path) && writer.stream().write(bytes.data(), bytes.size()) &&
+           writer.commit();
+}
+
 bool saveBoundImage(const Surface& surface, const std::string& path) {
     const uint32_t width = surface.width();
     const uint32_t height = surface.height();
@@ -100,6 +135,20 @@ bool saveBoundImage(const Surface& surface, const std::string& path) {
     return ilSaveImage(path.c_str()) == IL_TRUE;
 }
 
+bool saveThroughDevil(const Surface& surface, const std::string& path,
+                      FileReplacement replacement) {
+    bool saved = false;
+    if (replacement == FileReplacement::InPlace) {
+        BoundDevilImage image;
+        saved = saveBoundImage(surface, path);
+    } else if (SafeFileWriter writer; writer.beginForPath(path)) {
+        BoundDevilImage image;
+        saved = saveBoundImage(surface, writer.temporaryPath()) && writer.commit();
+    }
+    reportDevilErrors(ImageMessages::Shown);
+    return saved;
+}
+
 }  // namespace
 
 bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages messages) {
@@ -127,20 +176,32 @@ bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages mess
     return loaded;
 }
 
-bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacement replacement) {
+bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacement replacement,
+                   int jpegQuality) {
     if (!surface.valid() || path.empty()) {
         return false;
     }
-    bool saved = false;
-    if (replacement == FileReplacement::InPlace) {
-        BoundDevilImage image;
-        saved = saveBoundImage(surface, path);
-    } else if (SafeFileWriter writer; writer.beginForPath(path)) {
-        BoundDevilImage image;
-        saved = saveBoundImage(surface, writer.temporaryPath()) && writer.commit();
+    try {
+        std::optional<std::vector<uint8_t>> encoded;
+        switch (writerFor(path)) {
+            case Writer::Png:
+                encoded = encodePng(surface);
+                break;
+            case Writer::Jpeg:
+                encoded = encodeJpeg(surface, jpegQuality);
+                break;
+            case Writer::Tiff:
+                encoded = encodeTiff(surface);
+                break;
+            case Writer::WebP:
+                return WriteWebPFile(surface, path);
+            case Writer::Devil:
+                return saveThroughDevil(surface, path, replacement);
+        }
+        return encoded && writeBytes(*encoded, path, replacement);
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    reportDevilErrors(ImageMessages::Shown);
-    return saved;
 }
 
 }  // namespace dw

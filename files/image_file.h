@@ -24,9 +24,14 @@ enum class FileReplacement {
     InPlace,  // for scratch files: written straight to the path
 };
 
-// Writes the surface through DevIL in the format the path's extension names (.jpg, .png,
-// .tif, .bmp, ...).
+// Exported pictures keep fine detail without the size of a lossless file.
+inline constexpr int kExportJpegQuality = 92;
+
+// Writes the surface in the format the path's extension names, in any case: PNG, JPEG, TIFF
+// and WebP (lossless) through their reference libraries, other kinds (.bmp, .tga, ...) through
+// DevIL.
 bool SaveImageFile(const Surface& surface, const std::string& path,
-                   FileReplacement replacement = FileReplacement::Safe);
+                   FileReplacement replacement = FileReplacement::Safe,
+                   int jpegQuality = kExportJpegQuality);
 
 }  // namespace dw

@@ -29,6 +29,9 @@ const char* storedExtension(StoreKind kind) {
     return kind == StoreKind::Colour ? ".jpg" : ".jg8";
 }
 
+// The old picture library's own quality, so that the store's copies stay as fine as ever.
+constexpr int kStoreJpegQuality = 99;
+
 bool packFailureShown = false;
 
 void reportPackFailure() {
@@ -141,7 +144,7 @@ std::optional<std::vector<uint8_t>> readWholeFile(const std::string& path) {
 void packColour(const Surface& surface, const std::string& storedName) {
     const TemporaryFolder scratch;
     const std::string copy = scratch.file(storedName);
-    if (!SaveImageFile(surface, copy, FileReplacement::InPlace)) {
+    if (!SaveImageFile(surface, copy, FileReplacement::InPlace, kStoreJpegQuality)) {
         platform::showMessage("Failed to save image", "Error");
     }
     const auto bytes = readWholeFile(copy);

@@ -18,7 +18,8 @@ bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
 bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
-// Every BMP but the run-length coded ones; binary PGM and PPM (P5, P6).
+// Every kind of BMP (an embedded JPEG or PNG file by its own decoder); binary PGM and PPM
+// (P5, P6).
 bool decodeBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 bool decodeBinaryPnm(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 // An OpenRaster archive by its merged picture, else by its visible PNG layers laid over white;

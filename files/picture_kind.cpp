@@ -37,10 +37,10 @@ constexpr Named kExtensions[] = {
 };
 
 constexpr Named kFencedNames[] = {
-    {"pnm", PictureKind::OtherPnm}, {"bmp", PictureKind::CompressedBmp}, {"tga", PictureKind::Tga},
-    {"psd", PictureKind::Psd},      {"pcx", PictureKind::Pcx},           {"sgi", PictureKind::Sgi},
-    {"ico", PictureKind::Icon},     {"icns", PictureKind::AppleIcon},    {"dds", PictureKind::Dds},
-    {"hdr", PictureKind::Radiance}, {"pic", PictureKind::SoftimagePic},  {"xpm", PictureKind::Xpm},
+    {"pnm", PictureKind::OtherPnm},     {"tga", PictureKind::Tga}, {"psd", PictureKind::Psd},
+    {"pcx", PictureKind::Pcx},          {"sgi", PictureKind::Sgi}, {"ico", PictureKind::Icon},
+    {"icns", PictureKind::AppleIcon},   {"dds", PictureKind::Dds}, {"hdr", PictureKind::Radiance},
+    {"pic", PictureKind::SoftimagePic}, {"xpm", PictureKind::Xpm},
 };
 
 bool startsWith(std::span<const uint8_t> head, std::string_view text) {
@@ -49,17 +49,6 @@ bool startsWith(std::span<const uint8_t> head, std::string_view text) {
 
 bool isPnmSpace(uint8_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Run-length BMPs are left to the old library; the others are read in this process.
-PictureKind bmpKind(std::span<const uint8_t> head) {
-    if (head.size() >= 34 && loadLE32(head.data() + 14) >= 40) {
-        const uint32_t compression = loadLE32(head.data() + 30);
-        if (compression == 1 || compression == 2) {
-            return PictureKind::CompressedBmp;
-        }
-    }
-    return PictureKind::Bmp;
 }
 
 std::optional<PictureKind> kindBySignature(std::span<const uint8_t> head) {
@@ -83,7 +72,7 @@ std::optional<PictureKind> kindBySignature(std::span<const uint8_t> head) {
         return PictureKind::Gif;
     }
     if (startsWith(head, "BM")) {
-        return bmpKind(head);
+        return PictureKind::Bmp;
     }
     if (head.size() >= 3 && head[0] == 'P' && head[1] >= '1' && head[1] <= '7' &&
         isPnmSpace(head[2])) {
@@ -137,13 +126,11 @@ std::optional<PictureKind> kindByExtension(std::string_view extension) {
     return std::nullopt;
 }
 
-// PNM and BMP files are one kind to their names, whichever reader their content needs.
+// PNM files are one kind to their names, whichever reader their content needs.
 PictureKind family(PictureKind kind) {
     switch (kind) {
         case PictureKind::BinaryPnm:
             return PictureKind::OtherPnm;
-        case PictureKind::CompressedBmp:
-            return PictureKind::Bmp;
         default:
             return kind;
     }

@@ -21,7 +21,6 @@ enum class PictureKind : uint8_t {
     OpenRaster,
     // Through the fence from here on.
     OtherPnm,  // P1 to P4 and PAM
-    CompressedBmp,
     Tga,
     Psd,
     Pcx,

@@ -31,6 +31,7 @@ const Reader kReaders[] = {
     {"grey_store", fuzz::feedGreyStore},
     {"preset", fuzz::feedPresetTable},
     {"picture", nullptr},
+    {"bmp", nullptr},
 };
 
 class KeptCorpus : public PictureTest {

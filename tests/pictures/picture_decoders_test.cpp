@@ -80,6 +80,23 @@ TEST_F(PictureDecoders, EveryLosslessKindIsReadExactly) {
     expectTheQuad("quad.tga");
 }
 
+// Every kind of BMP file writers make, each against the picture its writer started from: the
+// files and their pictures in tests/data/expected/bmp/ come from scripts/make-bmp-corpus.py,
+// the embedded JPEG's picture from the bare JPEG file.
+TEST_F(PictureDecoders, EveryKindOfBmpGivesThePictureItWasWrittenFrom) {
+    const std::filesystem::path data = DAUBWERK_TEST_DATA;
+    std::size_t compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(data / "valid" / "bmp")) {
+        std::filesystem::path expected = data / "expected" / "bmp" / entry.path().stem();
+        expected += std::filesystem::exists(expected.string() + ".ppm") ? ".ppm" : ".jpg";
+        Surface wanted;
+        ASSERT_TRUE(LoadImageFile(wanted, expected.string())) << expected;
+        expectTheQuad(entry.path().string(), colours(wanted));
+        ++compared;
+    }
+    EXPECT_EQ(compared, 40u);
+}
+
 TEST_F(PictureDecoders, TheSignatureDecidesNotTheName) {
     std::filesystem::copy_file(example("quad.png"), "png_named.jpg");
     std::filesystem::copy_file(example("quad_v3.bmp"), "no_extension");

@@ -1,6 +1,9 @@
 #include <IL/il.h>
 
+#include <stdio.h>
+
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -30,6 +33,32 @@ class ExportTest : public PictureTest {
     AppState state;
 };
 
+// What ImageMagick, a reader of its own, makes of a file: the output of one of its commands,
+// nothing when the command fails.
+std::string imageMagick(const std::string& command) {
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    std::string output;
+    char block[4096];
+    for (std::size_t got; pipe && (got = fread(block, 1, sizeof block, pipe)) > 0;) {
+        output.append(block, got);
+    }
+    return pipe && pclose(pipe) == 0 ? output : std::string();
+}
+
+// Its picture in the form colours() gives.
+std::vector<uint8_t> coloursReadByImageMagick(const std::string& path) {
+    std::istringstream ppm(imageMagick("convert '" + path + "' -depth 8 ppm:-"));
+    std::string magic;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned largest = 0;
+    ppm >> magic >> width >> height >> largest;
+    ppm.get();
+    std::vector<uint8_t> values = {uint8_t(width), uint8_t(height)};
+    values.insert(values.end(), std::istreambuf_iterator<char>(ppm), {});
+    return values;
+}
+
 std::string head(const std::string& path, std::size_t count) {
     const std::vector<uint8_t> bytes = readBytes(path);
     return {bytes.begin(), bytes.begin() + std::ptrdiff_t(std::min(count, bytes.size()))};
@@ -51,9 +80,19 @@ TEST_F(ExportTest, EachNameWritesTheFormatItNamesInAnyCase) {
         Surface loaded;
         ASSERT_TRUE(LoadImageFile(loaded, name)) << name;
         EXPECT_EQ(loaded.name(), name);
+        const std::vector<uint8_t> byImageMagick = coloursReadByImageMagick(name);
         if (exportFormatOf(name) != ExportFormat::Jpeg) {
             EXPECT_EQ(colours(loaded), colours(state.painting.surface())) << name;
+            EXPECT_EQ(byImageMagick, colours(state.painting.surface())) << name;
+            continue;
         }
+        // The same JPEG decoded by both readers, to within their rounding.
+        const std::vector<uint8_t> ours = colours(loaded);
+        ASSERT_EQ(byImageMagick.size(), ours.size()) << name;
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            EXPECT_NEAR(byImageMagick[i], ours[i], 2) << name << " value " << i;
+        }
+        EXPECT_EQ(imageMagick("identify -format %Q " + std::string(name)), "92") << name;
     }
     EXPECT_EQ(head("out.webp", 12).substr(8), "WEBP");
     EXPECT_EQ(state.painting.surface().getPixel(4, 1), (Pixel{160, 160, 160, 0}));

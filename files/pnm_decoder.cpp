@@ -1,37 +1,13 @@
 #include <stb_image.h>
 
 #include <climits>
-#include <cstdlib>
 #include <memory>
 
-#include "files/byte_stream.h"
 #include "files/decoded_pixels.h"
 #include "files/picture_decoders.h"
 
 namespace dw {
 namespace {
-
-constexpr uint32_t kBmpPlain = 0;
-constexpr uint32_t kBmpBitFields = 3;
-
-// stb reads missing bytes as 0: a cut file would come back with black rows. Uncompressed
-// pixels (plain or bit fields) must all be there.
-bool bmpPixelsComplete(std::span<const uint8_t> bytes) {
-    if (bytes.size() < 34) {
-        return false;
-    }
-    const uint32_t compression = loadLE32(bytes.data() + 30);
-    if (loadLE32(bytes.data() + 14) < 40 ||
-        (compression != kBmpPlain && compression != kBmpBitFields)) {
-        return true;
-    }
-    const uint64_t offset = loadLE32(bytes.data() + 10);
-    const uint64_t width = uint32_t(std::abs(int64_t(int32_t(loadLE32(bytes.data() + 18)))));
-    const uint64_t height = uint32_t(std::abs(int64_t(int32_t(loadLE32(bytes.data() + 22)))));
-    const uint64_t bitsPerPixel = bytes[28] | bytes[29] << 8;
-    const uint64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return offset + rowBytes * height <= bytes.size();
-}
 
 bool isPnmSpace(uint8_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -66,10 +42,9 @@ bool pnmPixelsFit(std::span<const uint8_t> bytes, int channels) {
     return pixelBytes <= bytes.size() - at - 1;
 }
 
-enum class Check { BmpPixels, PnmPixels };
+}  // namespace
 
-bool decodeWithStb(std::span<const uint8_t> bytes, uint32_t maxSide, Check check,
-                   Surface& surface) {
+bool decodeBinaryPnm(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
     if (bytes.size() > INT_MAX) {
         return false;
     }
@@ -81,7 +56,7 @@ bool decodeWithStb(std::span<const uint8_t> bytes, uint32_t maxSide, Check check
         !sidesFit(width, height, maxSide)) {
         return false;
     }
-    if (check == Check::BmpPixels ? !bmpPixelsComplete(bytes) : !pnmPixelsFit(bytes, channels)) {
+    if (!pnmPixelsFit(bytes, channels)) {
         return false;
     }
     const std::unique_ptr<uint8_t, void (*)(void*)> pixels(
@@ -90,16 +65,6 @@ bool decodeWithStb(std::span<const uint8_t> bytes, uint32_t maxSide, Check check
     return pixels && sidesFit(width, height, maxSide) &&
            adoptPixels(pixels.get(), uint32_t(width), uint32_t(height), 3, ChannelOrder::Rgb,
                        surface);
-}
-
-}  // namespace
-
-bool decodeBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
-    return decodeWithStb(bytes, maxSide, Check::BmpPixels, surface);
-}
-
-bool decodeBinaryPnm(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
-    return decodeWithStb(bytes, maxSide, Check::PnmPixels, surface);
 }
 
 }  // namespace dw
