@@ -60,7 +60,10 @@ fuzz)
         # Seeds: the kept bad files and the valid examples; pictures by their extension.
         case $kind in
         picture_other) ;;
-        picture_*) cp tests/data/*/picture/*."${kind#picture_}" "$work/corpus/" 2>/dev/null || true ;;
+        picture_*)
+            cp tests/data/*/picture/*."${kind#picture_}" "$work/corpus/" 2>/dev/null || true
+            cp tests/data/*/"${kind#picture_}"/* "$work/corpus/" 2>/dev/null || true
+            ;;
         *) cp tests/data/*/"$kind"/* "$work/corpus/" 2>/dev/null || true ;;
         esac
         echo "== $kind: $seconds s"
