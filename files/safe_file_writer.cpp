@@ -1,10 +1,13 @@
 #include "files/safe_file_writer.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <random>
 #include <vector>
 
 namespace dw {
@@ -19,6 +22,23 @@ mode_t modeFor(const std::string& target) {
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
+}
+
+std::string folderOf(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : target.substr(0, slash);
+}
+
+// A rename is kept across a power cut only once the folder that holds it is on the disk.
+void syncFolderOf(const std::string& target) {
+    const int folder = open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
 }
 
 }  // namespace
@@ -49,7 +69,36 @@ bool SafeFileWriter::createTemporary(const std::string& target, bool keepExtensi
     return true;
 }
 
+bool SafeFileWriter::beginUnnamed(const std::string& target) {
+    abandon();
+    // The name is given through /proc at commit; without it the file could never be named.
+    if (access("/proc/self/fd", X_OK) != 0) {
+        return false;
+    }
+    unnamed_ = open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (unnamed_ < 0) {
+        return false;
+    }
+    const int streamCopy = dup(unnamed_);
+    if (streamCopy < 0 || fchmod(unnamed_, modeFor(target)) != 0) {
+        if (streamCopy >= 0) {
+            close(streamCopy);
+        }
+        abandon();
+        return false;
+    }
+    if (!stream_.adopt(streamCopy, target, FileMode::Write)) {
+        abandon();
+        return false;
+    }
+    target_ = target;
+    return true;
+}
+
 bool SafeFileWriter::begin(const std::string& target) {
+    if (beginUnnamed(target)) {
+        return true;
+    }
     if (!createTemporary(target, false)) {
         return false;
     }
@@ -64,8 +113,27 @@ bool SafeFileWriter::beginForPath(const std::string& target) {
     return createTemporary(target, true);
 }
 
+// A complete file gets a temporary name for the instant before the rename: a link cannot
+// replace the target itself.
+bool SafeFileWriter::nameUnnamed() {
+    const std::string self = "/proc/self/fd/" + std::to_string(unnamed_);
+    std::random_device seed;
+    std::mt19937 generator(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = target_ + ".saving-" + std::to_string(generator() % 1000000000u);
+        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary_ = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
 bool SafeFileWriter::commit() {
-    if (temporary_.empty()) {
+    if (temporary_.empty() && unnamed_ < 0) {
         return false;
     }
     if (!stream_.isOpen() && !stream_.open(temporary_, FileMode::Append)) {
@@ -74,16 +142,26 @@ bool SafeFileWriter::commit() {
     }
     const bool synced = stream_.flushToDisk();
     const bool closed = stream_.close();
-    if (!synced || !closed || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (!synced || !closed || (unnamed_ >= 0 && !nameUnnamed()) ||
+        std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         abandon();
         return false;
     }
     temporary_.clear();
+    if (unnamed_ >= 0) {
+        close(unnamed_);
+        unnamed_ = -1;
+    }
+    syncFolderOf(target_);
     return true;
 }
 
 void SafeFileWriter::abandon() {
     stream_.close();
+    if (unnamed_ >= 0) {
+        close(unnamed_);
+        unnamed_ = -1;
+    }
     if (!temporary_.empty()) {
         std::remove(temporary_.c_str());
         temporary_.clear();
