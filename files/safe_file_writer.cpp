@@ -7,8 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <random>
-#include <vector>
 
 namespace dw {
 namespace {
@@ -47,6 +47,16 @@ SafeFileWriter::~SafeFileWriter() {
     abandon();
 }
 
+std::string SafeFileWriter::nextTemporaryName(const std::string& suffix) {
+    static thread_local std::mt19937 generator(std::random_device{}());
+    const std::string name =
+        target_ + ".saving-" + std::to_string(generator() % 1000000000u) + suffix;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    note_.record(error ? name : absolute.string());
+    return name;
+}
+
 bool SafeFileWriter::createTemporary(const std::string& target, bool keepExtension) {
     abandon();
     std::string suffix;
@@ -55,18 +65,23 @@ bool SafeFileWriter::createTemporary(const std::string& target, bool keepExtensi
     if (keepExtension && dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
         suffix = target.substr(dot);
     }
-    const std::string pattern = target + ".saving-XXXXXX" + suffix;
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemps(name.data(), int(suffix.size()));
-    if (fd < 0) {
-        return false;
-    }
-    fchmod(fd, modeFor(target));
-    close(fd);
-    temporary_ = name.data();
     target_ = target;
-    return true;
+    note_ = TemporaryNote::open();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = nextTemporaryName(suffix);
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            fchmod(fd, modeFor(target));
+            close(fd);
+            temporary_ = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    note_ = TemporaryNote();
+    return false;
 }
 
 bool SafeFileWriter::beginUnnamed(const std::string& target) {
@@ -117,10 +132,9 @@ bool SafeFileWriter::beginForPath(const std::string& target) {
 // replace the target itself.
 bool SafeFileWriter::nameUnnamed() {
     const std::string self = "/proc/self/fd/" + std::to_string(unnamed_);
-    std::random_device seed;
-    std::mt19937 generator(seed());
+    note_ = TemporaryNote::open();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = target_ + ".saving-" + std::to_string(generator() % 1000000000u);
+        const std::string name = nextTemporaryName("");
         if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             temporary_ = name;
             return true;
@@ -148,6 +162,7 @@ bool SafeFileWriter::commit() {
         return false;
     }
     temporary_.clear();
+    note_ = TemporaryNote();
     if (unnamed_ >= 0) {
         close(unnamed_);
         unnamed_ = -1;
@@ -166,6 +181,7 @@ void SafeFileWriter::abandon() {
         std::remove(temporary_.c_str());
         temporary_.clear();
     }
+    note_ = TemporaryNote();
 }
 
 }  // namespace dw

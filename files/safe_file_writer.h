@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/file_stream.h"
+#include "files/temporary_journal.h"
 
 namespace dw {
 
@@ -32,11 +33,14 @@ class SafeFileWriter {
     bool createTemporary(const std::string& target, bool keepExtension);
     bool beginUnnamed(const std::string& target);
     bool nameUnnamed();
+    // A temporary name beside the target, noted before it is used.
+    std::string nextTemporaryName(const std::string& suffix);
     void abandon();
 
     std::string target_;
     std::string temporary_;
     int unnamed_ = -1;  // the nameless temporary, kept open to give it a name at commit
+    TemporaryNote note_;
     FileStream stream_;
 };
 

@@ -78,6 +78,10 @@ std::filesystem::path recoveryFolder() {
     return userStateHome() / "daubwerk" / "recovery";
 }
 
+std::filesystem::path temporaryJournalFolder() {
+    return userStateHome() / "daubwerk" / "writing";
+}
+
 std::filesystem::path executableFolder() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);

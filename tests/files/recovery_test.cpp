@@ -12,6 +12,8 @@
 #include "files/document_file.h"
 #include "files/recovery_slot.h"
 #include "files/recovery_store.h"
+#include "files/safe_file_writer.h"
+#include "files/temporary_journal.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/message_texts.h"
@@ -189,6 +191,31 @@ TEST_F(Recovery, AFolderThatCannotBeWrittenIsToldOnceAndNothingElseHappens) {
     }
     EXPECT_EQ(filesIn(dir.path() / "gone"), 1u);  // the lock only
     EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(Recovery, TheNextStartRemovesTheTemporariesOfAKilledRunWhereverItWroteThem) {
+    const fs::path journal = dir.path() / "writing";
+    keepTemporaryJournal(journal);
+    // A run killed while it wrote two files: a temporary and its note, and a note whose path
+    // is no temporary (never removed, whatever a note says).
+    const fs::path left = dir.path() / "painting.pai.saving-123";
+    std::ofstream(left) << "half";
+    std::ofstream(journal / "999999-0") << left.string();
+    std::ofstream(dir.path() / "kept.pai") << "whole";
+    std::ofstream(journal / "999999-1") << (dir.path() / "kept.pai").string();
+    // This run is writing a picture through a named temporary.
+    SafeFileWriter writing;
+    ASSERT_TRUE(writing.beginForPath(dir.file("picture.png")));
+    const fs::path temporary = writing.temporaryPath();
+
+    keepTemporaryJournal(journal);
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(dir.path() / "kept.pai"));
+    EXPECT_TRUE(fs::exists(temporary));
+    EXPECT_EQ(filesIn(journal), 1u);
+    ASSERT_TRUE(writing.commit());
+    EXPECT_EQ(filesIn(journal), 0u);
+    stopTemporaryJournal();
 }
 
 }  // namespace
