@@ -1,17 +1,30 @@
 #include "files/safe_file_writer.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 namespace dw {
 namespace {
+
+// The process's file-creation mask, read without setting it: setting it to learn it would
+// give a file that another thread (the autosave writer) creates meanwhile the wrong mode.
+mode_t creationMask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return mode_t(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    return 022;
+}
 
 // The mode a newly created file would get, or the mode of the file being replaced.
 mode_t modeFor(const std::string& target) {
@@ -19,9 +32,7 @@ mode_t modeFor(const std::string& target) {
     if (stat(target.c_str(), &info) == 0) {
         return info.st_mode & 07777;
     }
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~creationMask();
 }
 
 std::string folderOf(const std::string& target) {
