@@ -24,8 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int64_t kDay = 24 * 60 * 60;
-
 std::size_t filesIn(const fs::path& folder) {
     std::error_code error;
     return std::size_t(std::distance(fs::directory_iterator(folder, error), {}));
