@@ -1,6 +1,7 @@
 #include "files/autosave_writer.h"
 
 #include <cstring>
+#include <new>
 
 #include "canvas/canvas.h"
 #include "canvas/row_split.h"
@@ -31,7 +32,14 @@ AutosaveOffer AutosaveWriter::offer(const Canvas& painting, const std::string& d
     // The worker leaves the buffer alone until it is told a copy is waiting.
     width_ = painting.width();
     height_ = painting.height();
-    copy_.allocate(painting.cellCount());
+    try {
+        copy_.allocate(painting.cellCount());
+    } catch (const std::bad_alloc&) {
+        // No room for the copy: a failed autosave, which the painting must not pay for.
+        std::lock_guard lock(mutex_);
+        failed_ = true;
+        return AutosaveOffer::Failed;
+    }
     const CanvasCell* cells = painting.cells();
     CanvasCell* copy = copy_.data();
     const std::size_t rowBytes = std::size_t(width_) * sizeof(CanvasCell);

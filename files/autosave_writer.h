@@ -17,7 +17,7 @@ namespace dw {
 
 class Canvas;
 
-enum class AutosaveOffer { Taken, Busy };
+enum class AutosaveOffer { Taken, Busy, Failed };
 
 // Writes this run's recovery entry on a thread of its own. The caller's only cost is a copy
 // of the cells into a buffer kept from one offer to the next; encoding and writing happen on
@@ -32,7 +32,7 @@ class AutosaveWriter {
 
     // Between strokes: copies the cells and has them written, with the painting's own file and
     // name and the time now. Busy while the last copy is still being written: offer it again
-    // later.
+    // later. Failed when there is no memory for the copy (told like a failed write).
     AutosaveOffer offer(const Canvas& painting, const std::string& documentPath,
                         const std::string& documentName);
     // True the first time a write has failed in this run, and never again.
