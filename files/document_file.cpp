@@ -68,14 +68,13 @@ bool writeHeader(ByteSink& file, DocumentVersion version, uint32_t width, uint32
     return file.write(header, sizeof header);
 }
 
-bool writeRawCells(ByteSink& file, const Canvas& painting) {
+bool writeRawCells(ByteSink& file, const CanvasCell* cells, std::size_t n) {
     // Bytes 5..7 of a cell are not part of the painting: store them as zero.
     constexpr std::size_t kChunk = 1 << 14;
-    const std::size_t n = painting.cellCount();
     std::vector<CanvasCell> chunk(std::min(kChunk, n));
     for (std::size_t done = 0; done < n;) {
         const std::size_t step = std::min(kChunk, n - done);
-        std::memcpy(chunk.data(), painting.cells() + done, step * sizeof(CanvasCell));
+        std::memcpy(chunk.data(), cells + done, step * sizeof(CanvasCell));
         for (std::size_t i = 0; i < step; ++i) {
             chunk[i].unused[0] = chunk[i].unused[1] = chunk[i].unused[2] = 0;
         }
@@ -171,6 +170,11 @@ bool LoadDocument(Canvas& painting, const std::string& path) {
     return false;
 }
 
+bool writeExactDocument(ByteSink& sink, const CanvasCell* cells, uint32_t width, uint32_t height) {
+    return writeHeader(sink, DocumentVersion::RawCells, width, height) &&
+           writeRawCells(sink, cells, std::size_t(width) * height);
+}
+
 bool SaveDocument(const Canvas& painting, const std::string& path, DocumentVersion version) {
     if (!painting.hasCells()) {
         return false;
@@ -180,10 +184,10 @@ bool SaveDocument(const Canvas& painting, const std::string& path, DocumentVersi
         return false;
     }
     ByteSink& file = writer.stream();
-    const bool written =
-        writeHeader(file, version, painting.width(), painting.height()) &&
-        (version == DocumentVersion::RawCells ? writeRawCells(file, painting)
-                                              : writeCompressedCells(file, painting));
+    const bool written = writeHeader(file, version, painting.width(), painting.height()) &&
+                         (version == DocumentVersion::RawCells
+                              ? writeRawCells(file, painting.cells(), painting.cellCount())
+                              : writeCompressedCells(file, painting));
     return written && writer.commit();
 }
 

@@ -8,6 +8,7 @@
 namespace dw {
 
 class Canvas;
+struct CanvasCell;
 
 // The painting document (".pai"): an 80-byte header, then the cells. Version 2 stores five
 // planes through the block codec and the heights raw; version 1 stores raw 12-byte cells.
@@ -32,6 +33,9 @@ DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& p
 // painting exactly as it was; the undo history is never touched, so that a refusal loses
 // nothing (the caller clears it once a new painting is in).
 bool LoadDocument(Canvas& painting, const std::string& path);
+
+// The version 1 document of a block of cells, kept apart from any painting: lossless.
+bool writeExactDocument(ByteSink& sink, const CanvasCell* cells, uint32_t width, uint32_t height);
 
 // Writes the painting; false if anything could not be written, in which case a file that was
 // there before is left untouched.

@@ -4,11 +4,17 @@
 #include <unistd.h>
 
 namespace dw {
+namespace {
+
+const char* flagsFor(FileMode mode) {
+    return mode == FileMode::Read ? "rb" : (mode == FileMode::Write ? "wb" : "ab");
+}
+
+}  // namespace
 
 bool FileStream::open(const std::string& path, FileMode mode) {
     close();
-    const char* flags = mode == FileMode::Read ? "rb" : (mode == FileMode::Write ? "wb" : "ab");
-    file_ = std::fopen(path.c_str(), flags);
+    file_ = std::fopen(path.c_str(), flagsFor(mode));
     if (!file_) {
         return false;
     }
@@ -16,6 +22,20 @@ bool FileStream::open(const std::string& path, FileMode mode) {
     mode_ = mode;
     struct stat info {};
     size_ = fstat(fileno(file_), &info) == 0 ? uint64_t(info.st_size) : 0;
+    return true;
+}
+
+bool FileStream::adopt(int descriptor, const std::string& path, FileMode mode) {
+    close();
+    file_ = fdopen(descriptor, flagsFor(mode));
+    if (!file_) {
+        ::close(descriptor);
+        return false;
+    }
+    path_ = path;
+    mode_ = mode;
+    struct stat info {};
+    size_ = fstat(descriptor, &info) == 0 ? uint64_t(info.st_size) : 0;
     return true;
 }
 

@@ -20,6 +20,8 @@ class FileStream : public ByteSource, public ByteSink {
 
     // Write truncates. The size is taken at open time.
     bool open(const std::string& path, FileMode mode);
+    // Takes over an open descriptor (closed with the stream, or here when this fails).
+    bool adopt(int descriptor, const std::string& path, FileMode mode);
     // False when buffered data could not be written out.
     bool close();
     bool isOpen() const { return file_ != nullptr; }

@@ -66,6 +66,22 @@ std::filesystem::path userDataHome() {
     return homeFolder() / ".local" / "share";
 }
 
+std::filesystem::path userStateHome() {
+    const char* stateHome = std::getenv("XDG_STATE_HOME");
+    if (stateHome && stateHome[0] == '/') {
+        return stateHome;
+    }
+    return homeFolder() / ".local" / "state";
+}
+
+std::filesystem::path recoveryFolder() {
+    return userStateHome() / "daubwerk" / "recovery";
+}
+
+std::filesystem::path temporaryJournalFolder() {
+    return userStateHome() / "daubwerk" / "writing";
+}
+
 std::filesystem::path executableFolder() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);

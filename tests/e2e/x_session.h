@@ -22,6 +22,7 @@ class Process {
     Process& operator=(Process&& other) noexcept;
 
     bool running();
+    pid_t pid() const { return pid_; }
     // The exit status, or -1 when it did not end in time (it is then killed).
     int wait(std::chrono::milliseconds timeout);
     void kill();
