@@ -6,9 +6,13 @@
 #include <utility>
 
 #include "canvas/canvas.h"
+#include "canvas/row_split.h"
 
 namespace dw {
 namespace {
+
+// Below this many cells a second thread costs more than it saves.
+constexpr std::size_t kParallelCopyCells = std::size_t(1) << 18;
 
 // Calls copy(gridRow, packedRow, width, y) for each row of one tile of a grid and its packed
 // copy.
@@ -60,6 +64,20 @@ void exchangeTile(CanvasCell* grid, const TileGrid& geometry, uint32_t index, Ca
     }
 }
 
+// One processor alone does not reach the memory's speed; the rows are copied in bands.
+void copyCells(const CanvasCell* from, CanvasCell* to, uint32_t width, uint32_t height) {
+    const std::size_t rowBytes = std::size_t(width) * sizeof(CanvasCell);
+    auto copyRows = [&](uint32_t y0, uint32_t y1) {
+        std::memcpy(to + std::size_t(y0) * width, from + std::size_t(y0) * width,
+                    (y1 - y0) * rowBytes);
+    };
+    if (std::size_t(width) * height >= kParallelCopyCells) {
+        splitRows(0, height, copyRows);
+    } else {
+        copyRows(0, height);
+    }
+}
+
 }  // namespace
 
 std::size_t TileChanges::bytes() const {
@@ -86,7 +104,7 @@ void TileChanges::saveTile(const Canvas& painting, uint32_t index) {
 void TileChanges::saveWhole(const Canvas& painting, LargeBuffer<CanvasCell> block) {
     block.allocate(painting.cellCount());
     if (painting.hasCells()) {
-        std::memcpy(block.data(), painting.cells(), painting.cellCount() * sizeof(CanvasCell));
+        copyCells(painting.cells(), block.data(), painting.width(), painting.height());
     }
     adoptWhole(std::move(block), painting.width(), painting.height());
 }

@@ -13,6 +13,9 @@ void TileRecorder::attach(Canvas& painting, TileChanges& target, TileChanges* al
     detach();
     painting_ = &painting;
     grid_ = {painting.width(), painting.height()};
+    if (spare_.size() != painting.cellCount()) {
+        spare_.reset();  // kept for a painting of another size
+    }
     targets_[0].changes = &target;
     targets_[1].changes = alsoKeep;
     for (Target& t : targets_) {
@@ -85,6 +88,7 @@ void TileRecorder::keepWhole(Target& target) {
     if (spare_.size() == painting_->cellCount()) {
         block = std::move(spare_);
     }
+    spare_.reset();
     target.changes->saveWhole(*painting_, std::move(block));
 }
 

@@ -84,10 +84,6 @@ void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
         dropEntry(entries_.size() - 1, dropped);
     }
     entries_.push_front(Entry{painting.width(), painting.height(), TileChanges()});
-    if (std::none_of(entries_.begin(), entries_.end(),
-                     [](const Entry& e) { return e.changes.whole(); })) {
-        recorder_.releaseSpare();  // no filter in sight: the memory is better given back
-    }
     documentClean_ = false;
     recordWrites(painting);
 }
@@ -203,10 +199,15 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
 
 void UndoHistory::clearHistory() {
     recorder_.detach();
-    revert_ = Revert();
+    keepSnapshot();
+    // A whole copy is kept for the next filter: meeting fresh memory would cost it more than
+    // the copy itself.
+    for (Entry& entry : entries_) {
+        release(std::move(entry.changes));
+    }
     entries_.clear();
+    release(std::move(strays_));
     strays_ = TileChanges();
-    recorder_.releaseSpare();
     presentSaved_ = false;
     position_ = 0;
     shown_ = 0;

@@ -3,15 +3,26 @@
 #include <array>
 #include <cstdint>
 
+#include "canvas/simd_level.h"
 #include "filters/cell_blend.h"
+#include "filters/colour_runs.h"
 #include "filters/filter_frame.h"
 #include "filters/luma.h"
 
 namespace dw {
+
+#if !defined(__x86_64__)
+std::size_t invertColourRunAvx2(CanvasCell*, std::size_t) {
+    return 0;
+}
+std::size_t aquaRunAvx2(CanvasCell*, std::size_t) {
+    return 0;
+}
+#endif
+
 namespace {
 
 constexpr double kSolarizeScale = 255.0f;
-constexpr int kAquaMinimumBlue = 30;
 
 int largestComponent(const CanvasCell& c) {
     const int rg = c.red > c.green ? c.red : c.green;
@@ -50,10 +61,28 @@ struct SolarizeTable {
     }
 };
 
+// Runs of cells through the wide kernel where the processor has one, the rest cell by cell.
+template <class RewriteCell>
+void rewriteWide(Canvas& painting, UndoHistory& history,
+                 std::size_t (*wide)(CanvasCell*, std::size_t), RewriteCell rewriteCell) {
+#if defined(__x86_64__)
+    const bool useWide = simdLevel() == SimdLevel::Avx2;
+#else
+    const bool useWide = false;
+    (void)wide;
+#endif
+    rewriteCellRuns(painting, history, [&](CanvasCell* cells, std::size_t count) {
+        const std::size_t done = useWide ? wide(cells, count) : 0;
+        for (std::size_t i = done; i < count; ++i) {
+            rewriteCell(cells[i]);
+        }
+    });
+}
+
 }  // namespace
 
 void invertColor(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, invertColourRunAvx2, [](CanvasCell& c) {
         c.red = blendByte(c.red, uint8_t(255 - c.red));
         c.green = blendByte(c.green, uint8_t(255 - c.green));
         c.blue = blendByte(c.blue, uint8_t(255 - c.blue));
@@ -93,7 +122,7 @@ void night(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void aqua(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     constexpr double k = kByteFraction;
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, aquaRunAvx2, [](CanvasCell& c) {
         const double f = luma(c) * k;
         // Each product of bytes and fractions stays within 0..255.00002, so plain conversions
         // truncate safely. Green is scaled by the new red, not the old one.

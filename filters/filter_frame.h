@@ -26,22 +26,28 @@ void rewriteAllRows(const Canvas& painting, RewriteRange rewriteRange) {
 
 // The frame every filter but Paintify shares: the undo snapshot first, then one rewrite of
 // each cell, and the full re-shade left to the main loop. Cells are walked in memory order
-// rather than column by column, which their independence allows.
-template <class RewriteCell>
-void rewriteCells(Canvas& painting, UndoHistory& history, RewriteCell rewriteCell) {
+// rather than column by column, which their independence allows: rewriteRun(first, count)
+// is given runs of whole rows.
+template <class RewriteRun>
+void rewriteCellRuns(Canvas& painting, UndoHistory& history, RewriteRun rewriteRun) {
     history.pushSnapshot(painting);
     if (painting.hasCells()) {
         CanvasCell* const cells = painting.cellsForWriting();
         const std::size_t width = painting.width();
-        rewriteAllRows(painting, [cells, width, &rewriteCell](uint32_t y0, uint32_t y1) {
-            CanvasCell* cell = cells + y0 * width;
-            CanvasCell* const end = cells + y1 * width;
-            for (; cell != end; ++cell) {
-                rewriteCell(*cell);
-            }
+        rewriteAllRows(painting, [cells, width, &rewriteRun](uint32_t y0, uint32_t y1) {
+            rewriteRun(cells + y0 * width, (y1 - y0) * width);
         });
     }
     painting.invalidateShading();
+}
+
+template <class RewriteCell>
+void rewriteCells(Canvas& painting, UndoHistory& history, RewriteCell rewriteCell) {
+    rewriteCellRuns(painting, history, [&rewriteCell](CanvasCell* cell, std::size_t count) {
+        for (CanvasCell* const end = cell + count; cell != end; ++cell) {
+            rewriteCell(*cell);
+        }
+    });
 }
 
 // The same frame for filters that need to know where a cell lies: rewriteRow(y, row, width).
