@@ -53,4 +53,10 @@ void releaseLarge(void* memory, std::size_t bytes) noexcept {
     munmap(memory, mappedLength(bytes));
 }
 
+void lendLarge(void* memory, std::size_t bytes) noexcept {
+    if (bytes >= kMapThreshold) {
+        madvise(memory, mappedLength(bytes), MADV_FREE);
+    }
+}
+
 }  // namespace dw

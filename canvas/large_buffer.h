@@ -13,6 +13,9 @@ namespace dw {
 // 300 MB painting in 4 KiB pages costs most of a second, in huge pages a few dozen ms.
 void* allocateLarge(std::size_t bytes);
 void releaseLarge(void* memory, std::size_t bytes) noexcept;
+// The kernel may take the block's pages back when memory runs short; until then they stay,
+// and writing to them keeps them. Reading a page taken back gives zeros.
+void lendLarge(void* memory, std::size_t bytes) noexcept;
 
 template <class T>
 class LargeBuffer {
@@ -58,6 +61,14 @@ class LargeBuffer {
         }
         data_ = nullptr;
         size_ = 0;
+    }
+
+    // Keeps the buffer but lets the kernel reclaim its pages under pressure: its contents are
+    // unspecified afterwards.
+    void lend() noexcept {
+        if (data_) {
+            lendLarge(data_, size_ * sizeof(T));
+        }
     }
 
     T* data() { return data_; }

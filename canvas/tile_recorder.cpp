@@ -112,6 +112,7 @@ void TileRecorder::keepSpare(LargeBuffer<CanvasCell> block) {
     // One is enough for the next filter; more would only hold memory.
     if (!block.empty()) {
         spare_ = std::move(block);
+        spareLent_ = false;
     }
 }
 

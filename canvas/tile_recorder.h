@@ -40,8 +40,13 @@ class TileRecorder {
 
     // A grid given up by the history, used again by the next whole copy of the same size.
     void keepSpare(LargeBuffer<CanvasCell> block);
-    void releaseSpare() { spare_.reset(); }
-    std::size_t spareBytes() const { return spare_.size() * sizeof(CanvasCell); }
+    // No whole copy is in sight: the spare stays mapped, but the kernel may take its pages
+    // back when memory runs short, so it no longer counts as held.
+    void lendSpare() {
+        spare_.lend();
+        spareLent_ = true;
+    }
+    std::size_t spareBytes() const { return spareLent_ ? 0 : spare_.size() * sizeof(CanvasCell); }
 
     // Checking mode catches a writer that changes cells behind the history's back. It costs a
     // copy of the painting per step, so it is for tests and debug builds.
@@ -64,6 +69,7 @@ class TileRecorder {
     TileGrid grid_;
     Target targets_[2];
     LargeBuffer<CanvasCell> spare_;
+    bool spareLent_ = false;
 
     bool checking_ = false;
     std::string checkFailure_;

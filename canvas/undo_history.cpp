@@ -77,6 +77,7 @@ void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
         revert_.strays = std::move(strays_);
     }
     strays_ = TileChanges();
+    recorder_.lendSpare();
     presentSaved_ = false;
     position_ = 0;
     shown_ = 0;
@@ -84,6 +85,10 @@ void UndoHistory::takeSnapshot(Canvas& painting, Dropped dropped) {
         dropEntry(entries_.size() - 1, dropped);
     }
     entries_.push_front(Entry{painting.width(), painting.height(), TileChanges()});
+    if (std::none_of(entries_.begin(), entries_.end(),
+                     [](const Entry& e) { return e.changes.whole(); })) {
+        recorder_.lendSpare();  // no filter in sight: memory short elsewhere may take it
+    }
     documentClean_ = false;
     recordWrites(painting);
 }
@@ -200,14 +205,15 @@ RestoreResult UndoHistory::restoreEntry(Canvas& painting) {
 void UndoHistory::clearHistory() {
     recorder_.detach();
     keepSnapshot();
-    // A whole copy is kept for the next filter: meeting fresh memory would cost it more than
-    // the copy itself.
+    // A whole copy is kept for the next filter (meeting fresh memory would cost it more than
+    // the copy itself), lent to the kernel until then.
     for (Entry& entry : entries_) {
         release(std::move(entry.changes));
     }
     entries_.clear();
     release(std::move(strays_));
     strays_ = TileChanges();
+    recorder_.lendSpare();
     presentSaved_ = false;
     position_ = 0;
     shown_ = 0;
