@@ -3,11 +3,11 @@
 #include <cctype>
 #include <charconv>
 #include <sstream>
+#include <vector>
 
 #include "batch/batch_step.h"
-#include "canvas/pattern_images.h"
-#include "tools/slider_conversions.h"
-#include "tools/tool_table.h"
+#include "tools/brush_settings.h"
+#include "tools/stroke_modifiers.h"
 
 namespace dw::batch {
 
@@ -26,9 +26,6 @@ bool floatIn(std::string_view field, const std::string& text, float low, float h
 
 namespace {
 
-constexpr int kLastPattern = kPatternCount - 1;
-constexpr float kHuge = 1e30f;
-
 bool integerIn(std::string_view field, const std::string& text, int64_t low, int64_t high,
                int64_t& value) {
     if (!parseInteger(text, value, field)) {
@@ -42,20 +39,8 @@ bool integerIn(std::string_view field, const std::string& text, int64_t low, int
     return true;
 }
 
-bool byteIn(std::string_view field, const std::string& text, int64_t high, uint8_t& value) {
-    int64_t v = 0;
-    if (!integerIn(field, text, 0, high, v)) {
-        return false;
-    }
-    value = uint8_t(v);
-    return true;
-}
-
-// "PaintBrush" for "Paint Brush"; Fill, which shows no name, is "Fill".
+// "PaintBrush" for "Paint Brush".
 std::string compactName(const ToolInfo& info) {
-    if (info.id == ToolId::Fill) {
-        return "Fill";
-    }
     std::string name;
     for (char c : info.displayName) {
         if (c != ' ') {
@@ -78,99 +63,77 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool toolFrom(const std::string& text, ToolId& tool) {
+// "(0..18, not 3, 4 or 7)": the ids in the field's range that name no tool it accepts.
+template <class Record>
+std::string toolIds(const RecordField<Record>& field) {
+    std::vector<int> gaps;
+    for (int id = int(field.low); id <= int(field.high); ++id) {
+        if (!field.accepts(id)) {
+            gaps.push_back(id);
+        }
+    }
+    std::ostringstream ids;
+    ids << '(' << field.low << ".." << field.high;
+    for (std::size_t i = 0; i < gaps.size(); ++i) {
+        ids << (i == 0 ? ", not " : (i + 1 == gaps.size() ? " or " : ", ")) << gaps[i];
+    }
+    ids << ')';
+    return ids.str();
+}
+
+template <class Record>
+bool toolFrom(const RecordField<Record>& field, const std::string& text, double& value) {
+    std::string names;
     for (const ToolInfo& info : allTools()) {
+        if (!field.accepts(double(info.id))) {
+            continue;
+        }
         if (sameName(text, compactName(info))) {
-            tool = info.id;
+            value = double(info.id);
             return true;
         }
+        names.push_back(' ');
+        names += compactName(info);
     }
     int64_t id = -1;
     const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, id);
-    if (ec == std::errc() && ptr == end && id >= 0 && id <= 255 && findTool(ToolId(uint32_t(id)))) {
-        tool = ToolId(uint32_t(id));
+    const auto [ptr, ec] = std::from_chars(text.data(), end, id);
+    if (ec == std::errc() && ptr == end && field.accepts(double(id))) {
+        value = double(id);
         return true;
     }
-    std::string names;
-    for (const ToolInfo& info : allTools()) {
-        names.push_back(' ');
-        names.append(compactName(info));
-    }
-    reportStepError("tool must be the id of a tool (0..18, not 3 or 4) or one of the names" +
-                    names + "; not \"" + text + "\"");
+    reportStepError(std::string(field.name) + " must be the id of a tool " + toolIds(field) +
+                    " or one of the names" + names + "; not \"" + text + "\"");
     return false;
 }
 
-constexpr RecordField<BrushSettings> kBrushFields[] = {
-    {"red", [](BrushSettings& b, const std::string& v) { return byteIn("red", v, 255, b.red); }},
-    {"green",
-     [](BrushSettings& b, const std::string& v) { return byteIn("green", v, 255, b.green); }},
-    {"blue", [](BrushSettings& b, const std::string& v) { return byteIn("blue", v, 255, b.blue); }},
-    {"paintStyle",
-     [](BrushSettings& b, const std::string& v) {
-         return byteIn("paintStyle", v, kLastPattern, b.paintStyle);
-     }},
-    {"thickness",
-     [](BrushSettings& b, const std::string& v) {
-         return floatIn("thickness", v, 0.0f, thicknessFromSlider(100.0f), b.thickness);
-     }},
-    {"tool", [](BrushSettings& b, const std::string& v) { return toolFrom(v, b.tool); }},
-    {"size",
-     [](BrushSettings& b, const std::string& v) {
-         int64_t size = 0;
-         if (!integerIn("size", v, 1, 100, size)) {
-             return false;
-         }
-         b.size = int32_t(size);
-         return true;
-     }},
-    {"amount", [](BrushSettings& b,
-                  const std::string& v) { return floatIn("amount", v, 0.0f, 1.0f, b.amount); }},
-    {"glossLevel", [](BrushSettings& b,
-                      const std::string& v) { return byteIn("glossLevel", v, 255, b.glossLevel); }},
-    {"texture", [](BrushSettings& b,
-                   const std::string& v) { return byteIn("texture", v, kLastPattern, b.texture); }},
-    {"hardness",
-     [](BrushSettings& b, const std::string& v) { return byteIn("hardness", v, 255, b.hardness); }},
-};
-
-constexpr RecordField<StrokeModifiers> kStrokeFields[] = {
-    {"fadeAmount", [](StrokeModifiers& m,
-                      const std::string& v) { return byteIn("fadeAmount", v, 1, m.fadeAmount); }},
-    {"fadeSize",
-     [](StrokeModifiers& m, const std::string& v) { return byteIn("fadeSize", v, 1, m.fadeSize); }},
-    {"wave", [](StrokeModifiers& m, const std::string& v) { return byteIn("wave", v, 1, m.wave); }},
-    {"fadeAmountLength",
-     [](StrokeModifiers& m, const std::string& v) {
-         return floatIn("fadeAmountLength", v, -kHuge, kHuge, m.fadeAmountLength);
-     }},
-    {"fadeSizeLength",
-     [](StrokeModifiers& m, const std::string& v) {
-         return floatIn("fadeSizeLength", v, -kHuge, kHuge, m.fadeSizeLength);
-     }},
-    {"waveDepth",
-     [](StrokeModifiers& m, const std::string& v) {
-         return floatIn("waveDepth", v, -kHuge, kHuge, m.waveDepth);
-     }},
-    {"wavePhase",
-     [](StrokeModifiers& m, const std::string& v) {
-         return floatIn("wavePhase", v, -kHuge, kHuge, m.wavePhase);
-     }},
-    {"wavePeriod",
-     [](StrokeModifiers& m, const std::string& v) {
-         return floatIn("wavePeriod", v, -kHuge, kHuge, m.wavePeriod);
-     }},
-};
-
 }  // namespace
 
-std::span<const RecordField<BrushSettings>> brushFields() {
-    return kBrushFields;
+template <class Record>
+bool setField(const RecordField<Record>& field, const std::string& text, Record& record) {
+    double value = 0.0;
+    if (field.type == FieldType::Tool) {
+        if (!toolFrom(field, text, value)) {
+            return false;
+        }
+    } else if (field.type == FieldType::Float) {
+        float f = 0.0f;
+        if (!floatIn(field.name, text, float(field.low), float(field.high), f)) {
+            return false;
+        }
+        value = f;
+    } else {
+        int64_t whole = 0;
+        if (!integerIn(field.name, text, int64_t(field.low), int64_t(field.high), whole)) {
+            return false;
+        }
+        value = double(whole);
+    }
+    field.put(record, value);
+    return true;
 }
 
-std::span<const RecordField<StrokeModifiers>> strokeFields() {
-    return kStrokeFields;
-}
+template bool setField(const RecordField<BrushSettings>&, const std::string&, BrushSettings&);
+template bool setField(const RecordField<StrokeModifiers>&, const std::string&, StrokeModifiers&);
 
 }  // namespace dw::batch

@@ -4,36 +4,29 @@
 #include <string>
 #include <string_view>
 
-#include "tools/brush_settings.h"
-#include "tools/stroke_modifiers.h"
+#include "tools/record_field.h"
 
 namespace dw::batch {
 
-// One field that --brush or --stroke may set: its name and how a value is taken, with its
-// range checked and reported when it is out.
+// Sets a field of a --brush or --stroke from its text; a value the field does not accept is
+// refused with a message that names the range, and the record is left as it was.
 template <class Record>
-struct RecordField {
-    std::string_view name;
-    bool (*set)(Record& record, const std::string& value);
-};
+bool setField(const RecordField<Record>& field, const std::string& text, Record& record);
 
-// The one list of each record's fields: the parser, the help text and the README name them
-// from here.
-std::span<const RecordField<BrushSettings>> brushFields();
-std::span<const RecordField<StrokeModifiers>> strokeFields();
-
-// A float field's value, refused with a message unless it lies in low..high.
-bool floatIn(std::string_view field, const std::string& text, float low, float high, float& value);
-
-// The names separated by spaces.
+// The fields the user may set, separated by spaces.
 template <class Record>
 std::string fieldNames(std::span<const RecordField<Record>> fields) {
     std::string names;
     for (const RecordField<Record>& field : fields) {
-        names += names.empty() ? "" : " ";
-        names += field.name;
+        if (field.settable) {
+            names += names.empty() ? "" : " ";
+            names += field.name;
+        }
     }
     return names;
 }
+
+// A float field's value, refused with a message unless it lies in low..high.
+bool floatIn(std::string_view field, const std::string& text, float low, float high, float& value);
 
 }  // namespace dw::batch

@@ -5,6 +5,8 @@
 #include "batch/batch_step.h"
 #include "batch/record_fields.h"
 #include "core/main_loop/play_script.h"
+#include "tools/brush_fields.h"
+#include "tools/stroke_fields.h"
 
 namespace dw::batch {
 namespace {
@@ -45,14 +47,15 @@ bool assign(std::string_view step, const std::string& text, Record& record,
     for (const auto& pair : pairs) {
         const std::string& name = pair.first;
         const std::string& value = pair.second;
-        const auto field = std::find_if(fields.begin(), fields.end(),
-                                        [&](const auto& f) { return f.name == name; });
+        const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) {
+            return f.settable && f.name == name;
+        });
         if (field == fields.end()) {
             reportStepError(std::string(step) + " has no field \"" + name + "\" (" +
                             fieldNames(fields) + ")");
             return false;
         }
-        if (!field->set(copy, value)) {
+        if (!setField(*field, value, copy)) {
             return false;
         }
     }

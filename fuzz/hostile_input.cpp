@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -19,13 +18,25 @@
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
 #include "files/preset_table_file.h"
-#include "tools/tool_table.h"
+#include "tools/brush_fields.h"
+#include "tools/stroke_fields.h"
 
 namespace dw::fuzz {
 namespace {
 
 constexpr std::string_view kOtherExtensions[] = {"tga", "psd",  "ppm", "pgm", "pbm", "pam", "pcx",
                                                  "ico", "icns", "dds", "hdr", "sgi", "pic", "xpm"};
+
+// Every field of a record read from a file is one the program's controls could have set.
+template <class Record>
+bool holdsToItsFields(const Record& record, std::span<const RecordField<Record>> fields) {
+    for (const RecordField<Record>& field : fields) {
+        if (!field.accepts(field.get(record))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 Outcome outcomeOf(bool accepted) {
     return accepted ? Outcome::Accepted : Outcome::Refused;
@@ -140,19 +151,11 @@ Outcome feedPresetTable(std::span<const uint8_t> bytes) {
         if (!slot.used) {
             continue;
         }
-        if (palette) {
-            const BrushSettings brush = soundBrush(slot.record);
-            if (!findTool(brush.tool) || brush.size < 1 || brush.size > 100 ||
-                !(brush.amount >= 0.0f && brush.amount <= 1.0f) || brush.paintStyle > 17 ||
-                brush.texture > 17 || !std::isfinite(brush.thickness)) {
-                std::abort();
-            }
-        } else {
-            const StrokeModifiers stroke = soundStroke(slot.record);
-            if (stroke.fadeAmount > 1 || stroke.fadeSize > 1 || stroke.wave > 1 ||
-                !std::isfinite(stroke.waveDepth) || !std::isfinite(stroke.wavePeriod)) {
-                std::abort();
-            }
+        const BrushSettings brush = soundBrush(slot.record);
+        const StrokeModifiers stroke = soundStroke(slot.record);
+        if (palette ? !holdsToItsFields(brush, brushFields())
+                    : !holdsToItsFields(stroke, strokeFields())) {
+            std::abort();
         }
     }
     if (!packed || table.current < 0 || std::size_t(table.current) >= table.slots.size()) {

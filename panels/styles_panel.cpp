@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "canvas/truncation.h"
 #include "core/app_state.h"
 #include "panels/panel_pointer.h"
 #include "panels/panel_windows.h"
+#include "tools/slider_conversions.h"
 #include "widgets/panel_layout.h"
 
 namespace dw {
@@ -60,7 +60,7 @@ void StylesPanel::mouseStep(AppState& state, PanelWindows& windows) {
     const int tab = UpdateButtons(tabs_, x, y, press);
     if (page_ == Shape) {
         if (TrackSlider(hardness_, state.sliderDragId, x, y, press)) {
-            state.brush.hardness = uint8_t(truncToInt(hardness_.value));
+            state.brush.hardness = hardnessFromSlider(hardness_.value);
             // The profile shows the new edge at once; the next stroke takes it anyway.
             state.strokeSettings.hardness = state.brush.hardness;
             state.footprint.invalidate();
@@ -118,7 +118,7 @@ const Surface& StylesPanel::picture(AppState& state) {
         case Shape:
             BuildFootprint(state.footprint, state.strokeSettings);
             shape_.drawInto(0, layout::kPageTop, content_);
-            hardness_.value = float(state.brush.hardness);
+            hardness_.value = sliderFromHardness(state.brush.hardness);
             DrawSlider(hardness_, content_);
             state.footprint.profileIcon().drawInto(layout::kProfileIcon.x, layout::kProfileIcon.y,
                                                    content_);

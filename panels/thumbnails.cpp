@@ -5,6 +5,7 @@
 #include "canvas/truncation.h"
 #include "core/app_state.h"
 #include "core/main_loop/apply_dab.h"
+#include "tools/brush_fields.h"
 
 namespace dw {
 namespace {
@@ -66,7 +67,7 @@ bool needsPaper(ToolId tool, PaperFor use) {
 }
 
 void DrawBrushThumbnail(AppState& state, BrushSettings& brush, Surface& thumbnail) {
-    brush.hardness = std::min<uint8_t>(brush.hardness, 100);
+    brush.hardness = uint8_t(brush_field::kHardness.held(brush.hardness));
     const float offset = float(brush.paintStyle * 10 * brush.texture);
     state.offsets = {offset, offset, offset, offset};
 

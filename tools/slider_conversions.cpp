@@ -1,21 +1,19 @@
 #include "tools/slider_conversions.h"
 
 #include "canvas/truncation.h"
+#include "tools/brush_fields.h"
 
 namespace dw {
 namespace {
 
-constexpr float kThicknessPerStep = 0.11111111f;
 constexpr float kGlossPerStep = 2.55f;
 constexpr float kStepsPerGloss = 0.39215687f;
 constexpr float kAmountPerStep = 0.01f;
-constexpr float kMinimumAmount = 0.01f;
 
 }  // namespace
 
 int32_t sizeFromSlider(float value) {
-    const int32_t size = truncToInt(double(value) * 0.01 * 100.0);
-    return size < 1 ? 1 : size;
+    return int32_t(brush_field::kSize.held(truncToInt(double(value) * 0.01 * 100.0)));
 }
 
 float sliderFromSize(int32_t size) {
@@ -41,12 +39,19 @@ float sliderFromGloss(uint8_t glossLevel) {
 }
 
 float amountFromSlider(float value) {
-    const float amount = value * kAmountPerStep;
-    return amount < kMinimumAmount ? kMinimumAmount : amount;
+    return float(brush_field::kAmount.held(value * kAmountPerStep));
 }
 
 float sliderFromAmount(float amount) {
     return amount * 100.0f;
+}
+
+uint8_t hardnessFromSlider(float value) {
+    return uint8_t(brush_field::kHardness.held(truncToInt(value)));
+}
+
+float sliderFromHardness(uint8_t hardness) {
+    return float(hardness);
 }
 
 }  // namespace dw

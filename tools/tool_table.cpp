@@ -71,4 +71,8 @@ const ToolInfo* findTool(ToolId id) {
     return nullptr;
 }
 
+bool selectableTool(ToolId id) {
+    return findTool(id) != nullptr && id != ToolId::Fill;
+}
+
 }  // namespace dw

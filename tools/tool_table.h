@@ -34,4 +34,7 @@ std::span<const ToolInfo> allTools();
 // The tool with this id, or null for ids that belong to no tool (3, 4 and anything past 18).
 const ToolInfo* findTool(ToolId id);
 
+// Whether a control can choose the tool: every tool but Fill.
+bool selectableTool(ToolId id);
+
 }  // namespace dw

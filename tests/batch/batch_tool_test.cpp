@@ -11,6 +11,8 @@
 #include "batch/record_fields.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
+#include "tools/brush_fields.h"
+#include "tools/stroke_fields.h"
 
 namespace dw {
 namespace {

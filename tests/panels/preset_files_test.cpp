@@ -1,10 +1,7 @@
 // The preset list files: their bytes, what a damaged or hostile file becomes on the way in.
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cmath>
 #include <filesystem>
-#include <limits>
 
 #include "core/preset_records.h"
 #include "files/preset_table_file.h"
@@ -29,10 +26,6 @@ PresetFileResult readBytes(const PresetTableLayout& layout, const std::vector<ui
                            PresetTable& table) {
     MemorySource source(bytes);
     return readPresetTable(source, layout, table);
-}
-
-void putFloat(PresetRecord& record, std::size_t at, float value) {
-    storeLE32(record.data() + at, std::bit_cast<uint32_t>(value));
 }
 
 TEST(PresetTableFile, PaletteAndStrokeFilesAreTheRawTables) {
@@ -110,58 +103,6 @@ TEST(PresetTableFile, FilesAreReplacedWholeOrNotAtAll) {
               PresetFileResult::CannotOpen);
     EXPECT_FALSE(writePresetTableFile(dir.file("no/such/folder.pal"), kBrushPaletteLayout, table));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(PresetRecords, HostileBrushesAreMadeSound) {
-    PresetRecord record = recordOf(BrushSettings{});
-    record[3] = 200;   // paint style
-    record[21] = 18;   // texture
-    record[22] = 250;  // hardness
-    putFloat(record, 4, std::numeric_limits<float>::quiet_NaN());
-    putFloat(record, 16, -std::numeric_limits<float>::infinity());
-    storeLE32(record.data() + 8, 3);
-    storeLE32(record.data() + 12, uint32_t(-5));
-    BrushSettings brush = soundBrush(record);
-    EXPECT_EQ(brush.paintStyle, 17);
-    EXPECT_EQ(brush.texture, 17);
-    EXPECT_EQ(brush.hardness, 100);
-    EXPECT_EQ(brush.thickness, 10.0f);
-    EXPECT_EQ(brush.amount, 0.01f);
-    EXPECT_EQ(brush.tool, ToolId::PaintBrush);
-    EXPECT_EQ(brush.size, 1);
-
-    putFloat(record, 4, std::numeric_limits<float>::infinity());
-    putFloat(record, 16, 5.0f);
-    storeLE32(record.data() + 12, 1000);
-    for (uint32_t tool : {7u, 19u, 0xFFFFFFFFu}) {
-        storeLE32(record.data() + 8, tool);
-        brush = soundBrush(record);
-        EXPECT_EQ(brush.tool, ToolId::PaintBrush) << tool;
-    }
-    EXPECT_NEAR(brush.thickness, 11.111111f, 1e-5f);
-    EXPECT_EQ(brush.amount, 1.0f);
-    EXPECT_EQ(brush.size, 100);
-    storeLE32(record.data() + 8, 18);
-    EXPECT_EQ(soundBrush(record).tool, ToolId::Finger);
-}
-
-TEST(PresetRecords, HostileStrokesAreMadeSound) {
-    PresetRecord record{};
-    record[0] = 7;
-    record[2] = 255;
-    putFloat(record, 4, std::numeric_limits<float>::quiet_NaN());
-    putFloat(record, 8, -3.0f);
-    putFloat(record, 12, 1e30f);
-    putFloat(record, 16, std::numeric_limits<float>::quiet_NaN());
-    const StrokeModifiers stroke = soundStroke(record);
-    EXPECT_EQ(stroke.fadeAmount, 1);
-    EXPECT_EQ(stroke.fadeSize, 0);
-    EXPECT_EQ(stroke.wave, 1);
-    EXPECT_EQ(stroke.fadeAmountLength, 100.0f);
-    EXPECT_EQ(stroke.fadeSizeLength, 0.0f);
-    EXPECT_EQ(stroke.waveDepth, 100.0f);
-    EXPECT_EQ(stroke.wavePhase, 0.0f);
-    EXPECT_EQ(recordOf(soundStroke(recordOf(StrokeModifiers{}))), recordOf(StrokeModifiers{}));
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <limits>
 
 #include "batch/batch_step.h"
 #include "core/app_state.h"
 #include "core/main_loop/play_script.h"
+#include "core/preset_records.h"
 #include "tests/support/temp_dir.h"
+#include "tools/brush_fields.h"
+#include "tools/stroke_fields.h"
 
 namespace dw {
 namespace {
@@ -47,7 +54,7 @@ TEST(PlayScriptTest, NamesTheLineOfEveryMistakeAndKeepsNothing) {
 }
 
 class ToolStepsTest : public ::testing::Test {
-  protected:
+  public:
     ToolStepsTest() { batch::addToolSteps(steps); }
     bool run(const std::string& name, batch::StepArguments arguments) {
         for (const batch::StepSpec& step : steps) {
@@ -67,21 +74,61 @@ class ToolStepsTest : public ::testing::Test {
     std::string errors;
 };
 
-TEST_F(ToolStepsTest, BrushTakesToolsByIdOrNameWithoutSpaces) {
-    EXPECT_TRUE(run("--brush", {"tool=EyeDropper,red=7,size=100,amount=0,texture=17"}));
-    EXPECT_EQ(state.brush.tool, ToolId::EyeDropper);
-    EXPECT_EQ(state.brush.red, 7);
-    EXPECT_TRUE(run("--brush", {"tool=paintbrush"}));
-    EXPECT_EQ(state.brush.tool, ToolId::PaintBrush);
-    EXPECT_TRUE(run("--brush", {"tool=17"}));
-    EXPECT_EQ(state.brush.tool, ToolId::Knife);
+// Every field the user sets, at both ends of its range and one step past each: the batch tool
+// takes the ends and refuses the rest, changing nothing, and a stored preset brings the ends
+// back and holds the rest to the range.
+template <class Record>
+void expectOneRange(ToolStepsTest& test, const std::string& step, const Record& live,
+                    std::span<const RecordField<Record>> fields,
+                    Record (*sound)(const PresetRecord&)) {
+    for (const RecordField<Record>& field : fields) {
+        const bool whole = field.type != FieldType::Float;
+        const float huge = std::numeric_limits<float>::infinity();
+        std::vector<double> values = {
+            field.low, field.high, whole ? field.low - 1 : std::nextafter(float(field.low), -huge),
+            whole ? field.high + 1 : std::nextafter(float(field.high), huge)};
+        if (field.type == FieldType::Float) {
+            values.push_back(std::numeric_limits<double>::quiet_NaN());
+        } else if (field.type == FieldType::Tool) {
+            values.insert(values.end(), {3, 4, double(ToolId::Fill)});
+        }
+        for (const double value : values) {
+            const bool inside = value == field.low || value == field.high;
+            char text[32];
+            std::snprintf(text, sizeof text, whole ? "%.0f" : "%.9g", value);
+            const std::string assignment = std::string(field.name) + "=" + text;
+            SCOPED_TRACE(assignment);
+            const double before = field.get(live);
+            const bool taken = inside && field.settable;
+            EXPECT_EQ(test.run(step, {assignment}), taken);
+            EXPECT_EQ(test.errors.empty(), taken) << test.errors;
+            EXPECT_EQ(field.get(live), taken ? value : before);
+
+            // A byte holds nothing past 0..255, nor a tool id anything below 0.
+            if (whole && (value < 0 || (field.type == FieldType::Byte && value > 255))) {
+                continue;
+            }
+            Record stored;
+            field.put(stored, value);
+            const double back = field.get(sound(recordOf(stored)));
+            const double edge = value < field.low ? field.low : field.high;
+            const bool restart = std::isnan(value) || field.type == FieldType::Tool;
+            EXPECT_EQ(back, inside ? value : (restart ? field.startValue() : edge));
+        }
+    }
 }
 
-TEST_F(ToolStepsTest, BrushRefusesValuesOutsideTheirRangesAndChangesNothing) {
+TEST_F(ToolStepsTest, BatchAndPresetsHoldEveryFieldToOneRange) {
+    expectOneRange(*this, "--brush", state.brush, brushFields(), soundBrush);
+    expectOneRange(*this, "--stroke", state.strokeModifiers, strokeFields(), soundStroke);
+}
+
+TEST_F(ToolStepsTest, BrushTakesToolsByNameAndRefusesMistakesWhole) {
+    EXPECT_TRUE(run("--brush", {"tool=eyeDropper"}));
+    EXPECT_EQ(state.brush.tool, ToolId::EyeDropper);
     const BrushSettings before = state.brush;
     for (const char* bad :
-         {"paintStyle=18", "texture=99", "size=0", "size=101", "amount=1.5", "tool=3",
-          "tool=Blender", "shine=3", "red", "red=5,thickness=12", "glossLevel=256", "amount=nan"}) {
+         {"tool=Blender", "tool=Fill", "shine=3", "red", "red=5,thickness=12", "size=1.5"}) {
         EXPECT_FALSE(run("--brush", {bad})) << bad;
         EXPECT_FALSE(errors.empty()) << bad;
         EXPECT_EQ(std::memcmp(&state.brush, &before, sizeof before), 0) << bad;

@@ -1,21 +1,30 @@
 #include <gtest/gtest.h>
 
+#include "tools/brush_fields.h"
 #include "tools/slider_conversions.h"
 
 namespace dw {
 namespace {
 
-TEST(SliderConversionTest, EndsOfTheSlidersGiveTheEndsOfTheSettings) {
-    EXPECT_EQ(sizeFromSlider(0.0f), 1);
-    EXPECT_EQ(sizeFromSlider(100.0f), 100);
-    EXPECT_EQ(amountFromSlider(0.0f), 0.01f);
-    EXPECT_EQ(amountFromSlider(100.0f), 1.0f);
-    EXPECT_EQ(glossFromSlider(100.0f), 255);  // 2.55 x 100 rounded to float before truncating
+TEST(SliderConversionTest, TheSlidersReachExactlyTheEndsOfTheirFields) {
+    struct SliderField {
+        const RecordField<BrushSettings>& field;
+        double (*fromSlider)(float value);
+    };
+    const SliderField sliders[] = {
+        {brush_field::kSize, [](float v) { return double(sizeFromSlider(v)); }},
+        {brush_field::kAmount, [](float v) { return double(amountFromSlider(v)); }},
+        {brush_field::kThickness, [](float v) { return double(thicknessFromSlider(v)); }},
+        {brush_field::kGlossLevel, [](float v) { return double(glossFromSlider(v)); }},
+        {brush_field::kHardness, [](float v) { return double(hardnessFromSlider(v)); }},
+    };
+    for (const SliderField& slider : sliders) {
+        EXPECT_EQ(slider.fromSlider(0.0f), slider.field.low) << slider.field.name;
+        EXPECT_EQ(slider.fromSlider(kSliderTop), slider.field.high) << slider.field.name;
+    }
     EXPECT_EQ(glossFromSlider(50.0f), 127);
     EXPECT_EQ(thicknessFromSlider(90.0f), 10.0f);
     EXPECT_EQ(sliderFromThickness(10.0f), 90.0f);
-    EXPECT_EQ(sliderFromSize(30), 30.0f);
-    EXPECT_EQ(sliderFromAmount(0.5f), 50.0f);
     EXPECT_FLOAT_EQ(sliderFromGloss(255), 100.0f);
 }
 
