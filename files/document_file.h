@@ -33,6 +33,11 @@ DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& p
 // nothing (the caller clears it once a new painting is in).
 bool LoadDocument(Canvas& painting, const std::string& path);
 
+// What LoadDocument shows for a file it cannot open and for one that is no document, for a
+// file refused before it is read.
+void reportCannotOpen();
+void reportNotADocument();
+
 // Writes the painting; false if anything could not be written, in which case a file that was
 // there before is left untouched.
 bool SaveDocument(const Canvas& painting, const std::string& path,
