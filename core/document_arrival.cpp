@@ -27,17 +27,29 @@ bool loadArrivedDocument(AppState& state, const std::string& path, const Arrival
 ArrivalRules arrivalRules(Arrival arrival) {
     switch (arrival) {
         case Arrival::Open:
-            return {false, false, true, true};
+            return {.asksAboutUnsavedChanges = false,
+                    .importsPictures = false,
+                    .confirmsLoadFailure = true,
+                    .shadesAtOnce = true};
         case Arrival::Drop:
         case Arrival::HandOff:
-            return {true, true, false, true};
+            return {.asksAboutUnsavedChanges = true,
+                    .importsPictures = true,
+                    .confirmsLoadFailure = false,
+                    .shadesAtOnce = true};
         case Arrival::CommandLine:
-            return {true, true, false, false};
+            return {.asksAboutUnsavedChanges = true,
+                    .importsPictures = true,
+                    .confirmsLoadFailure = false,
+                    .shadesAtOnce = false};
         case Arrival::FirstRun:
         case Arrival::Recovery:
-            return {false, false, false, false};
+            break;
     }
-    return {};
+    return {.asksAboutUnsavedChanges = false,
+            .importsPictures = false,
+            .confirmsLoadFailure = false,
+            .shadesAtOnce = false};
 }
 
 bool receiveArrival(AppState& state, const std::string& path, Arrival arrival,

@@ -33,7 +33,7 @@ void startUp(AppState& state, const StartUpSteps& steps) {
     if (steps.preparePanels) {
         steps.preparePanels(state);
     }
-    // Whatever arrived at start-up is what the disk holds.
+    // A run begins with nothing unsaved, whatever it brought in.
     state.history.setDocumentClean(true);
 }
 
