@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <filesystem>
 
 #include "files/byte_stream.h"
 #include "files/document_file.h"
@@ -24,9 +25,10 @@ FileContent fileContentOf(const std::string& path) {
     if (got >= 4 && int32_t(loadLE32(head)) == kDocumentMagic) {
         return FileContent::Document;
     }
-    const std::size_t dot = path.rfind('.');
-    const std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
-    return pictureKindOf({head, got}, extension) ? FileContent::Picture : FileContent::Other;
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return pictureKindOf({head, got}, extension.empty() ? extension : extension.substr(1))
+               ? FileContent::Picture
+               : FileContent::Other;
 }
 
 }  // namespace dw
