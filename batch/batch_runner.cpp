@@ -105,7 +105,7 @@ int runBatch(const std::vector<std::string>& arguments, const std::string& dataD
         return kExitStepFailed;
     }
     AppState state;
-    startUpEngine(state);
+    startUp(state);
     for (std::size_t i = 0; i < planned.size(); ++i) {
         if (!planned[i].step->run(state, planned[i].arguments)) {
             reportStepError("step " + std::to_string(i + 1) + " (" + describe(planned[i]) +

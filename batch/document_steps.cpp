@@ -1,4 +1,5 @@
 #include "batch/batch_step.h"
+#include "core/document_arrival.h"
 #include "core/painting_commands.h"
 
 namespace dw::batch {
@@ -30,7 +31,7 @@ bool stepResize(AppState& state, const StepArguments& args) {
 }
 
 bool stepOpen(AppState& state, const StepArguments& args) {
-    return openPainting(state, args[0]);
+    return receiveArrival(state, args[0], Arrival::Open);
 }
 
 bool stepSave(AppState& state, const StepArguments& args) {

@@ -44,9 +44,10 @@ struct PanelBench {
         std::filesystem::current_path(folder);
         boxes.setEcho(false);
         platform::installMessageBoxes(&boxes);
-        startUpEngine(state);
-        panels.buildPalettePanel(state);
-        panels.prepare(state, windows);
+        StartUpSteps steps;
+        steps.loadPanels = [this](AppState& s) { panels.buildPalettePanel(s); };
+        steps.preparePanels = [this](AppState& s) { panels.prepare(s, windows); };
+        startUp(state, steps);
         writeFullLists();
     }
     ~PanelBench() {

@@ -5,7 +5,6 @@
 #include "core/painting_commands.h"
 #include "core/pictures/export_picture.h"
 #include "core/pictures/import_picture.h"
-#include "files/document_file.h"
 #include "files/picture_formats.h"
 #include "platform/dialog_paths.h"
 #include "platform/file_dialog.h"
@@ -109,9 +108,8 @@ void OpenCommand(AppState& state, Shell& shell) {
         return;
     }
     const std::optional<std::string> path = askDocumentPath(FileDialogKind::Open, "Open");
-    if (path && openPainting(state, *path)) {
+    if (path && PaintingArrived(state, shell, *path, Arrival::Open)) {
         platform::rememberDialogPath(DialogPlace::Painting, *path);
-        shell.createCanvasWindow(state);
     }
 }
 
@@ -137,17 +135,18 @@ void ExportCommand(AppState& state) {
     }
 }
 
-void LoadArrivedPainting(AppState& state, Shell& shell, const std::string& path) {
-    if (path.empty() || !AskSaveChanges(state)) {
-        return;
+bool PaintingArrived(AppState& state, Shell& shell, const std::string& path, Arrival arrival) {
+    if (path.empty()) {
+        return false;
     }
-    if (!LoadDocument(state.painting, path)) {
-        return;
+    const auto mayReplace = [&] {
+        return !arrivalRules(arrival).asksAboutUnsavedChanges || AskSaveChanges(state);
+    };
+    if (!receiveArrival(state, path, arrival, mayReplace)) {
+        return false;
     }
-    state.history.clearHistory();
-    // Just read from the disk: nothing of it is unsaved.
-    state.history.setDocumentClean(true);
     shell.createCanvasWindow(state);
+    return true;
 }
 
 }  // namespace dw

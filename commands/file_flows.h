@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/document_arrival.h"
+
 namespace dw {
 
 struct AppState;
@@ -18,8 +20,9 @@ bool AskSaveChanges(AppState& state);
 void OpenCommand(AppState& state, Shell& shell);
 void ImportCommand(AppState& state, Shell& shell);
 void ExportCommand(AppState& state);
-// A painting that arrived from outside: dropped on the frame or handed over by a second
-// start. Asks about unsaved changes first, as Open does.
-void LoadArrivedPainting(AppState& state, Shell& shell, const std::string& path);
+// A painting or picture that arrived, by the arrival's rules: the unsaved-changes question
+// where they ask it, the file read, the canvas window recreated for it. An empty path (a
+// hand-off whose file was missing) changes nothing. True when the painting was replaced.
+bool PaintingArrived(AppState& state, Shell& shell, const std::string& path, Arrival arrival);
 
 }  // namespace dw

@@ -88,11 +88,11 @@ void FrameProcedure::handle(AppState& state, const LoopMessage& message) {
             close(state);
             break;
         case MessageKind::DropFile:
-            LoadArrivedPainting(state, shell_, message.text);
+            PaintingArrived(state, shell_, message.text, Arrival::Drop);
             break;
         case MessageKind::HandOff:
             shell_.bringFrameToFront();
-            LoadArrivedPainting(state, shell_, message.text);
+            PaintingArrived(state, shell_, message.text, Arrival::HandOff);
             break;
         case MessageKind::Activate:
             if (message.code == 0) {

@@ -54,18 +54,6 @@ bool resizePainting(AppState& state, int64_t width, int64_t height) {
     return true;
 }
 
-bool openPainting(AppState& state, const std::string& path) {
-    if (!LoadDocument(state.painting, path)) {
-        platform::showMessage("File Load failed!", "Error");
-        return false;
-    }
-    state.history.clearHistory();
-    state.painting.shadeAll();
-    state.history.setDocumentClean(true);
-    placeCanvasWindow(state);
-    return true;
-}
-
 bool savePainting(AppState& state, const std::string& path, SaveFormat format) {
     const DocumentVersion version =
         format == SaveFormat::Exact ? DocumentVersion::RawCells : DocumentVersion::Compressed;

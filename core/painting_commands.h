@@ -23,8 +23,6 @@ bool sizeAcceptable(int64_t width, int64_t height);
 bool newPainting(AppState& state, int64_t width, int64_t height);
 // Image Size: resamples the painting, undoably.
 bool resizePainting(AppState& state, int64_t width, int64_t height);
-// File > Open once a path is chosen: load, then clear the history and shade.
-bool openPainting(AppState& state, const std::string& path);
 // Writes the document; exact writes raw cells (version 1), losing nothing.
 enum class SaveFormat { Document, Exact };
 bool savePainting(AppState& state, const std::string& path, SaveFormat format);

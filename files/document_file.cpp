@@ -1,5 +1,7 @@
 #include "files/document_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -25,11 +27,6 @@ const char* const kCannotOpen = "The file you selected could not be opened!";
 const char* const kCorrupt =
     "The file you selected is either corrupt \nor not a valid Daubwerk file.";
 const char* const kLaterVersion = "The file you selected requires a later version of Daubwerk!";
-
-void reportCorrupt() {
-    platform::showMessage({kCorrupt, "Error", platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok, platform::MessageOwner::Frame});
-}
 
 bool readRawCells(ByteSource& file, LargeBuffer<CanvasCell>& cells) {
     return readExact(file, cells.data(), cells.size() * sizeof(CanvasCell));
@@ -150,16 +147,19 @@ DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& p
 }
 
 bool LoadDocument(Canvas& painting, const std::string& path) {
+    // A folder, a device or a pipe is no document; opening a pipe would wait for ever.
+    struct stat info {};
     FileStream file;
-    if (!file.open(path, FileMode::Read)) {
-        platform::showMessage(kCannotOpen, "Error");
+    if ((stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) ||
+        !file.open(path, FileMode::Read)) {
+        reportCannotOpen();
         return false;
     }
     switch (readDocument(file, file.size(), painting)) {
         case DocumentReadResult::Loaded:
             return true;
         case DocumentReadResult::Corrupt:
-            reportCorrupt();
+            reportNotADocument();
             return false;
         case DocumentReadResult::LaterVersion:
             platform::showMessage(kLaterVersion, "Error");
@@ -173,6 +173,15 @@ bool LoadDocument(Canvas& painting, const std::string& path) {
 bool writeExactDocument(ByteSink& sink, const CanvasCell* cells, uint32_t width, uint32_t height) {
     return writeHeader(sink, DocumentVersion::RawCells, width, height) &&
            writeRawCells(sink, cells, std::size_t(width) * height);
+}
+
+void reportCannotOpen() {
+    platform::showMessage(kCannotOpen, "Error");
+}
+
+void reportNotADocument() {
+    platform::showMessage({kCorrupt, "Error", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, platform::MessageOwner::Frame});
 }
 
 bool SaveDocument(const Canvas& painting, const std::string& path, DocumentVersion version) {

@@ -37,6 +37,11 @@ bool LoadDocument(Canvas& painting, const std::string& path);
 // The version 1 document of a block of cells, kept apart from any painting: lossless.
 bool writeExactDocument(ByteSink& sink, const CanvasCell* cells, uint32_t width, uint32_t height);
 
+// What LoadDocument shows for a file it cannot open and for one that is no document, for a
+// file refused before it is read.
+void reportCannotOpen();
+void reportNotADocument();
+
 // Writes the painting; false if anything could not be written, in which case a file that was
 // there before is left untouched.
 bool SaveDocument(const Canvas& painting, const std::string& path,

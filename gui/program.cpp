@@ -3,22 +3,23 @@
 #include <QApplication>
 #include <QIcon>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/command_ids.h"
 #include "commands/command_line.h"
+#include "commands/file_flows.h"
+#include "commands/frame_procedure.h"
 #include "core/app_state.h"
-#include "core/painting_commands.h"
 #include "core/preferences.h"
+#include "core/start_up.h"
 #include "desktop/file_type_registration.h"
 #include "desktop/qt/qt_single_instance.h"
 #include "desktop/run_time_folder.h"
 #include "desktop/single_instance.h"
-#include "files/devil_library.h"
-#include "files/document_file.h"
-#include "files/pattern_loading.h"
 #include "gui/display_choice.h"
 #include "gui/frame_window.h"
 #include "gui/gui.h"
@@ -80,15 +81,6 @@ QIcon programIcon() {
     return icon;
 }
 
-// A painting loaded at start-up starts its own history.
-bool loadStartPainting(AppState& state, const std::string& path) {
-    if (!LoadDocument(state.painting, path)) {
-        return false;
-    }
-    state.history.clearHistory();
-    return true;
-}
-
 }  // namespace
 
 int runProgram(int argc, char** argv) {
@@ -128,57 +120,48 @@ int runProgram(int argc, char** argv) {
     if (platform::installedProgram(fileType.programFolder)) {
         platform::RegisterFileType(fileType);
     }
-    initialiseImageLibrary();
-
     Panels panels;
     ProgramPictures pictures;
-    pictures.load();
-    ShowSplash(
-        pictures.splash, SplashClosing::Automatic,
-        [&] {
-            LoadPatternImages(state.patterns);
-            // Before the palette's thumbnails are drawn, so that they shine as the painting does.
-            loadGlossMapFromStore();
-            panels.buildPalettePanel(state);
-        },
-        queue);
+    std::unique_ptr<Gui> gui;
+    StartUpSteps steps;
+    steps.whileLoading = [&](const std::function<void()>& loading) {
+        pictures.load();
+        ShowSplash(pictures.splash, SplashClosing::Automatic, loading, queue);
+    };
+    steps.loadPanels = [&](AppState& s) { panels.buildPalettePanel(s); };
+    steps.createWindows = [&](AppState& s) {
+        gui = std::make_unique<Gui>(s, queue, panels, pictures);
+        shown = gui.get();
+        gui->measure(PassTiming::fromEnvironment());
+        if (gui->timing()) {
+            gui->timing()->splashClosed();
+        }
+        gui->createWindows();
+        messageBoxes.setFrame(&gui->frame());
+        fileDialogs.setFrame(&gui->frame());
+        progress.setFrame(&gui->frame());
+    };
+    steps.showCanvas = [&](AppState& s) { gui->createCanvasWindow(s); };
+    steps.firstPaintings = [&](AppState& s) {
+        std::optional<Preferences> preferences = readPreferences(kPreferencesFile);
+        if (!preferences) {
+            preferences = Preferences{};
+            writePreferences(kPreferencesFile, *preferences);
+            PaintingArrived(s, *gui, "Examples/welcome.pai", Arrival::FirstRun);
+        }
+        s.painting.lighting = preferences->lighting != 0;
+        gui->setMenuChecked(command::kLighting, s.painting.lighting);
+        loadUserSettings(s);
+        ShowPenSettings(s, *gui);
+        if (commandLineFile) {
+            PaintingArrived(s, *gui, *commandLineFile, Arrival::CommandLine);
+        }
+    };
+    steps.preparePanels = [&](AppState& s) { panels.prepare(s, *gui); };
+    startUp(state, steps);
+    gui->frame().showHistory(state.history);
 
-    Gui gui(state, queue, panels, pictures);
-    shown = &gui;
-    gui.measure(PassTiming::fromEnvironment());
-    if (gui.timing()) {
-        gui.timing()->splashClosed();
-    }
-    gui.createWindows();
-    messageBoxes.setFrame(&gui.frame());
-    fileDialogs.setFrame(&gui.frame());
-    progress.setFrame(&gui.frame());
-
-    setUpFirstPainting(state);
-    gui.createCanvasWindow(state);
-    bool loaded = false;
-    std::optional<Preferences> preferences = readPreferences(kPreferencesFile);
-    if (!preferences) {
-        preferences = Preferences{};
-        writePreferences(kPreferencesFile, *preferences);
-        loaded = loadStartPainting(state, "Examples/welcome.pai");
-    }
-    state.painting.lighting = preferences->lighting != 0;
-    gui.setMenuChecked(command::kLighting, state.painting.lighting);
-    loadUserSettings(state);
-    ShowPenSettings(state, gui);
-    if (commandLineFile && loadStartPainting(state, *commandLineFile)) {
-        loaded = true;
-    }
-    if (loaded) {
-        gui.createCanvasWindow(state);
-    }
-    state.painting.invalidateShading();
-    panels.prepare(state, gui);
-    state.history.setDocumentClean(true);
-    gui.frame().showHistory(state.history);
-
-    gui.run();
+    gui->run();
     shown = nullptr;
 
     panels.saveLists(state);

@@ -65,11 +65,11 @@ std::map<std::string, std::string> ProgramRun::environment() const {
     return env;
 }
 
-std::string ProgramRun::paintingOf(uint32_t width, uint32_t height) {
-    const std::string path = (root / "handed.pai").string();
+std::string ProgramRun::paintingOf(uint32_t width, uint32_t height, const std::string& extension) {
+    const std::string path = (root / ("painting." + extension)).string();
     const std::string command = std::string(DAUBWERK_BATCH_PATH) + " --new " +
-                                std::to_string(width) + " " + std::to_string(height) + " --save '" +
-                                path + "'";
+                                std::to_string(width) + " " + std::to_string(height) +
+                                (extension == "pai" ? " --save '" : " --export '") + path + "'";
     EXPECT_EQ(std::system(command.c_str()), 0);
     return path;
 }

@@ -34,8 +34,9 @@ class ProgramRun : public ::testing::Test {
     unsigned long start(const std::vector<std::string>& arguments = {});
     // The user's own folders are the test's: the lock, the socket, the file type.
     std::map<std::string, std::string> environment() const;
-    // A white painting of this size written by the batch tool; its path.
-    std::string paintingOf(uint32_t width, uint32_t height);
+    // A white painting of this size written by the batch tool as a document ("pai") or as a
+    // picture of the kind the extension names; its path.
+    std::string paintingOf(uint32_t width, uint32_t height, const std::string& extension = "pai");
     // Where the canvas window shows on a screenshot of the frame, at a device pixel ratio.
     CanvasSpot findCanvas(const Surface& shot, unsigned long frame, int pixelRatio = 1);
     // xdotool key, then a moment for the program to take it.

@@ -83,9 +83,9 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHande
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
 
-    // A second start hands its painting to the running program and leaves, as does a third
-    // with none.
-    const std::string handed = paintingOf(123, 77);
+    // A second start hands its picture to the running program, which imports it, and leaves,
+    // as does a third with none.
+    const std::string handed = paintingOf(123, 77, "png");
     const std::string programPath = (root / "program" / "daubwerk").string();
     Process second({programPath, handed}, environment());
     EXPECT_EQ(second.wait(10s), 0);

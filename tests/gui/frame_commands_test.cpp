@@ -2,10 +2,7 @@
 #include <QImage>
 #include <QProgressDialog>
 #include <QTest>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "commands/command_ids.h"
 #include "platform/qt/qt_progress.h"
@@ -16,16 +13,10 @@ namespace {
 
 using FrameCommands = GuiTest;
 
-TEST_F(FrameCommands, ZoomRecreatesTheCanvasWindowAtItsHome) {
+TEST_F(FrameCommands, ZoomPutsTheCanvasWindowHomeAndShowsEachCellAsASquareOfItsShadedPixel) {
     gui->moveCanvasWindow({-400, 7});
-    command(1261);  // 200%
+    command(command::kZoomFirst + 3);  // 200%
     EXPECT_EQ(gui->canvas().geometry(), QRect(90, 10, 1200, 1200));
-    state.painting.create(601, 601);
-    command(command::kZoomFirst);  // 25%
-    EXPECT_EQ(gui->canvas().size(), QSize(150, 150));
-}
-
-TEST_F(FrameCommands, TheCanvasShowsEachCellAsAZoomSquareOfItsShadedPixel) {
     state.painting.cellForWriting(3, 2).red = 0;
     state.painting.cellForWriting(3, 2).paint = 0;
     state.painting.invalidateShading();
@@ -53,15 +44,9 @@ TEST_F(FrameCommands, TheCanvasShowsEachCellAsAZoomSquareOfItsShadedPixel) {
             }
         }
     }
-}
-
-TEST_F(FrameCommands, LightingSwitchesTheRenderingAndItsMark) {
-    command(command::kLighting);
-    EXPECT_FALSE(state.painting.lighting);
-    EXPECT_FALSE(gui->menuChecked(command::kLighting));
-    command(command::kLighting);
-    EXPECT_TRUE(state.painting.lighting);
-    EXPECT_TRUE(gui->menuChecked(command::kLighting));
+    state.painting.create(601, 601);
+    command(command::kZoomFirst);  // 25%: the window's size is truncated
+    EXPECT_EQ(gui->canvas().size(), QSize(150, 150));
 }
 
 TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
@@ -93,38 +78,6 @@ TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
     EXPECT_TRUE(item.isChecked());
 }
 
-TEST_F(FrameCommands, HelpGetsTheFrameOutOfTheWayOnlyWhenTheManualOpened) {
-    // A desktop opener that finds no viewer, then one that shows the page.
-    const std::filesystem::path openers = file("openers");
-    std::filesystem::create_directory(openers);
-    auto opener = [&](int exitCode) {
-        std::ofstream(openers / "xdg-open") << "#!/bin/sh\nexit " << exitCode << "\n";
-        std::filesystem::permissions(openers / "xdg-open", std::filesystem::perms::owner_all);
-    };
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", openers.c_str(), 1);
-    auto help = [&] {
-        gui->frame().action(command::kHelp)->trigger();
-        passes();
-    };
-    opener(0);
-    help();  // no manual beside the program
-    std::filesystem::create_directory(file("manual"));
-    std::ofstream(file("manual/index.html")) << "<html></html>";
-    opener(3);
-    help();
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_NE(boxes.shown()[0].text.find("could not be found"), std::string::npos);
-    EXPECT_NE(boxes.shown()[1].text.find("could not be opened"), std::string::npos);
-    EXPECT_NE(boxes.shown()[1].text.find(file("manual/index.html")), std::string::npos);
-    EXPECT_FALSE(gui->frame().isMinimized());
-    opener(0);
-    help();
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(boxes.shown().size(), 2u);
-    EXPECT_TRUE(gui->frame().isMinimized());
-}
-
 TEST_F(FrameCommands, UndoAndRedoAreGreyedByTheHistoryAndServedByTheKeyboard) {
     QAction& undo = *gui->frame().action(command::kUndo);
     QAction& redo = *gui->frame().action(command::kRedo);
@@ -144,22 +97,6 @@ TEST_F(FrameCommands, UndoAndRedoAreGreyedByTheHistoryAndServedByTheKeyboard) {
     EXPECT_FALSE(redo.isEnabled());
 }
 
-TEST_F(FrameCommands, SpaceLendsTheHandToolWhichDragsTheCanvasWindow) {
-    state.brush.tool = ToolId::Knife;
-    QTest::keyPress(&gui->canvas(), Qt::Key_Space);
-    passes();
-    EXPECT_EQ(state.brush.tool, ToolId::HandTool);
-    post(MessageKind::PointerMove, WindowId::Canvas, 50, 50);
-    post(MessageKind::LeftButtonDown, WindowId::Canvas, 50, 50);
-    post(MessageKind::PointerMove, WindowId::Canvas, 80, 30);
-    passes(4);
-    EXPECT_EQ(gui->canvas().pos(), QPoint(120, -10));
-    post(MessageKind::LeftButtonUp, WindowId::Canvas, 80, 30);
-    QTest::keyRelease(&gui->canvas(), Qt::Key_Space);
-    passes(3);
-    EXPECT_EQ(state.brush.tool, ToolId::Knife);
-}
-
 TEST_F(FrameCommands, PaintifyShowsItsProgressAndCancelPutsEverythingBack) {
     platform::QtProgress progress;
     platform::installProgress(&progress);
@@ -177,13 +114,6 @@ TEST_F(FrameCommands, PaintifyShowsItsProgressAndCancelPutsEverythingBack) {
     EXPECT_EQ(std::memcmp(&state.painting.at(700, 700), &before, sizeof before), 0);
     EXPECT_FALSE(gui->frame().action(command::kUndo)->isEnabled());
     EXPECT_TRUE(state.history.documentClean());
-}
-
-TEST_F(FrameCommands, ExitClosesACleanPaintingAtOnce) {
-    command(command::kExit);
-    passes();
-    EXPECT_TRUE(state.quitRequested);
-    EXPECT_TRUE(boxes.shown().empty());
 }
 
 }  // namespace

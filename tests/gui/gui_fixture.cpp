@@ -3,9 +3,8 @@
 #include <stdlib.h>
 
 #include "core/main_loop/main_loop_pass.h"
-#include "core/painting_commands.h"
+#include "core/start_up.h"
 #include "files/image_store.h"
-#include "files/pattern_loading.h"
 #include "platform/dialog_paths.h"
 
 namespace dw::test {
@@ -22,18 +21,22 @@ void GuiTest::SetUp() {
     platform::installFileDialogs(&dialogs);
     platform::forgetDialogPaths();
     allowPackFailureNoticeAgain();
-    // The program's own start-up, without the splash, the preferences and the gloss map.
-    pictures.load();
-    LoadPatternImages(state.patterns);
     // No window, command or tool may change cells behind the undo history's back.
     state.history.setWriteChecking(true);
-    panels.buildPalettePanel(state);
-    gui = std::make_unique<Gui>(state, queue, panels, pictures);
-    gui->createWindows();
-    setUpFirstPainting(state);
-    gui->createCanvasWindow(state);
-    panels.prepare(state, *gui);
-    state.history.setDocumentClean(true);
+    // The program's own start-up, without the splash and the preferences.
+    StartUpSteps steps;
+    steps.whileLoading = [this](const std::function<void()>& loading) {
+        pictures.load();
+        loading();
+    };
+    steps.loadPanels = [this](AppState& s) { panels.buildPalettePanel(s); };
+    steps.createWindows = [this](AppState& s) {
+        gui = std::make_unique<Gui>(s, queue, panels, pictures);
+        gui->createWindows();
+    };
+    steps.showCanvas = [this](AppState& s) { gui->createCanvasWindow(s); };
+    steps.preparePanels = [this](AppState& s) { panels.prepare(s, *gui); };
+    startUp(state, steps);
     passes();
 }
 
