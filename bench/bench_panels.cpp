@@ -45,7 +45,7 @@ struct PanelBench {
         boxes.setEcho(false);
         platform::installMessageBoxes(&boxes);
         startUpEngine(state);
-        panels.buildPalettePanel(state);
+        panels.loadWhileSplashShows(state);
         panels.prepare(state, windows);
         writeFullLists();
     }
@@ -142,7 +142,8 @@ void previewRefresh(benchmark::State& state) {
     b.state.brush.size = int32_t(state.range(0));
     b.state.brush.tool = ToolId::GelBrush;
     for (auto _ : state) {
-        b.panels.refreshPreview(b.state, b.windows);
+        b.state.propertiesRefresh = true;
+        b.panels.pass(b.state, b.windows);
     }
 }
 

@@ -139,7 +139,7 @@ int runProgram(int argc, char** argv) {
             LoadPatternImages(state.patterns);
             // Before the palette's thumbnails are drawn, so that they shine as the painting does.
             loadGlossMapFromStore();
-            panels.buildPalettePanel(state);
+            panels.loadWhileSplashShows(state);
         },
         queue);
 

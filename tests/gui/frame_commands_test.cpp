@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "commands/command_ids.h"
+#include "panels/panel_registry.h"
 #include "platform/qt/qt_progress.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -66,7 +67,7 @@ TEST_F(FrameCommands, LightingSwitchesTheRenderingAndItsMark) {
 
 TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
     PanelWindow& colours = *gui->panel(WindowId::Colours);
-    QAction& item = *gui->frame().action(command::kColoursPanel);
+    QAction& item = *gui->frame().action(windowMenuCommand(WindowId::Colours));
     auto choose = [&] {
         item.trigger();  // as the menu does, mark flip included
         passes();

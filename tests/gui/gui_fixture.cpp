@@ -27,7 +27,7 @@ void GuiTest::SetUp() {
     LoadPatternImages(state.patterns);
     // No window, command or tool may change cells behind the undo history's back.
     state.history.setWriteChecking(true);
-    panels.buildPalettePanel(state);
+    panels.loadWhileSplashShows(state);
     gui = std::make_unique<Gui>(state, queue, panels, pictures);
     gui->createWindows();
     setUpFirstPainting(state);
