@@ -45,8 +45,8 @@ class Panel {
     // The notices: the Eye Dropper set the colour; the colour, tool or brush changed.
     virtual void colourPicked(AppState&, PanelWindows&) {}
     virtual void colourChanged(AppState&, PanelWindows&) {}
-    // The current tool changed; `tool` is its entry of the tool table, or null for an id
-    // that names no tool with controls.
+    // The current tool changed (SelectTool); `tool` is its entry of the tool table, or null
+    // for Fill and for ids of no tool, which leave the controls as they are.
     virtual void toolSelected(AppState&, const ToolInfo* /*tool*/, PanelWindows&) {}
     // Once every pass, after the notices; busy while that has work in passes without a new
     // message.
