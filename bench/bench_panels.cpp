@@ -45,7 +45,7 @@ struct PanelBench {
         boxes.setEcho(false);
         platform::installMessageBoxes(&boxes);
         StartUpSteps steps;
-        steps.loadPanels = [this](AppState& s) { panels.buildPalettePanel(s); };
+        steps.loadPanels = [this](AppState& s) { panels.loadWhileSplashShows(s); };
         steps.preparePanels = [this](AppState& s) { panels.prepare(s, windows); };
         startUp(state, steps);
         writeFullLists();
@@ -143,7 +143,8 @@ void previewRefresh(benchmark::State& state) {
     b.state.brush.size = int32_t(state.range(0));
     b.state.brush.tool = ToolId::GelBrush;
     for (auto _ : state) {
-        b.panels.refreshPreview(b.state, b.windows);
+        b.state.propertiesRefresh = true;
+        b.panels.pass(b.state, b.windows);
     }
 }
 

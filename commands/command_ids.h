@@ -12,10 +12,7 @@ inline constexpr int kPageSetup = 1006;
 inline constexpr int kPrint = 1007;
 inline constexpr int kExit = 1009;
 
-inline constexpr int kToolsPanel = 1100;
-inline constexpr int kColoursPanel = 1101;
-inline constexpr int kPropertiesPanel = 1102;
-inline constexpr int kPalettePanel = 1103;
+// The Window menu's items, 1100 to 1103, are in the panels' rows (panels/panel_registry.cpp).
 
 inline constexpr int kUndo = 1200;
 inline constexpr int kRedo = 1201;

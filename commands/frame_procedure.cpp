@@ -11,23 +11,12 @@
 #include "core/app_state.h"
 #include "core/painting_commands.h"
 #include "filters/filter_commands.h"
+#include "panels/panel_registry.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
 
 namespace dw {
 namespace {
-
-struct PanelItem {
-    int commandId;
-    WindowId panel;
-};
-
-constexpr PanelItem kPanelItems[] = {
-    {command::kToolsPanel, WindowId::Tools},
-    {command::kColoursPanel, WindowId::Colours},
-    {command::kPropertiesPanel, WindowId::Properties},
-    {command::kPalettePanel, WindowId::Palette},
-};
 
 void clearPointerState(AppState& state, MessageKind kind) {
     state.drags.resetAll();
@@ -57,15 +46,6 @@ bool runFilter(AppState& state, int commandId) {
 }
 
 }  // namespace
-
-int windowMenuCommand(WindowId panel) {
-    for (const PanelItem& item : kPanelItems) {
-        if (item.panel == panel) {
-            return item.commandId;
-        }
-    }
-    return 0;
-}
 
 void ShowPenSettings(const AppState& state, Shell& shell) {
     for (int id = command::kPressureFirst; id <= command::kPressureLast; ++id) {
@@ -127,6 +107,10 @@ void FrameProcedure::runCommand(AppState& state, int id) {
         penSetting(state, id);
         return;
     }
+    if (const PanelRow* panel = panelOfMenuCommand(id)) {
+        togglePanel(*panel);
+        return;
+    }
     switch (id) {
         case kNew:
             newPainting(state);
@@ -168,12 +152,6 @@ void FrameProcedure::runCommand(AppState& state, int id) {
             break;
         case kImageSize:
             imageSize(state);
-            break;
-        case kToolsPanel:
-        case kColoursPanel:
-        case kPropertiesPanel:
-        case kPalettePanel:
-            togglePanel(id);
             break;
         case kHelp:
             openManual("index.html");
@@ -302,14 +280,10 @@ void FrameProcedure::zoomAround(AppState& state, int step, ScreenPoint pointer) 
     state.canvasWindowMoved = true;
 }
 
-void FrameProcedure::togglePanel(int commandId) {
-    const bool shown = !shell_.menuChecked(commandId);
-    shell_.setMenuChecked(commandId, shown);
-    for (const PanelItem& item : kPanelItems) {
-        if (item.commandId == commandId) {
-            shell_.showPanel(item.panel, shown);
-        }
-    }
+void FrameProcedure::togglePanel(const PanelRow& panel) {
+    const bool shown = !shell_.menuChecked(panel.menuCommand);
+    shell_.setMenuChecked(panel.menuCommand, shown);
+    shell_.showPanel(panel.window, shown);
 }
 
 void FrameProcedure::openManual(const std::string& page) {

@@ -8,6 +8,7 @@
 namespace dw {
 
 struct AppState;
+struct PanelRow;
 class Shell;
 
 // The frame window's procedure: the menu's commands, the keyboard of every window, dropped
@@ -32,7 +33,7 @@ class FrameProcedure : private KeyboardActions {
     void wheel(AppState& state, const LoopMessage& message);
     void zoomStep(AppState& state, int step) override { zoomAround(state, step, {0, 0}); }
     void zoomAround(AppState& state, int step, ScreenPoint pointer);
-    void togglePanel(int commandId);
+    void togglePanel(const PanelRow& panel);
     void openManual(const std::string& page);
 
     Shell& shell_;
@@ -41,8 +42,5 @@ class FrameProcedure : private KeyboardActions {
 
 // Edit > Pen Pressure and Edit > Continuous Strokes check what the state holds.
 void ShowPenSettings(const AppState& state, Shell& shell);
-
-// The Window menu item that shows and hides a panel.
-int windowMenuCommand(WindowId panel);
 
 }  // namespace dw

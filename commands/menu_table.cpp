@@ -1,6 +1,9 @@
 #include "commands/menu_table.h"
 
+#include <vector>
+
 #include "commands/command_ids.h"
+#include "panels/panel_registry.h"
 
 namespace dw {
 namespace {
@@ -74,14 +77,6 @@ constexpr MenuItem kFilters[] = {
     {"&Defenestrate", 1325},   kSeparator, {"&Clear", 1800},
 };
 
-// The panels' titles, with their leading space.
-constexpr MenuItem kWindow[] = {
-    {" Tools", kToolsPanel, {}, true},
-    {" Brush Properties", kPropertiesPanel, {}, true},
-    {" Colors", kColoursPanel, {}, true},
-    {" Palette", kPalettePanel, {}, true},
-};
-
 constexpr MenuItem kHelpMenu[] = {
     {"&Daubwerk Help", kHelp},
     {"&About Daubwerk..", kAbout},
@@ -89,15 +84,27 @@ constexpr MenuItem kHelpMenu[] = {
     {kWebAddress, kWebSite},
 };
 
-constexpr Menu kMenus[] = {
-    {"&File", kFile},       {"&Edit", kEdit},     {"&View", kView},     {"&Image", kImage},
-    {"&Filters", kFilters}, {"&Window", kWindow}, {"&Help", kHelpMenu},
-};
+// An item for each panel the frame creates, with its title, in the order of creation; the
+// mark shows whether the panel is shown.
+std::vector<MenuItem> windowMenu() {
+    std::vector<MenuItem> items;
+    for (const PanelRow& panel : panelRows()) {
+        if (panel.menuCommand != 0) {
+            items.push_back({panel.title, panel.menuCommand, {}, true});
+        }
+    }
+    return items;
+}
 
 }  // namespace
 
 std::span<const Menu> mainMenu() {
-    return kMenus;
+    static const std::vector<MenuItem> window = windowMenu();
+    static const Menu menus[] = {
+        {"&File", kFile},       {"&Edit", kEdit},    {"&View", kView},     {"&Image", kImage},
+        {"&Filters", kFilters}, {"&Window", window}, {"&Help", kHelpMenu},
+    };
+    return menus;
 }
 
 }  // namespace dw

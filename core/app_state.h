@@ -51,13 +51,12 @@ struct AppState {
     DragStates drags;
     bool buttonHeld = false;
     bool mouseLeaveTracking = false;
-    int32_t sliderDragId = 0;
     ScreenPoint cursorScreenPos;  // where the cursor is; pointer messages bring it along
     ScreenPoint pressPoint;       // cursor at the press, advanced by the Hand Tool
     ScreenPoint driftReference;   // last pointer position on the canvas; survives a leave
-    bool colourChanged = false;   // the colour, tool or brush changed: refresh the panels
-    bool propertiesRefresh = false;
-    int32_t propertiesRefreshCountdown = 0;
+    // Notices for the panels from the code below and beside them; the main loop hands them on.
+    bool colourChanged = false;      // the colour, tool or brush changed: refresh the panels
+    bool propertiesRefresh = false;  // the brush changed: draw the sample stroke again
     // Set by the Eye Dropper and the Hand Tool for the windows; the main loop passes them on.
     bool colourPicked = false;
     bool canvasWindowMoved = false;

@@ -19,6 +19,7 @@
 #include "gui/splash_window.h"
 #include "gui/undo_steps_dialog.h"
 #include "gui/user_settings.h"
+#include "panels/panel_registry.h"
 #include "panels/panels.h"
 #include "printing/print_painting.h"
 
@@ -27,19 +28,6 @@ namespace {
 
 QRect qtRect(const IntRect& rect) {
     return {rect.left, rect.top, rect.width(), rect.height()};
-}
-
-bool isPanel(WindowId window) {
-    switch (window) {
-        case WindowId::Tools:
-        case WindowId::Properties:
-        case WindowId::Styles:
-        case WindowId::Colours:
-        case WindowId::Palette:
-            return true;
-        default:
-            return false;
-    }
 }
 
 // The window manager's title bar and borders around a panel, which its placement cannot know.
@@ -79,29 +67,33 @@ void Gui::createWindows() {
     // The panels stay above the window they belong to once that one is on the screen.
     frame_->showMaximized();
     createPanels();
-    for (const PanelPlacement& placement : floatingPanelPlacements()) {
-        setMenuChecked(windowMenuCommand(placement.window), true);
+    for (const PanelRow& row : panelRows()) {
+        if (row.menuCommand != 0) {
+            setMenuChecked(row.menuCommand, true);
+        }
     }
 }
 
 void Gui::createPanels() {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const PanelPlacement& placement : floatingPanelPlacements()) {
-        auto* window = new PanelWindow(*frame_, placement.window, state_, panels_, queue_);
-        window->setWindowTitle(
-            QString::fromUtf8(placement.title.data(), qsizetype(placement.title.size())));
-        window->setFixedSize(placement.width, placement.height);
-        const QPoint corner = panelCorner(placement, available);
-        window->place(corner.x(), corner.y());
+    for (const PanelRow& row : panelRows()) {
+        const PanelPlacement& place = row.placement;
+        PanelWindow* window = nullptr;
+        if (row.parent == WindowId::Frame) {
+            window = new PanelWindow(*frame_, row.window, state_, panels_, queue_);
+            window->setWindowTitle(
+                QString::fromUtf8(row.title.data(), qsizetype(row.title.size())));
+            window->setFixedSize(place.width, place.height);
+            const QPoint corner = panelCorner(place, available);
+            window->place(corner.x(), corner.y());
+        } else if (PanelWindow* parent = panel(row.parent)) {
+            window = new PanelWindow(*parent, row.window, state_, panels_, queue_);
+            window->setGeometry(place.x, place.y, place.width, place.height);
+        } else {
+            continue;
+        }
         window->show();
-        panelWindows_[placement.window] = window;
-    }
-    if (PanelWindow* properties = panel(WindowId::Properties)) {
-        auto* styles = new PanelWindow(*properties, WindowId::Styles, state_, panels_, queue_);
-        styles->setGeometry(kStylesPlacement.x, kStylesPlacement.y, kStylesPlacement.width,
-                            kStylesPlacement.height);
-        styles->show();
-        panelWindows_[WindowId::Styles] = styles;
+        panelWindows_[row.window] = window;
     }
 }
 
@@ -112,7 +104,7 @@ PanelWindow* Gui::panel(WindowId window) const {
 
 void Gui::run() {
     while (!state_.quitRequested) {
-        if (MainLoopIdle(state_, queue_)) {
+        if (MainLoopIdle(state_, queue_, *this)) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         const bool painting = state_.drags.canvas.active && state_.buttonHeld;
@@ -176,7 +168,7 @@ void Gui::deliver(AppState& state, const LoopMessage& message) {
         procedure_.handle(state, message);
     } else if (message.target == WindowId::Frame) {
         procedure_.handle(state, message);
-    } else if (isPanel(message.target)) {
+    } else if (findPanelRow(message.target) != nullptr) {
         PanelLoopWindows::deliver(state, message);
     }
     // Messages for the modal panels left over after they closed have no window to go to.
@@ -217,8 +209,10 @@ void Gui::showPanel(WindowId window, bool shown) {
 void Gui::programActivated(bool active) {
     // Panels hide while another program is in front; on return only those the Window menu
     // shows come back, so its marks stay true.
-    for (const PanelPlacement& placement : floatingPanelPlacements()) {
-        showPanel(placement.window, active && menuChecked(windowMenuCommand(placement.window)));
+    for (const PanelRow& row : panelRows()) {
+        if (row.menuCommand != 0) {
+            showPanel(row.window, active && menuChecked(row.menuCommand));
+        }
     }
 }
 

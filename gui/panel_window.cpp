@@ -7,8 +7,8 @@
 #include <QToolTip>
 
 #include "canvas/surface.h"
-#include "commands/frame_procedure.h"
 #include "gui/surface_image.h"
+#include "panels/panel_registry.h"
 #include "panels/panels.h"
 
 namespace dw {

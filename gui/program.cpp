@@ -128,7 +128,7 @@ int runProgram(int argc, char** argv) {
         pictures.load();
         ShowSplash(pictures.splash, SplashClosing::Automatic, loading, queue);
     };
-    steps.loadPanels = [&](AppState& s) { panels.buildPalettePanel(s); };
+    steps.loadPanels = [&](AppState& s) { panels.loadWhileSplashShows(s); };
     steps.createWindows = [&](AppState& s) {
         gui = std::make_unique<Gui>(s, queue, panels, pictures);
         shown = gui.get();

@@ -12,7 +12,6 @@ namespace {
 
 constexpr float kSliderPerComponent = 0.39215687f;  // 100 / 255
 constexpr float kComponentPerStep = 2.55f;
-constexpr int kRefreshDelay = 27;
 
 uint8_t& component(AppState& state, int channel) {
     BrushSettings& b = state.brush;
@@ -21,14 +20,14 @@ uint8_t& component(AppState& state, int channel) {
 
 }  // namespace
 
-void ColoursPanel::prepare(AppState& state, SliderPictures& sliders) {
+void ColoursPanel::prepare(AppState& state) {
     loadPanelPicture(pickPicture_, "colors");
     loadPanelPicture(background_, "colordlg");
     content_.create(layout::kColoursWidth, layout::kColoursHeight);
     const layout::SliderSpot spots[] = {layout::kRedSlider, layout::kGreenSlider,
                                         layout::kBlueSlider};
     for (int c = 0; c < 3; ++c) {
-        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c]);
+        SetUpSlider(sliders_[std::size_t(c)], shared_.sliders, spots[c]);
         sliders_[std::size_t(c)].value = float(component(state, c)) * kSliderPerComponent;
     }
     swatch_.create(layout::kSwatchSide, layout::kSwatchSide);
@@ -38,22 +37,20 @@ void ColoursPanel::prepare(AppState& state, SliderPictures& sliders) {
 }
 
 void ColoursPanel::dragStep(AppState& state, PanelWindows& windows) {
-    const DragState& drag = state.drags.colours;
+    const DragState& drag = panelDrag(state, WindowId::Colours);
     const PointerPress press = pressOf(drag.active);
     bool changed = false;
     for (int c = 0; c < 3; ++c) {
         Slider& slider = sliders_[std::size_t(c)];
         // Only the dragged slider sets its component: 15 would come back from its slider as
         // 14, so the other two keep theirs.
-        if (TrackSlider(slider, state.sliderDragId, drag.x, drag.y, press)) {
+        if (TrackSlider(slider, shared_.sliderDragId, drag.x, drag.y, press)) {
             component(state, c) = truncToByte(slider.value * kComponentPerStep);
             changed = true;
         }
     }
     // The sample stroke follows the colour, once every 27 passes while the panel is held.
-    if (state.propertiesRefreshCountdown == 0) {
-        state.propertiesRefreshCountdown = kRefreshDelay;
-    }
+    shared_.redrawSampleLater();
     if (changed) {
         fillSwatch(state);
         compose();
@@ -72,8 +69,10 @@ void ColoursPanel::dragStep(AppState& state, PanelWindows& windows) {
     followBrush(state, windows);
 }
 
-void ColoursPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+PanelReply ColoursPanel::handle(AppState& state, const LoopMessage& message,
+                                PanelWindows& windows) {
     handleHoldingPanel(state, message, windows);
+    return PanelReply::Handled;
 }
 
 void ColoursPanel::followBrush(const AppState& state, PanelWindows& windows) {

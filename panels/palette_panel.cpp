@@ -33,7 +33,7 @@ layout::Area strokeRow(int slot) {
 
 }  // namespace
 
-void PalettePanel::build(AppState& state, SliderPictures& sliders) {
+void PalettePanel::loadWhileSplashShows(AppState& state) {
     const struct {
         Button button;
         const char* normal;
@@ -50,7 +50,7 @@ void PalettePanel::build(AppState& state, SliderPictures& sliders) {
     loadPanelPicture(background_, "palette");
     loadPanelPicture(strip_, "strokes");
     backBuffer_.create(layout::kPaletteWidth, layout::kPaletteHeight);
-    strokes_.editor.build(sliders);
+    strokes_.editor.build(shared_.sliders);
 
     const int strokesTabX = int(buttonPictures_[BrushesTab].normal.width()) + 2;
     const struct {
@@ -70,29 +70,37 @@ void PalettePanel::build(AppState& state, SliderPictures& sliders) {
     writeStrokes_ = LoadStrokeList(state, strokes_, kStrokeFiles.dataPath, ListSource::StartUp);
 }
 
-bool PalettePanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+void PalettePanel::handOutStartBrush(AppState& state) {
+    if (brushes_[brushes_.current()].used) {
+        state.brush = brushes_[brushes_.current()].record;
+    }
+}
+
+PanelReply PalettePanel::handle(AppState& state, const LoopMessage& message,
+                                PanelWindows& windows) {
     handleHoldingPanel(state, message, windows);
     if (message.kind == MessageKind::LeftButtonUp || message.kind == MessageKind::PointerLeave) {
         releasePanel(state, WindowId::Palette, HoldsButton::Yes);
         windows.repaint(WindowId::Palette);
     }
     if (tab_ == Brushes) {
-        return brushesInput(state, windows);
+        brushesInput(state, windows);
+    } else {
+        strokesInput(state, windows);
     }
-    strokesInput(state, windows);
-    return false;
+    return PanelReply::Handled;
 }
 
-bool PalettePanel::brushesInput(AppState& state, PanelWindows& windows) {
-    const DragState& drag = state.drags.palette;
+void PalettePanel::brushesInput(AppState& state, PanelWindows& windows) {
+    const DragState& drag = panelDrag(state, WindowId::Palette);
     const PointerPress press = pressOf(drag.active);
     const int hit = UpdateButtons(buttons_, drag.x, drag.y, press);
     if (hit != kNoButton) {
         pressButton(state, hit, windows);
-        return false;
+        return;
     }
     if (press != PointerPress::Down || !layout::kBrushGridArea.contains(drag.x, drag.y)) {
-        return false;
+        return;
     }
     const int row = (drag.y - layout::kBrushGrid.y) / layout::kBrushPitch;
     const int column = (drag.x - layout::kBrushGrid.x) / layout::kBrushPitch;
@@ -105,15 +113,15 @@ bool PalettePanel::brushesInput(AppState& state, PanelWindows& windows) {
     }
     state.footprint.invalidate();
     windows.repaint(WindowId::Palette);
+    // The tools and the other panels follow in the next pass.
     state.colourChanged = true;
     endPress(state);
-    return true;
 }
 
 void PalettePanel::strokesInput(AppState& state, PanelWindows& windows) {
-    const DragState& drag = state.drags.palette;
+    const DragState& drag = panelDrag(state, WindowId::Palette);
     const PointerPress press = pressOf(drag.active);
-    if (strokes_.editor.trackSliders(drag, state.sliderDragId)) {
+    if (strokes_.editor.trackSliders(drag, shared_.sliderDragId)) {
         TakeStrokeFromEditor(state, strokes_);
         windows.repaint(WindowId::Palette);
         return;
@@ -197,7 +205,7 @@ void PalettePanel::endPress(AppState& state) {
     state.drags.resetAll();
 }
 
-const Surface& PalettePanel::picture() {
+const Surface& PalettePanel::picture(AppState&) {
     background_.drawInto(0, 0, backBuffer_);
     if (tab_ == Brushes) {
         paintBrushes();
@@ -239,7 +247,7 @@ void PalettePanel::paintStrokes() {
     tint(backBuffer_, strokeRow(0), kGreyed);
 }
 
-void PalettePanel::saveLists() const {
+void PalettePanel::save() const {
     std::error_code ignored;
     std::filesystem::create_directories("data", ignored);
     if (writeBrushes_) {

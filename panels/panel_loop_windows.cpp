@@ -4,12 +4,8 @@
 
 namespace dw {
 
-void PanelLoopWindows::colourDragStep(AppState& state) {
-    panels_.colourDragStep(state, windows_);
-}
-
-void PanelLoopWindows::propertiesDragStep(AppState& state) {
-    panels_.propertiesDragStep(state, windows_);
+void PanelLoopWindows::panelDragStep(AppState& state, int leadingSlot) {
+    panels_.dragStep(state, leadingSlot, windows_);
 }
 
 void PanelLoopWindows::colourPicked(AppState& state) {
@@ -20,8 +16,12 @@ void PanelLoopWindows::colourChanged(AppState& state) {
     panels_.colourChanged(state, windows_);
 }
 
-void PanelLoopWindows::refreshPreview(AppState& state) {
-    panels_.refreshPreview(state, windows_);
+void PanelLoopWindows::panelPass(AppState& state) {
+    panels_.pass(state, windows_);
+}
+
+bool PanelLoopWindows::panelsBusy(const AppState& state) const {
+    return panels_.busy(state);
 }
 
 void PanelLoopWindows::deliver(AppState& state, const LoopMessage& message) {

@@ -13,12 +13,12 @@ class PanelLoopWindows : public LoopWindows {
   public:
     PanelLoopWindows(Panels& panels, PanelWindows& windows) : panels_(panels), windows_(windows) {}
 
-    void colourDragStep(AppState& state) override;
-    void propertiesDragStep(AppState& state) override;
+    void panelDragStep(AppState& state, int leadingSlot) override;
     void colourPicked(AppState& state) override;
     void colourChanged(AppState& state) override;
-    void refreshPreview(AppState& state) override;
-    // Messages for the tools, properties, styles, colours and palette windows.
+    void panelPass(AppState& state) override;
+    bool panelsBusy(const AppState& state) const override;
+    // Messages for the panels' windows.
     void deliver(AppState& state, const LoopMessage& message) override;
 
   private:

@@ -1,25 +1,22 @@
 #include "panels/panel_pointer.h"
 
 #include "core/app_state.h"
+#include "panels/panel_registry.h"
 #include "panels/panel_windows.h"
 
 namespace dw {
 
 DragState& panelDrag(AppState& state, WindowId panel) {
-    DragStates& drags = state.drags;
-    switch (panel) {
-        case WindowId::Tools:
-            return drags.tools;
-        case WindowId::Properties:
-            return drags.properties;
-        case WindowId::Styles:
-            return drags.styles;
-        case WindowId::Colours:
-            return drags.colours;
-        case WindowId::Palette:
-            return drags.palette;
-        default:
-            return drags.canvas;
+    const PanelRow* row = findPanelRow(panel);
+    return row ? state.drags.panels[std::size_t(row->dragSlot)] : state.drags.canvas;
+}
+
+void endDragsThatStep(AppState& state) {
+    state.drags.canvas.reset();
+    for (const PanelRow& row : panelRows()) {
+        if (row.pressed == PressedWork::EveryPass) {
+            state.drags.panels[std::size_t(row.dragSlot)].reset();
+        }
     }
 }
 

@@ -11,6 +11,10 @@ class PanelWindows;
 // The panel's own mouse state: its pressed flag and the last pointer position.
 DragState& panelDrag(AppState& state, WindowId panel);
 
+// Ends the drags whose work runs in every pass: the canvas's and those of the panels with a
+// drag step.
+void endDragsThatStep(AppState& state);
+
 // What every panel does with a pointer message before its own handling. A move, press or
 // release over a panel ends the drags of every other window (the canvas included); a move
 // stores the position and asks once for a leave notice; leaving ends every drag.

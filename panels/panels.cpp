@@ -1,173 +1,135 @@
 #include "panels/panels.h"
 
 #include "core/app_state.h"
-#include "panels/colours_panel.h"
-#include "panels/palette_panel.h"
-#include "panels/panel_pictures.h"
-#include "panels/panel_windows.h"
-#include "panels/properties_panel.h"
-#include "panels/styles_panel.h"
-#include "panels/tools_panel.h"
+#include "panels/panel.h"
+#include "panels/panel_registry.h"
 #include "tools/tool_table.h"
-#include "widgets/panel_layout.h"
 
 namespace dw {
-
-struct Panels::Parts {
-    Surface knob;
-    SliderPictures sliders;
-    ToolsPanel tools;
-    PropertiesPanel properties;
-    StylesPanel styles;
-    ColoursPanel colours;
-    PalettePanel palette;
-    Surface nothing;
-
-    // The knob picture must be there before the first slider.
-    void loadSliderPictures() {
-        if (!sliders.built) {
-            loadPanelPicture(knob, "tab");
-            sliders.build(knob);
-        }
-    }
-};
-
 namespace {
 
 constexpr int kStartUpBrushSize = 30;
-constexpr IntRect kAboveStyles{0, 0, layout::kPropertiesWidth, layout::kPropertiesVisibleHeight};
-
-constexpr PanelPlacement kPlacements[] = {
-    {WindowId::Tools, " Tools", false, 10, 65, layout::kToolsWidth, layout::kToolsHeight},
-    {WindowId::Properties, " Brush Properties", true, -310, 65, layout::kPropertiesWidth,
-     layout::kPropertiesHeight},
-    {WindowId::Colours, " Colors", true, -310, 337, layout::kColoursWidth, layout::kColoursHeight},
-    {WindowId::Palette, " Palette", true, -310, 463, layout::kPaletteWidth, layout::kPaletteHeight},
-};
-
-static_assert(kStylesPlacement.y == layout::kPropertiesVisibleHeight &&
-              kStylesPlacement.width == layout::kStylesWidth &&
-              kStylesPlacement.height == layout::kStylesHeight);
 
 }  // namespace
 
-std::span<const PanelPlacement> floatingPanelPlacements() {
-    return kPlacements;
+Panels::Panels() {
+    for (const PanelRow& row : panelRows()) {
+        panels_.push_back(row.make(shared_));
+    }
 }
 
-Panels::Panels() : parts_(std::make_unique<Parts>()) {}
 Panels::~Panels() = default;
 
-void Panels::buildPalettePanel(AppState& state) {
-    parts_->loadSliderPictures();
-    parts_->palette.build(state, parts_->sliders);
+Panel* Panels::find(WindowId window) const {
+    const std::span<const PanelRow> rows = panelRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].window == window) {
+            return panels_[i].get();
+        }
+    }
+    return nullptr;
+}
+
+void Panels::loadWhileSplashShows(AppState& state) {
+    shared_.loadSliderPictures();
+    for (const auto& panel : panels_) {
+        panel->loadWhileSplashShows(state);
+    }
 }
 
 void Panels::prepare(AppState& state, PanelWindows& windows) {
-    Parts& p = *parts_;
-    p.loadSliderPictures();
-    p.properties.prepare(state, p.sliders);
-    p.colours.prepare(state, p.sliders);
-    p.tools.build();
-    p.styles.create(state, p.sliders);
+    shared_.loadSliderPictures();
+    for (const auto& panel : panels_) {
+        panel->prepare(state);
+    }
     selectTool(state, windows);
-    const BrushPalette& brushes = p.palette.brushes();
-    if (brushes[brushes.current()].used) {
-        state.brush = brushes[brushes.current()].record;
+    for (const auto& panel : panels_) {
+        panel->handOutStartBrush(state);
     }
     state.brush.size = kStartUpBrushSize;
     state.colourChanged = true;
 }
 
 void Panels::saveLists(const AppState&) {
-    parts_->palette.saveLists();
+    for (const auto& panel : panels_) {
+        panel->save();
+    }
 }
 
 void Panels::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
-    Parts& p = *parts_;
-    switch (message.target) {
-        case WindowId::Tools:
-            if (p.tools.handle(state, message, windows)) {
-                selectTool(state, windows);
-            }
-            break;
-        case WindowId::Properties:
-            p.properties.handle(state, message, windows);
-            break;
-        case WindowId::Styles:
-            p.styles.handle(state, message, windows);
-            break;
-        case WindowId::Colours:
-            p.colours.handle(state, message, windows);
-            break;
-        case WindowId::Palette:
-            if (p.palette.handle(state, message, windows)) {
-                p.tools.showTool(state.brush.tool);
-            }
-            break;
-        default:
-            break;
+    Panel* panel = find(message.target);
+    if (panel && panel->handle(state, message, windows) == PanelReply::ToolChosen) {
+        selectTool(state, windows);
     }
 }
 
 const Surface& Panels::picture(AppState& state, WindowId window) {
-    Parts& p = *parts_;
-    switch (window) {
-        case WindowId::Tools:
-            return p.tools.picture();
-        case WindowId::Properties:
-            return p.properties.picture();
-        case WindowId::Styles:
-            return p.styles.picture(state);
-        case WindowId::Colours:
-            return p.colours.picture();
-        case WindowId::Palette:
-            return p.palette.picture();
-        default:
-            return p.nothing;
-    }
+    Panel* panel = find(window);
+    return panel ? panel->picture(state) : nothing_;
 }
 
 std::string Panels::toolTip(WindowId window, int x, int y) const {
-    return window == WindowId::Tools ? parts_->tools.toolTip(x, y) : std::string();
+    const Panel* panel = find(window);
+    return panel ? panel->toolTip(x, y) : std::string();
 }
 
-void Panels::colourDragStep(AppState& state, PanelWindows& windows) {
-    parts_->colours.dragStep(state, windows);
-}
-
-void Panels::propertiesDragStep(AppState& state, PanelWindows& windows) {
-    parts_->properties.dragStep(state, windows);
+void Panels::dragStep(AppState& state, int leadingSlot, PanelWindows& windows) {
+    const std::span<const PanelRow> rows = panelRows();
+    bool sliderKept = false;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PanelRow& row = rows[i];
+        if (row.dragSlot == leadingSlot && row.pressed == PressedWork::EveryPass) {
+            panels_[i]->dragStep(state, windows);
+        }
+        sliderKept = sliderKept || (row.pressed != PressedWork::None &&
+                                    state.drags.panels[std::size_t(row.dragSlot)].active);
+    }
+    // The next press may take any slider. While a panel with sliders is pressed, its slider
+    // keeps the drag, so that it never passes to another slider on the way.
+    if (!sliderKept) {
+        shared_.sliderDragId = 0;
+    }
 }
 
 void Panels::colourPicked(AppState& state, PanelWindows& windows) {
-    parts_->colours.followBrush(state, windows);
+    for (const auto& panel : panels_) {
+        panel->colourPicked(state, windows);
+    }
 }
 
 void Panels::colourChanged(AppState& state, PanelWindows& windows) {
-    parts_->colours.followBrush(state, windows);
-    windows.repaint(WindowId::Styles);
+    for (const auto& panel : panels_) {
+        panel->colourChanged(state, windows);
+    }
     selectTool(state, windows);
 }
 
-void Panels::refreshPreview(AppState& state, PanelWindows& windows) {
-    parts_->properties.refreshPreview(state);
-    windows.repaint(WindowId::Properties, &kAboveStyles);
+void Panels::pass(AppState& state, PanelWindows& windows) {
+    for (const auto& panel : panels_) {
+        panel->pass(state, windows);
+    }
+}
+
+bool Panels::busy(const AppState& state) const {
+    const std::span<const PanelRow> rows = panelRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool stepping = rows[i].pressed == PressedWork::EveryPass &&
+                              state.drags.panels[std::size_t(rows[i].dragSlot)].active;
+        if (stepping || panels_[i]->busy(state)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Panels::selectTool(AppState& state, PanelWindows& windows) {
-    Parts& p = *parts_;
-    p.tools.showTool(state.brush.tool);
     const ToolInfo* tool = findTool(state.brush.tool);
-    if (tool != nullptr && !tool->caption.empty()) {
-        p.properties.showControls(tool->exposure);
-        p.properties.compose();
-        p.styles.enableRows(tool->exposure.paintStyleRow, tool->exposure.textureRow);
-        windows.repaint(WindowId::Styles);
-        windows.setCaption(WindowId::Properties, std::string(tool->caption));
-        windows.repaint(WindowId::Properties, &kAboveStyles);
+    if (tool != nullptr && tool->caption.empty()) {
+        tool = nullptr;
     }
-    windows.repaint(WindowId::Tools);
+    for (const auto& panel : panels_) {
+        panel->toolSelected(state, tool, windows);
+    }
 }
 
 }  // namespace dw

@@ -14,7 +14,6 @@ namespace {
 
 constexpr float kPreviewOffset = 100.0f;
 constexpr int kPreviewCentre = layout::kPreviewSide / 2;
-constexpr int kRefreshDelay = 27;
 constexpr layout::Area kPreviewArea{layout::kPreview.x, layout::kPreview.y,
                                     layout::kPreview.x + layout::kPreviewSide,
                                     layout::kPreview.y + layout::kPreviewSide};
@@ -33,7 +32,7 @@ int sampleDabs(ToolId tool) {
 
 }  // namespace
 
-void PropertiesPanel::prepare(AppState& state, SliderPictures& sliders) {
+void PropertiesPanel::prepare(AppState& state) {
     state.offsets.textureOffsetX = 0.0f;
     state.offsets.textureOffsetY = 0.0f;
     state.brush = BrushSettings{};
@@ -41,7 +40,7 @@ void PropertiesPanel::prepare(AppState& state, SliderPictures& sliders) {
     const layout::SliderSpot spots[kControlCount] = {
         layout::kSizeSlider, layout::kAmountSlider, layout::kThicknessSlider, layout::kGlossSlider};
     for (int c = 0; c < kControlCount; ++c) {
-        SetUpSlider(sliders_[std::size_t(c)], sliders, spots[c]);
+        SetUpSlider(sliders_[std::size_t(c)], shared_.sliders, spots[c]);
     }
     preview_.create(layout::kPreviewSide, layout::kPreviewSide);
     // Lit, so that thickness and gloss show in the sample as they will on the painting.
@@ -73,20 +72,20 @@ void PropertiesPanel::refreshPreview(AppState& state) {
 }
 
 void PropertiesPanel::dragStep(AppState& state, PanelWindows& windows) {
-    const DragState& drag = state.drags.properties;
+    const DragState& drag = panelDrag(state, WindowId::Properties);
     const PointerPress press = pressOf(drag.active);
     bool changed = false;
     for (int c = 0; c < kControlCount; ++c) {
         // Only the slider that follows the pointer sets its value: the others would give
         // their settings back a step lower, as their conversions do not round-trip.
         if (shown_[std::size_t(c)] &&
-            TrackSlider(sliders_[std::size_t(c)], state.sliderDragId, drag.x, drag.y, press)) {
+            TrackSlider(sliders_[std::size_t(c)], shared_.sliderDragId, drag.x, drag.y, press)) {
             brushFromSlider(Control(c), state.brush);
             changed = true;
         }
     }
-    if (changed && state.propertiesRefreshCountdown == 0) {
-        state.propertiesRefreshCountdown = kRefreshDelay;
+    if (changed) {
+        shared_.redrawSampleLater();
     }
     const int x = drag.x - layout::kPreview.x;
     const int y = drag.y - layout::kPreview.y;
@@ -97,8 +96,9 @@ void PropertiesPanel::dragStep(AppState& state, PanelWindows& windows) {
     windows.repaint(WindowId::Properties, &kAboveStyles);
 }
 
-void PropertiesPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
-    DragState& drag = state.drags.properties;
+PanelReply PropertiesPanel::handle(AppState& state, const LoopMessage& message,
+                                   PanelWindows& windows) {
+    DragState& drag = panelDrag(state, WindowId::Properties);
     const bool inPreview = kPreviewArea.contains(drag.x, drag.y);
     if (message.kind == MessageKind::PointerMove && inPreview) {
         StrokeStep(preview_, drag.x - uint16_t(message.x), drag.y - uint16_t(message.y),
@@ -110,6 +110,38 @@ void PropertiesPanel::handle(AppState& state, const LoopMessage& message, PanelW
     } else if (message.kind == MessageKind::LeftButtonUp) {
         EndStroke(preview_, state.stroke());
     }
+    return PanelReply::Handled;
+}
+
+void PropertiesPanel::colourChanged(AppState& state, PanelWindows&) {
+    state.propertiesRefresh = true;
+}
+
+void PropertiesPanel::toolSelected(AppState&, const ToolInfo* tool, PanelWindows& windows) {
+    if (tool == nullptr) {
+        return;
+    }
+    showControls(tool->exposure);
+    compose();
+    windows.setCaption(WindowId::Properties, std::string(tool->caption));
+    windows.repaint(WindowId::Properties, &kAboveStyles);
+}
+
+void PropertiesPanel::pass(AppState& state, PanelWindows& windows) {
+    if (shared_.sampleCountdown != 0) {
+        --shared_.sampleCountdown;
+        if (shared_.sampleCountdown == 1) {
+            state.propertiesRefresh = true;
+        }
+    }
+    if (state.propertiesRefresh) {
+        refreshPreview(state);
+        windows.repaint(WindowId::Properties, &kAboveStyles);
+    }
+}
+
+bool PropertiesPanel::busy(const AppState& state) const {
+    return shared_.sampleCountdown != 0 || state.propertiesRefresh;
 }
 
 void PropertiesPanel::showControls(const ToolExposure& exposure) {

@@ -6,12 +6,12 @@
 #include "panels/panel_pointer.h"
 #include "panels/panel_windows.h"
 #include "tools/slider_conversions.h"
+#include "tools/tool_table.h"
 #include "widgets/panel_layout.h"
 
 namespace dw {
 namespace {
 
-constexpr int kRefreshDelay = 27;
 constexpr uint8_t kKeepHalf = 128;
 
 void makeThumbnails(const std::array<Surface, kPatternCount>& images,
@@ -30,7 +30,7 @@ layout::Spot gridSpot(int number) {
 
 }  // namespace
 
-void StylesPanel::create(const AppState& state, SliderPictures& sliders) {
+void StylesPanel::prepare(AppState& state) {
     tabPictures_[PaintStyles].load("tpaint0", "tpaint1");
     tabPictures_[Textures].load("ttexture0", "ttexture1");
     tabPictures_[Shape].load("tshape1", "tshape0");  // the shape tab's pictures swap roles
@@ -42,31 +42,41 @@ void StylesPanel::create(const AppState& state, SliderPictures& sliders) {
                     tabPictures_[std::size_t(tab)].pictures(), 0, ButtonKind::Toggle);
     }
     tabs_[PaintStyles].state = ButtonState::Pressed;
-    SetUpSlider(hardness_, sliders, layout::kHardnessSlider);
+    SetUpSlider(hardness_, shared_.sliders, layout::kHardnessSlider);
     makeThumbnails(state.patterns.styles, styleThumbnails_);
     makeThumbnails(state.patterns.textures, textureThumbnails_);
 }
 
-void StylesPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+PanelReply StylesPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
     handleHoldingPanel(state, message, windows);
     mouseStep(state, windows);
+    return PanelReply::Handled;
+}
+
+void StylesPanel::colourChanged(AppState&, PanelWindows& windows) {
+    windows.repaint(WindowId::Styles);
+}
+
+void StylesPanel::toolSelected(AppState&, const ToolInfo* tool, PanelWindows& windows) {
+    if (tool != nullptr) {
+        enableRows(tool->exposure.paintStyleRow, tool->exposure.textureRow);
+        windows.repaint(WindowId::Styles);
+    }
 }
 
 void StylesPanel::mouseStep(AppState& state, PanelWindows& windows) {
-    const DragState& drag = state.drags.styles;
+    const DragState& drag = panelDrag(state, WindowId::Styles);
     const int x = drag.x;
     const int y = drag.y;
     const PointerPress press = pressOf(drag.active);
     const int tab = UpdateButtons(tabs_, x, y, press);
     if (page_ == Shape) {
-        if (TrackSlider(hardness_, state.sliderDragId, x, y, press)) {
+        if (TrackSlider(hardness_, shared_.sliderDragId, x, y, press)) {
             state.brush.hardness = hardnessFromSlider(hardness_.value);
             // The profile shows the new edge at once; the next stroke takes it anyway.
             state.strokeSettings.hardness = state.brush.hardness;
             state.footprint.invalidate();
-            if (state.propertiesRefreshCountdown == 0) {
-                state.propertiesRefreshCountdown = kRefreshDelay;
-            }
+            shared_.redrawSampleLater();
             windows.repaint(WindowId::Styles);
         }
         if (tab == kNoButton) {

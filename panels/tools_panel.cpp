@@ -3,12 +3,13 @@
 #include "core/app_state.h"
 #include "core/tool_keys.h"
 #include "panels/panel_pointer.h"
+#include "panels/panel_windows.h"
 #include "tools/tool_table.h"
 #include "widgets/panel_layout.h"
 
 namespace dw {
 
-void ToolsPanel::build() {
+void ToolsPanel::prepare(AppState&) {
     loadPanelPicture(backing_, "toolsview");
     for (const ToolInfo& tool : allTools()) {
         if (!tool.upImage.empty()) {
@@ -43,7 +44,7 @@ void ToolsPanel::build() {
     showTool(ToolId::PaintBrush);
 }
 
-bool ToolsPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
+PanelReply ToolsPanel::handle(AppState& state, const LoopMessage& message, PanelWindows& windows) {
     handlePanelPointer(state, message, windows);
     if (message.kind == MessageKind::LeftButtonDown) {
         pressPanel(state, WindowId::Tools, HoldsButton::No);
@@ -51,19 +52,22 @@ bool ToolsPanel::handle(AppState& state, const LoopMessage& message, PanelWindow
         state.propertiesRefresh = true;
         releasePanel(state, WindowId::Tools, HoldsButton::No);
     }
-    DragState& drag = state.drags.tools;
+    DragState& drag = panelDrag(state, WindowId::Tools);
     const int hit = UpdateButtons(buttons_, drag.x, drag.y, pressOf(drag.active));
     if (hit == kNoButton) {
-        return false;
+        return PanelReply::Handled;
     }
     state.brush.tool = ToolId(hit);
-    for (DragState* ended :
-         {&drag, &state.drags.canvas, &state.drags.properties, &state.drags.colours}) {
-        ended->reset();
-    }
+    drag.reset();
+    endDragsThatStep(state);
     state.buttonHeld = false;
     state.propertiesRefresh = true;
-    return true;
+    return PanelReply::ToolChosen;
+}
+
+void ToolsPanel::toolSelected(AppState& state, const ToolInfo*, PanelWindows& windows) {
+    showTool(state.brush.tool);
+    windows.repaint(WindowId::Tools);
 }
 
 void ToolsPanel::showTool(ToolId tool) {
@@ -87,7 +91,7 @@ std::string ToolsPanel::toolTip(int x, int y) const {
     return tip;
 }
 
-const Surface& ToolsPanel::picture() {
+const Surface& ToolsPanel::picture(AppState&) {
     DrawButtonsToImage(buttons_, backing_);
     return backing_;
 }

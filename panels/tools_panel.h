@@ -6,6 +6,7 @@
 
 #include "canvas/surface.h"
 #include "core/main_loop/loop_message.h"
+#include "panels/panel.h"
 #include "panels/panel_pictures.h"
 #include "tools/tool_id.h"
 #include "widgets/button_set.h"
@@ -13,23 +14,23 @@
 
 namespace dw {
 
-struct AppState;
-class PanelWindows;
-
 // The tools panel: a radio group of tool buttons under three headers. Each button's place in
 // the set is its tool id; the headers take 19 to 21, which no tool uses.
-class ToolsPanel {
+class ToolsPanel final : public Panel {
   public:
     // Loads the pictures and lays out the buttons, the Paint Brush selected.
-    void build();
-    // The panel's own part of a pointer message; true when a button chose the current tool.
-    bool handle(AppState& state, const LoopMessage& message, PanelWindows& windows);
-    void showTool(ToolId tool);
+    void prepare(AppState& state) override;
+    // A button that chose the current tool replies ToolChosen.
+    PanelReply handle(AppState& state, const LoopMessage& message, PanelWindows& windows) override;
+    // The button of the current tool is pressed.
+    void toolSelected(AppState& state, const ToolInfo* tool, PanelWindows& windows) override;
     // The name of the tool whose button is at (x, y) and its key, "Knife (K)", or nothing.
-    std::string toolTip(int x, int y) const;
-    const Surface& picture();
+    std::string toolTip(int x, int y) const override;
+    const Surface& picture(AppState& state) override;
 
   private:
+    void showTool(ToolId tool);
+
     static constexpr int kToolIdCount = 19;
     static constexpr int kLastButtonId = 23;
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <initializer_list>
 
 namespace dw {
 
@@ -20,18 +20,29 @@ struct DragState {
     }
 };
 
-// One per drag target. Moving over one window ends the drags of the others.
+// The canvas window's drag and one per panel, in the slot the panel's row gives it. Moving
+// over one window ends the drags of the others.
 struct DragStates {
+    // As many as there may be floating panels.
+    static constexpr int kPanelSlots = 10;
+
     DragState canvas;
-    DragState colours;
-    DragState properties;
-    DragState tools;
-    DragState styles;
-    DragState palette;
+    std::array<DragState, kPanelSlots> panels;
+
+    // The lowest slot of a pressed panel, or -1: where two are pressed, that one's drag leads.
+    int leadingPanel() const {
+        for (int slot = 0; slot < kPanelSlots; ++slot) {
+            if (panels[std::size_t(slot)].active) {
+                return slot;
+            }
+        }
+        return -1;
+    }
 
     void resetAll() {
-        for (DragState* drag : {&canvas, &colours, &properties, &tools, &styles, &palette}) {
-            drag->reset();
+        canvas.reset();
+        for (DragState& drag : panels) {
+            drag.reset();
         }
     }
 };

@@ -34,7 +34,8 @@ enum class MessageKind : uint8_t {
     MiddleButtonUp,
 };
 
-// The program's windows; every message names the one it is for.
+// The program's windows; every message names the one it is for. The panels' windows have
+// their rows in panels/panel_registry.cpp.
 enum class WindowId : uint8_t {
     Canvas,
     Frame,

@@ -27,15 +27,17 @@ class LoopWindows {
     // Leave notifications for the canvas window; true when they will come.
     virtual bool trackPointerLeave() { return true; }
 
-    // The panels' parts of a pass.
-    virtual void colourDragStep(AppState&) {}
-    virtual void propertiesDragStep(AppState&) {}
-    // The Eye Dropper set the colour: bring the colours panel up to date at once.
+    // The panels' part of a pass. While the canvas is not pressed: the drag step of the
+    // pressed panel in the leading slot (DragStates::leadingPanel, -1 when none is pressed).
+    virtual void panelDragStep(AppState&, int /*leadingSlot*/) {}
+    // The Eye Dropper set the colour: bring the panels up to date at once.
     virtual void colourPicked(AppState&) {}
-    // colourChanged was set: repaint the canvas, the colours and styles panels, SelectTool.
+    // colourChanged was set: the canvas and the panels follow the colour, tool and brush.
     virtual void colourChanged(AppState&) {}
-    // RefreshPreview and the repaint of the properties panel; must clear propertiesRefresh.
-    virtual void refreshPreview(AppState& state);
+    // Once every pass, after the notices: the work the panels time themselves.
+    virtual void panelPass(AppState&) {}
+    // Whether the panels have work for passes that bring no new message.
+    virtual bool panelsBusy(const AppState&) const { return false; }
 
     // Key messages to the canvas window and every message for another window.
     virtual void keyboard(AppState&, const LoopMessage&) {}

@@ -16,15 +16,8 @@ void dragWork(AppState& state, LoopWindows& windows) {
         }
         windows.invalidateCanvas(DabWindowArea(state, canvasDrag.x, canvasDrag.y));
         windows.updateCanvas();
-    } else if (state.drags.colours.active) {
-        windows.colourDragStep(state);
-    } else if (state.drags.properties.active) {
-        windows.propertiesDragStep(state);
-    } else if (!state.drags.styles.active && !state.drags.palette.active) {
-        // The next press may take any slider. The styles and palette panels track their
-        // sliders from their own messages; while one of them is pressed its slider keeps
-        // the drag, so that it never passes to another slider on the way.
-        state.sliderDragId = 0;
+    } else {
+        windows.panelDragStep(state, state.drags.leadingPanel());
     }
     if (state.colourPicked) {
         state.colourPicked = false;
@@ -36,21 +29,12 @@ void dragWork(AppState& state, LoopWindows& windows) {
     }
 }
 
-void panelFlags(AppState& state, LoopWindows& windows) {
+void notices(AppState& state, LoopWindows& windows) {
     if (state.colourChanged) {
-        state.propertiesRefresh = true;
         windows.colourChanged(state);
         state.colourChanged = false;
     }
-    if (state.propertiesRefreshCountdown != 0) {
-        --state.propertiesRefreshCountdown;
-        if (state.propertiesRefreshCountdown == 1) {
-            state.propertiesRefresh = true;
-        }
-    }
-    if (state.propertiesRefresh) {
-        windows.refreshPreview(state);
-    }
+    windows.panelPass(state);
 }
 
 void deliver(AppState& state, const LoopMessage& message, LoopWindows& windows) {
@@ -67,10 +51,6 @@ bool isPointerMessage(MessageKind kind) {
 
 }  // namespace
 
-void LoopWindows::refreshPreview(AppState& state) {
-    state.propertiesRefresh = false;
-}
-
 void RunMainLoopPass(AppState& state, MessageQueue& queue, LoopWindows& windows) {
     windows.passStarted();
     LoopMessage incoming;
@@ -86,7 +66,7 @@ void RunMainLoopPass(AppState& state, MessageQueue& queue, LoopWindows& windows)
         windows.invalidateWholeCanvas();
     }
     dragWork(state, windows);
-    panelFlags(state, windows);
+    notices(state, windows);
     windows.pace();
     if (fresh || isRepeatedWhenIdle(state.lastMessage.kind)) {
         const LoopMessage message = state.lastMessage;
@@ -94,11 +74,9 @@ void RunMainLoopPass(AppState& state, MessageQueue& queue, LoopWindows& windows)
     }
 }
 
-bool MainLoopIdle(const AppState& state, const MessageQueue& queue) {
-    const DragStates& drags = state.drags;
-    return queue.empty() && !state.buttonHeld && !drags.canvas.active && !drags.colours.active &&
-           !drags.properties.active && !state.colourChanged && !state.propertiesRefresh &&
-           state.propertiesRefreshCountdown == 0 &&
+bool MainLoopIdle(const AppState& state, const MessageQueue& queue, const LoopWindows& windows) {
+    return queue.empty() && !state.buttonHeld && !state.drags.canvas.active &&
+           !state.colourChanged && !windows.panelsBusy(state) &&
            !(state.painting.hasCells() && !state.painting.shaded);
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "commands/command_ids.h"
+#include "panels/panel_registry.h"
 #include "platform/qt/qt_progress.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -51,7 +52,7 @@ TEST_F(FrameCommands, ZoomPutsTheCanvasWindowHomeAndShowsEachCellAsASquareOfItsS
 
 TEST_F(FrameCommands, WindowItemsAndActivationKeepPanelsAndMarksTogether) {
     PanelWindow& colours = *gui->panel(WindowId::Colours);
-    QAction& item = *gui->frame().action(command::kColoursPanel);
+    QAction& item = *gui->frame().action(windowMenuCommand(WindowId::Colours));
     auto choose = [&] {
         item.trigger();  // as the menu does, mark flip included
         passes();

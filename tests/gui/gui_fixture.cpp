@@ -29,7 +29,7 @@ void GuiTest::SetUp() {
         pictures.load();
         loading();
     };
-    steps.loadPanels = [this](AppState& s) { panels.buildPalettePanel(s); };
+    steps.loadPanels = [this](AppState& s) { panels.loadWhileSplashShows(s); };
     steps.createWindows = [this](AppState& s) {
         gui = std::make_unique<Gui>(s, queue, panels, pictures);
         gui->createWindows();

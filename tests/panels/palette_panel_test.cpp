@@ -205,6 +205,26 @@ TEST_F(PaletteTest, ClickingABrushTakesEverythingButTheSize) {
     EXPECT_EQ(windows.captions.size(), 1u);
 }
 
+TEST_F(PaletteTest, AStrokeSliderKeepsTheDragAcrossTheNextUntilTheRelease) {
+    startUp();
+    showStrokes();
+    press(layout::kAddButton);
+    press(layout::kFadeAmountSwitch);
+    press(layout::kFadeSizeSwitch);
+    const float fadeSize = state.strokeModifiers.fadeSizeLength;
+    const int amountY = layout::kFadeAmountSlider.y;
+    const int sizeY = layout::kFadeSizeSlider.y;
+    send(WindowId::Palette, MessageKind::PointerMove, 193, amountY);
+    send(WindowId::Palette, MessageKind::LeftButtonDown, 193, amountY);
+    send(WindowId::Palette, MessageKind::PointerMove, 253, sizeY);
+    passes(3);
+    send(WindowId::Palette, MessageKind::LeftButtonUp, 253, sizeY);
+    EXPECT_FLOAT_EQ(state.strokeModifiers.fadeAmountLength, 23.0f);
+    EXPECT_EQ(state.strokeModifiers.fadeSizeLength, fadeSize);
+    click(WindowId::Palette, 237, sizeY);
+    EXPECT_FLOAT_EQ(state.strokeModifiers.fadeSizeLength, 67.0f);
+}
+
 TEST_F(PaletteTest, TheFirstStrokeIsFixed) {
     startUp();
     showStrokes();

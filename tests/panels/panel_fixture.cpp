@@ -59,7 +59,7 @@ PanelTest::~PanelTest() {
 }
 
 void PanelTest::startUp() {
-    panels->buildPalettePanel(state);
+    panels->loadWhileSplashShows(state);
     panels->prepare(state, windows);
     passes(1);
 }

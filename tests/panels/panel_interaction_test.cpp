@@ -56,11 +56,27 @@ TEST_F(InteractionTest, ASliderKeepsTheDragAndSetsOnlyItsOwnSetting) {
          {on(layout::kSizeSlider, 50), on(layout::kGlossSlider, 90), on(layout::kSizeSlider, 80)});
     EXPECT_EQ(state.brush.size, 80);
     EXPECT_EQ(state.brush.glossLevel, 15);
-    // The sample stroke follows 26 passes after the first change.
-    EXPECT_GT(state.propertiesRefreshCountdown, 0);
-    passes(30);
-    EXPECT_EQ(state.propertiesRefreshCountdown, 0);
-    EXPECT_EQ(state.sliderDragId, 0);
+    drag(WindowId::Properties, {on(layout::kGlossSlider, 100)});  // the release let go
+    EXPECT_EQ(state.brush.glossLevel, 255);
+}
+
+TEST_F(InteractionTest, TheSampleStrokeFollowsASliderOn26PassesLater) {
+    send(WindowId::Properties, MessageKind::PointerMove, layout::kSizeSlider.x + 50,
+         layout::kSizeSlider.y);
+    send(WindowId::Properties, MessageKind::LeftButtonDown, 0, 0);
+    send(WindowId::Properties, MessageKind::LeftButtonUp, 0, 0);  // its pass moves the slider
+    ASSERT_EQ(state.brush.size, 50);
+    const auto samples = [this] {
+        return std::count_if(
+            windows.repaints.begin(), windows.repaints.end(),
+            [](const auto& repaint) { return repaint.first == WindowId::Properties; });
+    };
+    windows.repaints.clear();
+    passes(24);
+    EXPECT_EQ(samples(), 0);
+    passes(1);
+    EXPECT_EQ(samples(), 1);
+    EXPECT_FALSE(state.propertiesRefresh);
 }
 
 TEST_F(InteractionTest, TheColourComesFromThePictureOrOneSliderAtATime) {

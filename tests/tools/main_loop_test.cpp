@@ -13,16 +13,11 @@ struct RecordingWindows : LoopWindows {
     void invalidateCanvas(const IntRect& rect) override { invalidated.push_back(rect); }
     void moveCanvasWindow(const ScreenPoint& position) override { moves.push_back(position); }
     void colourPicked(AppState&) override { ++colourPicks; }
-    void refreshPreview(AppState& state) override {
-        ++previews;
-        LoopWindows::refreshPreview(state);
-    }
     void keyboard(AppState&, const LoopMessage&) override { ++keys; }
 
     std::vector<IntRect> invalidated;
     std::vector<ScreenPoint> moves;
     int colourPicks = 0;
-    int previews = 0;
     int keys = 0;
 };
 
@@ -137,25 +132,6 @@ TEST_F(MainLoopTest, WaitingMovesMergeSoAStrokeKeepsItsLength) {
     EXPECT_TRUE(queue.empty());
     EXPECT_EQ(state.drags.canvas.x, 80);
     EXPECT_FLOAT_EQ(state.painting.strokeLength, 6.0f);  // a tenth of the 60 pixels travelled
-}
-
-TEST_F(MainLoopTest, APressedPanelSliderKeepsItsDragUntilTheRelease) {
-    state.drags.palette.active = 1;
-    state.sliderDragId = 5;
-    passes(2);
-    EXPECT_EQ(state.sliderDragId, 5);
-    state.drags.palette.active = 0;
-    passes(1);
-    EXPECT_EQ(state.sliderDragId, 0);
-}
-
-TEST_F(MainLoopTest, ThePreviewCountdownRefreshes26PassesLater) {
-    state.propertiesRefreshCountdown = 27;
-    passes(25);
-    EXPECT_EQ(windows.previews, 0);
-    passes(1);
-    EXPECT_EQ(windows.previews, 1);
-    EXPECT_FALSE(state.propertiesRefresh);
 }
 
 TEST_F(MainLoopTest, HandToolMovesTheCanvasWindowByTheCursorTravel) {
