@@ -11,6 +11,7 @@
 #include "core/painting_commands.h"
 #include "files/bitmap_export.h"
 #include "files/image_file.h"
+#include "panels/panel_registry.h"
 #include "platform/dialog_paths.h"
 #include "platform/headless/headless_dialogs.h"
 #include "tests/commands/recording_shell.h"
@@ -92,10 +93,11 @@ TEST_F(FrameProcedureTest, MenuCommandsChangeThePaintingAndAskTheWindowsToFollow
     command(command::kLighting);
     EXPECT_FALSE(state.painting.lighting);
     EXPECT_FALSE(shell.menuChecked(command::kLighting));
-    shell.marks[command::kColoursPanel] = true;
-    command(command::kColoursPanel);
-    command(command::kColoursPanel);
-    EXPECT_TRUE(shell.menuChecked(command::kColoursPanel));
+    const int coloursPanel = windowMenuCommand(WindowId::Colours);
+    shell.marks[coloursPanel] = true;
+    command(coloursPanel);
+    command(coloursPanel);
+    EXPECT_TRUE(shell.menuChecked(coloursPanel));
 
     shell.newImageAnswer = {5001, 10};
     command(command::kNew);
