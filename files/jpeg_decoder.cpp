@@ -7,22 +7,11 @@
 
 #include "canvas/surface.h"
 #include "files/decoded_pixels.h"
+#include "files/jpeg_errors.h"
 #include "files/picture_decoders.h"
 
 namespace dw {
 namespace {
-
-struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf escape;
-};
-
-[[noreturn]] void leave(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->escape, 1);
-}
-
-// Warnings (a scan cut short, extra bytes) leave a usable picture; nothing goes to stderr.
-void keepQuiet(j_common_ptr, int) {}
 
 // Ink amounts to light; Adobe's files store them inverted.
 void cmykToBgr(const uint8_t* ink, uint32_t width, bool inverted, uint8_t* target) {
@@ -83,9 +72,7 @@ bool decode(JpegWork& work, uint32_t maxSide) {
 
 bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
     const auto work = std::make_unique<JpegWork>();
-    work->info.err = jpeg_std_error(&work->errors.manager);
-    work->errors.manager.error_exit = leave;
-    work->errors.manager.emit_message = keepQuiet;
+    work->info.err = work->errors.install();
     jpeg_create_decompress(&work->info);
     jpeg_mem_src(&work->info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     work->size = bytes.size();

@@ -6,21 +6,11 @@
 #include <jpeglib.h>
 
 #include "canvas/surface.h"
+#include "files/jpeg_errors.h"
 #include "files/picture_encoders.h"
 
 namespace dw {
 namespace {
-
-struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf escape;
-};
-
-[[noreturn]] void leave(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->escape, 1);
-}
-
-void keepQuiet(j_common_ptr, int) {}
 
 // Everything that must outlive a jump out of libjpeg lives here, outside the jumping frame.
 struct JpegWork {
@@ -61,9 +51,7 @@ std::optional<std::vector<uint8_t>> encodeJpeg(const Surface& surface, int quali
         return std::nullopt;
     }
     const auto work = std::make_unique<JpegWork>();
-    work->info.err = jpeg_std_error(&work->errors.manager);
-    work->errors.manager.error_exit = leave;
-    work->errors.manager.emit_message = keepQuiet;
+    work->info.err = work->errors.install();
     jpeg_create_compress(&work->info);
     const bool encoded = encode(*work, surface, quality);
     jpeg_destroy_compress(&work->info);
