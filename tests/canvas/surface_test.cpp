@@ -5,30 +5,6 @@
 namespace dw {
 namespace {
 
-TEST(SurfaceLayout, StrideIsRoundedUpToFourBytes) {
-    Surface one;
-    one.create(1, 1);
-    EXPECT_EQ(one.stride(), 4u);
-    Surface five;
-    five.create(5, 2);
-    EXPECT_EQ(five.stride(), 16u);
-    Surface alpha;
-    alpha.createWithAlpha(3, 1);
-    EXPECT_EQ(alpha.stride(), 12u);
-    EXPECT_TRUE(alpha.hasAlpha());
-}
-
-TEST(SurfaceLayout, RowsAreStoredBottomUpInBlueGreenRed) {
-    Surface s;
-    s.create(2, 3);
-    s.setPixel(0, 0, 10, 20, 30);
-    const uint8_t* lastRow = s.bits() + 2 * s.stride();
-    EXPECT_EQ(lastRow[0], 30);
-    EXPECT_EQ(lastRow[1], 20);
-    EXPECT_EQ(lastRow[2], 10);
-    EXPECT_EQ(s.getPixel(0, 0), (Pixel{10, 20, 30, 0}));
-}
-
 TEST(SurfaceLayout, OutOfRangeOrInvalidReadsGiveBlackAndWritesAreIgnored) {
     Surface s;
     s.create(4, 4);

@@ -36,17 +36,11 @@ TEST(HandOffFrame, AbsurdLengthBreaksTheStreamInsteadOfWaitingForMemory) {
     EXPECT_EQ(decoder.next(), std::nullopt);
 }
 
-class FakeInstance : public SingleInstance {
+// A second start whose running program cannot be reached.
+class UnreachableInstance : public SingleInstance {
   public:
-    InstanceRole role = InstanceRole::First;
-    bool sendWorks = true;
-    std::vector<std::string> sent;
-
-    InstanceRole claim() override { return role; }
-    bool sendHandOff(const std::string& path) override {
-        sent.push_back(path);
-        return sendWorks;
-    }
+    InstanceRole claim() override { return InstanceRole::Second; }
+    bool sendHandOff(const std::string&) override { return false; }
 };
 
 // Runs in a temporary working directory, where the hand-off file goes.
@@ -60,20 +54,10 @@ class SettleSingleInstance : public ::testing::Test {
     test::TempDir dir;
     std::filesystem::path before;
     test::MessageCapture messages;
-    FakeInstance instance;
+    UnreachableInstance instance;
 };
 
-// Real second runs with and without a path are run in single_instance_test.cpp.
-TEST_F(SettleSingleInstance, AnEmptyPathIsNoPath) {
-    instance.role = InstanceRole::Second;
-    EXPECT_EQ(settleSingleInstance(instance, ""), StartDecision::Exit);
-    EXPECT_TRUE(instance.sent.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.file("dw_sendfile_to_app.txt")));
-}
-
 TEST_F(SettleSingleInstance, FailedSendIsReportedAndTheRunStillExits) {
-    instance.role = InstanceRole::Second;
-    instance.sendWorks = false;
     EXPECT_EQ(settleSingleInstance(instance, "/p.pai"), StartDecision::Exit);
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>{"Failed send 'OPEN' message to running instance!"});

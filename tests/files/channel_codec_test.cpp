@@ -43,16 +43,6 @@ TEST(ChannelCodecLayout, SinglePixelIsOneBlockPackedMostSignificantBitFirst) {
     EXPECT_EQ(decode(encode({255}, 1, 1), 1, 1), std::vector<uint8_t>{254});
 }
 
-TEST(ChannelCodecLayout, ConstantPlaneIsFlatBlocksIncludingTheExtraPadding) {
-    // 8 x 8 pads to 12 x 12: nine blocks, four of picture and five of zero padding, 12 bits
-    // each.
-    const std::vector<uint8_t> stream = encode(std::vector<uint8_t>(64, 50), 8, 8);
-    ASSERT_EQ(stream.size(), 4u + 14u);
-    EXPECT_EQ(stream[4], 0x03);  // code 0000, value 0011 0010 ...
-    EXPECT_EQ(stream[5] >> 4, 0x2);
-    EXPECT_EQ(decode(stream, 8, 8), std::vector<uint8_t>(64, 50));
-}
-
 TEST(ChannelCodecLayout, NearlyFlatBlockComesBackAsItsMean) {
     std::vector<uint8_t> plane(16, 10);
     for (int i = 0; i < 16; i += 2) {

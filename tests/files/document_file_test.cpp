@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -21,11 +20,6 @@ namespace {
 
 using test::kCannotOpen;
 const char* const kCorrupt = test::kNotADocument;
-
-void writeAll(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 std::vector<uint8_t> header(int32_t magic, int32_t version, int32_t width, int32_t height) {
     std::vector<uint8_t> bytes(kDocumentHeaderSize, 0);
@@ -66,7 +60,7 @@ class DocumentFile : public ::testing::Test {
 
     void expectRefusedWith(const std::vector<uint8_t>& bytes,
                            const std::vector<std::string>& texts) {
-        writeAll(dir.file("bad.pai"), bytes);
+        test::writeFileBytes(dir.file("bad.pai"), bytes);
         test::MessageCapture messages;
         Canvas target;
         EXPECT_FALSE(load(dir.file("bad.pai"), target));
@@ -159,7 +153,7 @@ TEST_F(DocumentFile, HeadersThatCannotBeReadAreRefused) {
         expectRefusedWith(header(c.magic, c.version, c.width, c.height), c.texts);
     }
     test::MessageCapture messages;
-    writeAll(dir.file("bad.pai"), header(0, 2, 1, 1));
+    test::writeFileBytes(dir.file("bad.pai"), header(0, 2, 1, 1));
     Canvas target;
     load(dir.file("bad.pai"), target);
     ASSERT_EQ(messages.shown().size(), 1u);

@@ -42,21 +42,5 @@ TEST_F(FilterCommandsTest, LargePaintingIsRewrittenThroughout) {
     }
 }
 
-TEST_F(FilterCommandsTest, UndoAndRedoAcrossFilters) {
-    setColour(1, 1, 200, 10, 0, 33);
-    cell(1, 1).height = 1.25f;
-    filterNamed("invert-color")->run(painting, history, inputs());
-    filterNamed("deflate")->run(painting, history, inputs());
-    history.undo(painting);
-    expectColour(1, 1, 54, 245, 255);
-    EXPECT_EQ(cell(1, 1).height, 1.25f);
-    history.undo(painting);
-    expectColour(1, 1, 200, 10, 0);
-    history.redo(painting);
-    history.redo(painting);
-    expectColour(1, 1, 54, 245, 255);
-    EXPECT_LT(cell(1, 1).height, 0.625f);
-}
-
 }  // namespace
 }  // namespace dw::test

@@ -52,19 +52,6 @@ class PaletteTest : public PanelTest {
     const BrushSettings knife{10, 20, 30, 4, 3.0f, ToolId::Knife, 55, 0.7f, 99, 6, 40, 0};
 };
 
-TEST_F(PaletteTest, WithoutFilesTheListsStartWithOneEntryAndAreWrittenWhole) {
-    startUp();
-    const PresetTable brushes = savedBrushes();
-    EXPECT_EQ(std::filesystem::file_size("data/palette.dat"), 1444u);
-    EXPECT_EQ(std::filesystem::file_size("data/strokes.dat"), 10884u);
-    EXPECT_EQ(used(brushes), 1);
-    EXPECT_EQ(brushes.slots[0].record, recordOf(BrushSettings{}));
-    const PresetTable strokes = savedStrokes();
-    EXPECT_EQ(used(strokes), 1);
-    EXPECT_EQ(strokes.slots[0].record, recordOf(StrokeModifiers{}));
-    EXPECT_TRUE(messages.shown().empty());
-}
-
 TEST_F(PaletteTest, BrushesAndStrokesComeBackInTheNextRun) {
     startUp();
     state.brush = knife;

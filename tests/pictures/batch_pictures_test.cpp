@@ -45,12 +45,5 @@ TEST_F(BatchPicturesTest, ImportThenExportAndASecondRunFromTheStores) {
     EXPECT_EQ(colours(first), colours(second));
 }
 
-TEST_F(BatchPicturesTest, UnknownExportKindAndUnreadablePictureFailTheRun) {
-    EXPECT_EQ(run({"--export", "photo.gif"}), batch::kExitStepFailed);
-    EXPECT_FALSE(std::filesystem::exists("photo.gif"));
-    EXPECT_EQ(run({"--import", "none.jpg"}), batch::kExitStepFailed);
-    EXPECT_EQ(shownTexts().back(), "Image failed to load!");
-}
-
 }  // namespace
 }  // namespace dw::test

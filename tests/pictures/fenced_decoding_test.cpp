@@ -30,7 +30,7 @@ class FencedDecodingTest : public PictureTest {
     // Targa files carry no signature: their name sends them to the fence.
     bool decodeOrder(const std::string& order, Surface& surface) {
         const std::string name = order + ".tga";
-        writeBytes(name, {order.begin(), order.end()});
+        writeFileBytes(name, {order.begin(), order.end()});
         boxes.clear();
         return LoadImageFile(surface, name);
     }

@@ -18,7 +18,7 @@ class HostilePictureTest : public PictureTest {
     }
 
     void importSurvives(const std::vector<uint8_t>& bytes, const std::string& name) {
-        writeBytes(name, bytes);
+        writeFileBytes(name, bytes);
         boxes.clear();
         state.painting.cellForWriting(1, 1).green = 17;
         if (importPicture(state, name)) {
@@ -35,7 +35,7 @@ class HostilePictureTest : public PictureTest {
     }
 
     void expectSizeRefusal(const std::vector<uint8_t>& bytes, const std::string& name) {
-        writeBytes(name, bytes);
+        writeFileBytes(name, bytes);
         boxes.clear();
         EXPECT_FALSE(importPicture(state, name)) << name;
         ASSERT_EQ(boxes.shown().size(), 1u) << name;
@@ -48,7 +48,7 @@ class HostilePictureTest : public PictureTest {
 TEST_F(HostilePictureTest, CutAndCorruptedFilesOfEveryOfferedKind) {
     for (const std::string extension : {"png", "jpg", "bmp", "tif"}) {
         ASSERT_TRUE(SaveImageFile(makePicture(24, 16, patternColour), "valid." + extension));
-        const std::vector<uint8_t> valid = readBytes("valid." + extension);
+        const std::vector<uint8_t> valid = fileBytes("valid." + extension);
         for (std::size_t length = 0; length < valid.size(); length += valid.size() / 40 + 1) {
             importSurvives({valid.begin(), valid.begin() + long(length)}, "cut." + extension);
         }

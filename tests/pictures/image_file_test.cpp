@@ -25,10 +25,10 @@ TEST_F(ImageFileTest, RefusalsNameThePath) {
 }
 
 TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
-    writeBytes("keep.weird", {1, 2, 3});
+    writeFileBytes("keep.weird", {1, 2, 3});
     EXPECT_FALSE(SaveImageFile(makePicture(2, 2, patternColour), "keep.weird"));
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"invalid extension"});
-    EXPECT_EQ(readBytes("keep.weird"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(fileBytes("keep.weird"), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 

@@ -25,7 +25,7 @@ class ImageStoreTest : public PictureTest {
   protected:
     void writeStore(const std::string& path, const std::vector<uint8_t>& bytes) {
         std::filesystem::create_directory("data");
-        writeBytes(path, bytes);
+        writeFileBytes(path, bytes);
     }
 
     Surface grey(const std::string& name) {
@@ -42,7 +42,7 @@ TEST_F(ImageStoreTest, FirstColourRequestAppendsAJpegEntryAndLaterOnesNeedNoBitm
     LoadPackedImage(first, "brush0", "WorkData/");
     EXPECT_EQ(colours(first), colours(original));  // the first use shows the BMP's own pixels
 
-    const std::vector<uint8_t> store = readBytes("data/ipack");
+    const std::vector<uint8_t> store = fileBytes("data/ipack");
     ASSERT_GT(store.size(), 266u);
     EXPECT_STREQ(reinterpret_cast<const char*>(store.data()), "brush0.jpg");
     EXPECT_EQ(loadLE32(store.data() + 260), store.size() - 264);
@@ -53,7 +53,7 @@ TEST_F(ImageStoreTest, FirstColourRequestAppendsAJpegEntryAndLaterOnesNeedNoBitm
     Surface again;
     LoadPackedImage(again, "brush0", "WorkData/");
     EXPECT_EQ(again.width(), 4u);
-    EXPECT_EQ(readBytes("data/ipack"), store);
+    EXPECT_EQ(fileBytes("data/ipack"), store);
     EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -71,7 +71,7 @@ TEST_F(ImageStoreTest, GreyEntriesAreRawJg8OfTheRedChannelOneAfterTheOther) {
     writeJG8(okay1, solidPicture(5, 1, {9, 0, 0}), 0);
     MemorySink okay0Jg8;
     writeJG8(okay0Jg8, coloured, 0);
-    EXPECT_EQ(readBytes("data/ppack"),
+    EXPECT_EQ(fileBytes("data/ppack"),
               entry("okay0.jg8", okay0Jg8.bytes()) + entry("okay1.jg8", okay1.bytes()));
 
     writeBitmap("WorkData/okay0.bmp", solidPicture(3, 2, {1, 1, 1}));  // no longer read
@@ -95,7 +95,7 @@ TEST_F(ImageStoreTest, EntryRunningPastTheEndIsCutOffBeforeTheNextAppend) {
     writeBitmap("WorkData/b.bmp", solidPicture(2, 2, {70, 0, 0}));
     EXPECT_EQ(grey("a").getPixel(0, 0).red, 50);
     EXPECT_EQ(grey("b").getPixel(0, 0).red, 70);
-    EXPECT_EQ(readBytes("data/ppack"), entry("a.jg8", greyJg8(50)) + entry("b.jg8", greyJg8(70)));
+    EXPECT_EQ(fileBytes("data/ppack"), entry("a.jg8", greyJg8(50)) + entry("b.jg8", greyJg8(70)));
 }
 
 TEST_F(ImageStoreTest, LookupGivesUpAfter9999Entries) {
@@ -117,7 +117,7 @@ TEST_F(ImageStoreTest, MissingBitmapLeavesTheSurfaceEmptyAndTheStoreEmpty) {
 }
 
 TEST_F(ImageStoreTest, PackFailureIsShownOnceForBothStores) {
-    writeBytes("data", {1});  // a file where the folder belongs: no store can be made
+    writeFileBytes("data", {1});  // a file where the folder belongs: no store can be made
     writeBitmap("WorkData/p.bmp", makePicture(2, 2, patternColour));
     Surface colour;
     LoadPackedImage(colour, "p", "WorkData/");
@@ -141,7 +141,7 @@ TEST_F(ImageStoreTest, ColourEntryThatCannotBeCopiedOutIsPassedOver) {
     EXPECT_EQ(colours(surface), colours(original));
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{"Failed to save image", "Failed to pack image!"}));
-    EXPECT_EQ(readBytes("data/ipack"), store);
+    EXPECT_EQ(fileBytes("data/ipack"), store);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST_F(JgFormatTest, Jg8OfThreeByTwoAtQualityZeroIsEighteenBytesBottomRowFirst) 
     });
     ASSERT_TRUE(SaveJG8(picture, "grey.jg8", 0));
     const std::vector<uint8_t> plane = {40, 50, 60, 10, 20, 30};
-    EXPECT_EQ(readBytes("grey.jg8"), header(0, 3, 2) + plane);
+    EXPECT_EQ(fileBytes("grey.jg8"), header(0, 3, 2) + plane);
 
     Surface loaded;
     ASSERT_TRUE(LoadImageFile(loaded, "grey.jg8"));
@@ -65,7 +65,7 @@ TEST_F(JgFormatTest, DamagedJg8IsRefusedAndLeavesTheSurfaceAlone) {
                   JgReadResult::Damaged);
         EXPECT_EQ(surface.getPixel(0, 0).red, 5);
     }
-    writeBytes("bad.jg8", damaged[5]);
+    writeFileBytes("bad.jg8", damaged[5]);
     Surface surface;
     EXPECT_FALSE(LoadImageFile(surface, "bad.jg8"));
     EXPECT_FALSE(LoadImageFile(surface, "none.jg8"));  // silently: the caller reports it
@@ -74,9 +74,9 @@ TEST_F(JgFormatTest, DamagedJg8IsRefusedAndLeavesTheSurfaceAlone) {
 
 TEST_F(JgFormatTest, RawJgiIsTheMemoryOfA24BitSurface) {
     // 2 x 2: rows of 8 bytes (6 padded), bottom row first, blue-green-red.
-    writeBytes("raw.jgi", header(0, 2, 2) + std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 0, 0,  //
-                                                                 7, 8, 9, 10, 11, 12, 0, 0});
-    writeBytes("short.jgi", header(0, 2, 2) + std::vector<uint8_t>(15, 0));
+    writeFileBytes("raw.jgi", header(0, 2, 2) + std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 0, 0,  //
+                                                                     7, 8, 9, 10, 11, 12, 0, 0});
+    writeFileBytes("short.jgi", header(0, 2, 2) + std::vector<uint8_t>(15, 0));
     Surface surface;
     ASSERT_TRUE(LoadImageFile(surface, "raw.jgi"));
     EXPECT_EQ(surface.bytesPerPixel(), 3);
@@ -95,7 +95,7 @@ TEST_F(JgFormatTest, CodedJgiCarriesBlueThenGreenThenRed) {
         const std::vector<uint8_t> plane(15, value);
         ASSERT_TRUE(WriteCompressed2(sink, plane.data(), 5, 3, 1));
     }
-    writeBytes("coded.jgi", sink.bytes());
+    writeFileBytes("coded.jgi", sink.bytes());
     Surface surface;
     ASSERT_TRUE(LoadImageFile(surface, "coded.jgi"));
     const Pixel p = surface.getPixel(4, 2);

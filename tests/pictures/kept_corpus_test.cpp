@@ -46,7 +46,7 @@ class KeptCorpus : public PictureTest {
             std::sort(files.begin(), files.end());
             EXPECT_FALSE(files.empty()) << folder;
             for (const std::filesystem::path& file : files) {
-                const std::vector<uint8_t> bytes = readBytes(file.string());
+                const std::vector<uint8_t> bytes = fileBytes(file.string());
                 const Outcome outcome =
                     reader.feed ? reader.feed(bytes) : feedPictureByItsExtension(file, bytes);
                 EXPECT_EQ(outcome, expected) << file;

@@ -71,12 +71,12 @@ TEST_F(PictureDecoders, EveryLosslessKindIsReadExactly) {
     std::vector<uint8_t> darkestAsBlack = kQuad;
     darkestAsBlack[26] = darkestAsBlack[27] = darkestAsBlack[28] = 0;
     expectTheQuad(example("quad.gif"), darkestAsBlack);  // so the GIF file has it
-    writeBytes("binary.ppm", quadPnm("P6"));
+    writeFileBytes("binary.ppm", quadPnm("P6"));
     expectTheQuad("binary.ppm");
     // Through the fence.
-    writeBytes("plain.ppm", quadPnm("P3"));
+    writeFileBytes("plain.ppm", quadPnm("P3"));
     expectTheQuad("plain.ppm");
-    writeBytes("quad.tga", quadTga());
+    writeFileBytes("quad.tga", quadTga());
     expectTheQuad("quad.tga");
 }
 
@@ -104,10 +104,10 @@ TEST_F(PictureDecoders, TheSignatureDecidesNotTheName) {
     expectTheQuad("no_extension");
     // A kind only the old library reads must say so by its name too; a Targa file, which has
     // no signature, only by its name.
-    writeBytes("plain_named.webp", quadPnm("P3"));
-    writeBytes("tga_named.png", quadTga());
-    writeBytes("tga_without_extension", quadTga());
-    writeBytes("unknown.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'});
+    writeFileBytes("plain_named.webp", quadPnm("P3"));
+    writeFileBytes("tga_named.png", quadTga());
+    writeFileBytes("tga_without_extension", quadTga());
+    writeFileBytes("unknown.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'});
     for (const std::string name :
          {"plain_named.webp", "tga_named.png", "tga_without_extension", "unknown.png"}) {
         expectRefused(name);
@@ -115,17 +115,17 @@ TEST_F(PictureDecoders, TheSignatureDecidesNotTheName) {
 }
 
 TEST_F(PictureDecoders, DamagedFilesAreRefusedWithTheUsualMessage) {
-    std::vector<uint8_t> webp = readBytes(example("quad.webp"));
+    std::vector<uint8_t> webp = fileBytes(example("quad.webp"));
     webp.resize(40);
-    writeBytes("cut.webp", webp);
-    std::vector<uint8_t> png = readBytes(example("quad.png"));
+    writeFileBytes("cut.webp", webp);
+    std::vector<uint8_t> png = fileBytes(example("quad.png"));
     png.pop_back();  // the last byte of IEND's checksum
-    writeBytes("cut.png", png);
+    writeFileBytes("cut.png", png);
     std::vector<uint8_t> pnm = quadPnm("P6");
     pnm.pop_back();  // one byte short: refused before the pixels are allocated
-    writeBytes("cut.ppm", pnm);
-    writeBytes("huge.ppm", {'P', '6', '\n', '9', '0', '0', '0',  ' ', '9', '0',
-                            '0', '0', '\n', '2', '5', '5', '\n', 1,   2,   3});
+    writeFileBytes("cut.ppm", pnm);
+    writeFileBytes("huge.ppm", {'P', '6', '\n', '9', '0', '0', '0',  ' ', '9', '0',
+                                '0', '0', '\n', '2', '5', '5', '\n', 1,   2,   3});
     for (const std::string name : {"cut.webp", "cut.png", "cut.ppm", "huge.ppm"}) {
         expectRefused(name);
     }

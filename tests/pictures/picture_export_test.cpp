@@ -60,7 +60,7 @@ std::vector<uint8_t> coloursReadByImageMagick(const std::string& path) {
 }
 
 std::string head(const std::string& path, std::size_t count) {
-    const std::vector<uint8_t> bytes = readBytes(path);
+    const std::vector<uint8_t> bytes = fileBytes(path);
     return {bytes.begin(), bytes.begin() + std::ptrdiff_t(std::min(count, bytes.size()))};
 }
 

@@ -4,8 +4,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "files/bitmap_export.h"
 #include "files/image_store.h"
 #include "platform/headless/headless_message_boxes.h"
+#include "tests/support/file_contents.h"
 
 namespace dw::test {
 
@@ -95,16 +94,6 @@ inline void writeBitmap(const std::string& path, const Surface& picture) {
         std::filesystem::create_directories(folder);
     }
     ASSERT_TRUE(WriteBitmapFile(picture, path));
-}
-
-inline std::vector<uint8_t> readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 inline std::vector<uint8_t> operator+(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {

@@ -13,13 +13,6 @@ std::vector<float> fields(const CanvasCell& c) {
     return {float(c.red), float(c.green), float(c.blue), float(c.paint), float(c.gloss), c.height};
 }
 
-TEST(PixelToCell, GreyCommonToAllThreeBecomesPaint) {
-    EXPECT_EQ(fields(cellFromPixel(255, 255, 255)), (std::vector<float>{0, 0, 0, 255, 255, 1}));
-    EXPECT_EQ(fields(cellFromPixel(255, 0, 0)), (std::vector<float>{255, 0, 0, 0, 255, 1}));
-    EXPECT_EQ(fields(cellFromPixel(128, 128, 128)), (std::vector<float>{0, 0, 0, 128, 255, 1}));
-    EXPECT_EQ(fields(cellFromPixel(10, 200, 60)), (std::vector<float>{0, 190, 50, 10, 255, 1}));
-}
-
 class ImportTest : public PictureTest {
   protected:
     void SetUp() override {

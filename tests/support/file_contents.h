@@ -20,4 +20,9 @@ inline std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
+inline void writeFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
 }  // namespace dw::test

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <limits>
 
-#include "batch/batch_step.h"
 #include "core/app_state.h"
 #include "core/main_loop/play_script.h"
 #include "core/preset_records.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tools/batch_steps.h"
 #include "tools/brush_fields.h"
 #include "tools/stroke_fields.h"
 
@@ -55,21 +55,15 @@ TEST(PlayScriptTest, NamesTheLineOfEveryMistakeAndKeepsNothing) {
 
 class ToolStepsTest : public ::testing::Test {
   public:
-    ToolStepsTest() { batch::addToolSteps(steps); }
-    bool run(const std::string& name, batch::StepArguments arguments) {
-        for (const batch::StepSpec& step : steps) {
-            if (step.name == name) {
-                ::testing::internal::CaptureStderr();
-                const bool done = step.run(state, arguments);
-                errors = ::testing::internal::GetCapturedStderr();
-                return done;
-            }
-        }
-        ADD_FAILURE() << name;
-        return false;
+    bool run(const std::string& name, const std::vector<std::string>& arguments) {
+        std::vector<std::string> step = {name};
+        step.insert(step.end(), arguments.begin(), arguments.end());
+        ::testing::internal::CaptureStderr();
+        const bool done = test::runStep(state, step);
+        errors = ::testing::internal::GetCapturedStderr();
+        return done;
     }
 
-    std::vector<batch::StepSpec> steps;
     AppState state;
     std::string errors;
 };

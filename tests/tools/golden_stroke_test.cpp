@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 
-#include "batch/batch_step.h"
 #include "core/app_state.h"
 #include "files/document_file.h"
+#include "tests/support/file_contents.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tools/batch_steps.h"
 #include "tests/tools/grain_patterns.h"
 
 namespace dw {
@@ -90,29 +90,15 @@ void PrintTo(const GoldenCase& golden, std::ostream* out) {
     *out << golden.name;
 }
 
-std::string readAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 class GoldenStrokeTest : public ::testing::TestWithParam<GoldenCase> {
   protected:
-    bool run(const Step& step) {
-        std::vector<batch::StepSpec> specs;
-        batch::addDocumentSteps(specs);
-        batch::addToolSteps(specs);
-        batch::StepArguments arguments(step.begin() + 1, step.end());
-        for (std::string& argument : arguments) {
+    bool run(Step step) {
+        for (std::string& argument : step) {
             if (argument[0] == '@') {
                 argument = std::string(DAUBWERK_GOLDEN_DIR) + "/" + argument.substr(1);
             }
         }
-        for (const batch::StepSpec& spec : specs) {
-            if (spec.name == step[0]) {
-                return spec.run(state, arguments);
-            }
-        }
-        return false;
+        return test::runStep(state, step);
     }
 
     AppState state;
@@ -133,8 +119,8 @@ TEST_P(GoldenStrokeTest, ReplayGivesTheSavedCells) {
     if (update) {
         GTEST_SKIP() << "wrote " << expectedPath;
     }
-    const std::string expected = readAll(expectedPath);
-    const std::string replayed = readAll(path);
+    const std::string expected = test::fileText(expectedPath);
+    const std::string replayed = test::fileText(path);
     ASSERT_EQ(expected.size(), replayed.size()) << expectedPath;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         if (expected[i] != replayed[i]) {

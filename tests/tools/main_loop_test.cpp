@@ -69,15 +69,6 @@ TEST_F(MainLoopTest, ARestingPressKeepsPaintingButTakesOneSnapshot) {
     EXPECT_EQ(red(50, 40), 255);
 }
 
-TEST_F(MainLoopTest, ARestingPointerAfterAMoveStopsTheBrush) {
-    send(MessageKind::PointerMove, 50, 40);
-    send(MessageKind::LeftButtonDown);
-    send(MessageKind::PointerMove, 60, 40);  // this pass dabs at (50, 40)
-    passes(5);                               // the first dabs at (60, 40), then it rests
-    EXPECT_EQ(red(50, 40), 127);
-    EXPECT_EQ(red(60, 40), 127);
-}
-
 TEST_F(MainLoopTest, ZoomTurnsWindowPixelsIntoCellsAndScalesTheRedrawnArea) {
     state.zoomFactor = 2.0f;
     state.brush.size = 30;
@@ -93,19 +84,6 @@ TEST_F(MainLoopTest, ZoomTurnsWindowPixelsIntoCellsAndScalesTheRedrawnArea) {
     send(MessageKind::LeftButtonDown);
     send(MessageKind::LeftButtonUp);
     EXPECT_EQ(red(400, 240), 127);
-}
-
-TEST_F(MainLoopTest, LeavingEndsTheStrokeUntilTheNextPress) {
-    send(MessageKind::PointerMove, 50, 40);
-    send(MessageKind::LeftButtonDown);
-    passes(1);
-    send(MessageKind::PointerLeave);
-    send(MessageKind::PointerMove, 80, 40);
-    passes(3);
-    EXPECT_EQ(red(50, 40), 63);
-    EXPECT_EQ(red(80, 40), 255);
-    EXPECT_TRUE(state.buttonHeld);
-    EXPECT_FALSE(state.drags.canvas.active);
 }
 
 TEST_F(MainLoopTest, OnlyPointerMessagesAreDeliveredAgain) {

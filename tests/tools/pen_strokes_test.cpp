@@ -4,9 +4,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "batch/batch_step.h"
 #include "core/app_state.h"
 #include "tests/support/temp_dir.h"
+#include "tests/tools/batch_steps.h"
 #include "tests/tools/grain_patterns.h"
 
 namespace dw {
@@ -25,19 +25,10 @@ class PenStrokesTest : public ::testing::Test {
     std::vector<CanvasCell> paint(const std::vector<Step>& steps) {
         AppState state;
         test::fillPatterns(state.patterns);
-        std::vector<batch::StepSpec> specs;
-        batch::addDocumentSteps(specs);
-        batch::addToolSteps(specs);
         std::vector<Step> all = {{"--seed", "9"}, {"--new", "60", "40"}};
         all.insert(all.end(), steps.begin(), steps.end());
         for (const Step& step : all) {
-            bool done = false;
-            for (const batch::StepSpec& spec : specs) {
-                if (spec.name == step[0]) {
-                    done = spec.run(state, {step.begin() + 1, step.end()});
-                }
-            }
-            EXPECT_TRUE(done) << step[0];
+            EXPECT_TRUE(test::runStep(state, step)) << step[0];
         }
         const CanvasCell* cells = &state.painting.at(0, 0);
         return {cells, cells + 60 * 40};
@@ -88,24 +79,6 @@ TEST_F(PenStrokesTest, APenPaintsAsTheMouseWithTheSizeAndAmountItsPressureGives)
     const std::string full = script("full.txt", "move 30 20 1\npen down\npass 3\npen up\n");
     EXPECT_FALSE(same(paint({{"--brush", kBrush}, {"--play", light}}),
                       paint({{"--brush", kBrush}, {"--play", full}})));
-}
-
-TEST_F(PenStrokesTest, ContinuousStrokesCloseTheGapsOfAFastFlickAndOffChangesNothing) {
-    const std::string flick = script("flick.txt", "move 4 20\ndown\npass\nmove 56 20\npass\nup\n");
-    const CanvasCell white = paint({})[0];
-    auto paintedAcross = [&](const std::vector<CanvasCell>& cells) {
-        for (int x = 4; x <= 56; ++x) {
-            if (std::memcmp(&cells[std::size_t(20 * 60 + x)], &white, sizeof white) == 0) {
-                return false;
-            }
-        }
-        return true;
-    };
-    const Step brush = {"--brush", "tool=TubePaint,size=8,amount=0.9,hardness=90"};
-    EXPECT_TRUE(paintedAcross(paint({{"--continuous", "on"}, brush, {"--play", flick}})));
-    const auto off = paint({{"--continuous", "off"}, brush, {"--play", flick}});
-    EXPECT_FALSE(paintedAcross(off));
-    EXPECT_TRUE(same(off, paint({brush, {"--play", flick}})));
 }
 
 }  // namespace

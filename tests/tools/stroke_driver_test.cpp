@@ -24,17 +24,6 @@ class StrokeDriverTest : public ::testing::Test {
     BrushFootprint footprint;
 };
 
-TEST_F(StrokeDriverTest, LengthIsATenthOfThePointerTravelFromTheFirstMove) {
-    BeginStroke(canvas, records());
-    EXPECT_EQ(canvas.strokeLength, -1.0f);
-    StrokeStep(canvas, 30, 40, records());
-    EXPECT_EQ(canvas.strokeLength, 0.0f);
-    StrokeStep(canvas, 3, -4, records());
-    EXPECT_FLOAT_EQ(canvas.strokeLength, 0.5f);
-    EndStroke(canvas, records());
-    EXPECT_EQ(canvas.strokeLength, -1.0f);
-}
-
 TEST_F(StrokeDriverTest, ARestingBrushStopsButSprayAndKnifeKeepWorking) {
     for (ToolId tool : {ToolId::PaintBrush, ToolId::SprayPaint, ToolId::Knife, ToolId::Finger}) {
         current.tool = tool;
