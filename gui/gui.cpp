@@ -128,7 +128,11 @@ void Gui::run() {
             }
         }
         if (keeper_ && !state_.quitRequested) {
+            const auto polled = std::chrono::steady_clock::now();
             keeper_->poll(state_, *this);
+            if (timing_) {
+                timing_->autosavePoll(std::chrono::steady_clock::now() - polled);
+            }
         }
     }
 }
