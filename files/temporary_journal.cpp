@@ -44,6 +44,8 @@ void clearEndedRuns(const fs::path& folder) {
 }  // namespace
 
 void keepTemporaryJournal(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
     clearEndedRuns(folder);
     std::lock_guard lock(journalMutex);
     journalFolder = folder;
@@ -62,9 +64,6 @@ TemporaryNote TemporaryNote::open() {
     }
     TemporaryNote note;
     if (!folder.empty()) {
-        // Made with the first note: a run that names no temporary leaves no trace.
-        std::error_code error;
-        fs::create_directories(folder, error);
         const std::string name = std::to_string(getpid()) + "-" + std::to_string(noteCount++);
         note.lock_ = platform::FileLock::tryHold(folder / name);
     }
