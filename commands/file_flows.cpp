@@ -25,9 +25,14 @@ platform::FileDialogRequest dialogFor(FileDialogKind kind, std::string title, Di
     return request;
 }
 
-std::optional<std::string> askDocumentPath(FileDialogKind kind, std::string command) {
+// Save offers the painting's own file, where it has one.
+std::optional<std::string> askDocumentPath(FileDialogKind kind, std::string command,
+                                           const std::string& ownFile = {}) {
     platform::FileDialogRequest document =
         dialogFor(kind, std::move(command), DialogPlace::Painting);
+    if (!ownFile.empty()) {
+        document.startPath = ownFile;
+    }
     document.filters = {{"Daubwerk file", "*.pai"}};
     document.defaultExtension = "pai";
     return platform::askFileName(document);
@@ -66,7 +71,8 @@ platform::FileDialogRequest exportRequest() {
 }  // namespace
 
 SaveOutcome SaveCommand(AppState& state) {
-    const std::optional<std::string> path = askDocumentPath(FileDialogKind::Save, "Save As");
+    const std::optional<std::string> path =
+        askDocumentPath(FileDialogKind::Save, "Save As", state.documentPath);
     if (!path) {
         return SaveOutcome::Cancelled;
     }
@@ -83,6 +89,7 @@ SaveOutcome SaveCommand(AppState& state) {
         return SaveOutcome::Failed;
     }
     platform::rememberDialogPath(DialogPlace::Painting, *path);
+    state.documentPath = *path;
     return SaveOutcome::Saved;
 }
 
@@ -143,6 +150,15 @@ bool PaintingArrived(AppState& state, Shell& shell, const std::string& path, Arr
         return !arrivalRules(arrival).asksAboutUnsavedChanges || AskSaveChanges(state);
     };
     if (!receiveArrival(state, path, arrival, mayReplace)) {
+        return false;
+    }
+    shell.createCanvasWindow(state);
+    return true;
+}
+
+bool PaintingRecovered(AppState& state, Shell& shell, const std::function<bool(Canvas&)>& read,
+                       const std::string& ownFile) {
+    if (!receiveRecoveredPainting(state, read, ownFile)) {
         return false;
     }
     shell.createCanvasWindow(state);

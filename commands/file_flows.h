@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/document_arrival.h"
 
 namespace dw {
 
+class Canvas;
 struct AppState;
 class Shell;
 
@@ -24,5 +26,9 @@ void ExportCommand(AppState& state);
 // where they ask it, the file read, the canvas window recreated for it. An empty path (a
 // hand-off whose file was missing) changes nothing. True when the painting was replaced.
 bool PaintingArrived(AppState& state, Shell& shell, const std::string& path, Arrival arrival);
+// A painting recovered from a run that ended unsaved, read by read: it arrives unsaved, and
+// Save offers ownFile. True when the painting was replaced.
+bool PaintingRecovered(AppState& state, Shell& shell, const std::function<bool(Canvas&)>& read,
+                       const std::string& ownFile);
 
 }  // namespace dw

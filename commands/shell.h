@@ -56,6 +56,8 @@ class Shell {
     virtual uint32_t askUndoSteps(const AppState&) { return 0; }
     // The pen settings or the undo steps changed: keep them for the next run.
     virtual void userSettingsChanged(const AppState&) {}
+    // A word for the painter that must not interrupt the painting: no box, no focus taken.
+    virtual void showNotice(const std::string& text) = 0;
 };
 
 }  // namespace dw

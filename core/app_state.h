@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "canvas/canvas.h"
 #include "canvas/pattern_images.h"
@@ -33,6 +34,9 @@ struct AppState {
     // Document.
     Canvas painting;
     UndoHistory history;
+    // The painting's own file, which Save offers; empty for one never saved or made from a
+    // picture.
+    std::string documentPath;
 
     // Painting.
     BrushSettings brush;           // the current settings, which the panels edit

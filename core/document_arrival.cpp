@@ -9,6 +9,17 @@
 namespace dw {
 namespace {
 
+// The painting read replaces the old one, whose history cannot come back.
+void adoptDocument(AppState& state, const std::string& ownFile, const ArrivalRules& rules) {
+    state.history.clearHistory();
+    state.history.setDocumentClean(!rules.arrivesUnsaved);
+    state.documentPath = ownFile;
+    placeCanvasWindow(state);
+    if (rules.shadesAtOnce) {
+        state.painting.shadeAll();
+    }
+}
+
 bool loadArrivedDocument(AppState& state, const std::string& path, const ArrivalRules& rules) {
     if (!LoadDocument(state.painting, path)) {
         if (rules.confirmsLoadFailure) {
@@ -16,9 +27,7 @@ bool loadArrivedDocument(AppState& state, const std::string& path, const Arrival
         }
         return false;
     }
-    state.history.clearHistory();
-    state.history.setDocumentClean(true);
-    placeCanvasWindow(state);
+    adoptDocument(state, rules.ownsTheFile ? path : std::string(), rules);
     return true;
 }
 
@@ -30,26 +39,40 @@ ArrivalRules arrivalRules(Arrival arrival) {
             return {.asksAboutUnsavedChanges = false,
                     .importsPictures = false,
                     .confirmsLoadFailure = true,
-                    .shadesAtOnce = true};
+                    .shadesAtOnce = true,
+                    .ownsTheFile = true,
+                    .arrivesUnsaved = false};
         case Arrival::Drop:
         case Arrival::HandOff:
             return {.asksAboutUnsavedChanges = true,
                     .importsPictures = true,
                     .confirmsLoadFailure = false,
-                    .shadesAtOnce = true};
+                    .shadesAtOnce = true,
+                    .ownsTheFile = true,
+                    .arrivesUnsaved = false};
         case Arrival::CommandLine:
             return {.asksAboutUnsavedChanges = true,
                     .importsPictures = true,
                     .confirmsLoadFailure = false,
-                    .shadesAtOnce = false};
-        case Arrival::FirstRun:
+                    .shadesAtOnce = false,
+                    .ownsTheFile = true,
+                    .arrivesUnsaved = false};
         case Arrival::Recovery:
+            return {.asksAboutUnsavedChanges = false,
+                    .importsPictures = false,
+                    .confirmsLoadFailure = false,
+                    .shadesAtOnce = false,
+                    .ownsTheFile = false,
+                    .arrivesUnsaved = true};
+        case Arrival::FirstRun:
             break;
     }
     return {.asksAboutUnsavedChanges = false,
             .importsPictures = false,
             .confirmsLoadFailure = false,
-            .shadesAtOnce = false};
+            .shadesAtOnce = false,
+            .ownsTheFile = false,
+            .arrivesUnsaved = false};
 }
 
 bool receiveArrival(AppState& state, const std::string& path, Arrival arrival,
@@ -67,12 +90,23 @@ bool receiveArrival(AppState& state, const std::string& path, Arrival arrival,
     if (mayReplace && !mayReplace()) {
         return false;
     }
-    const bool replaced = content == FileContent::Picture ? importPicture(state, path)
-                                                          : loadArrivedDocument(state, path, rules);
-    if (replaced && rules.shadesAtOnce) {
-        state.painting.shadeAll();
+    if (content == FileContent::Picture) {
+        const bool imported = importPicture(state, path);
+        if (imported && rules.shadesAtOnce) {
+            state.painting.shadeAll();
+        }
+        return imported;
     }
-    return replaced;
+    return loadArrivedDocument(state, path, rules);
+}
+
+bool receiveRecoveredPainting(AppState& state, const std::function<bool(Canvas&)>& read,
+                              const std::string& ownFile) {
+    if (!read(state.painting)) {
+        return false;
+    }
+    adoptDocument(state, ownFile, arrivalRules(Arrival::Recovery));
+    return true;
 }
 
 }  // namespace dw

@@ -28,6 +28,11 @@ struct ArrivalRules {
     bool confirmsLoadFailure;
     // Shaded before the window shows it; at start-up the shading waits for the preferences.
     bool shadesAtOnce;
+    // The file read becomes the painting's own, which Save offers: not the welcome painting,
+    // which belongs to the program, nor a recovery's, which names its own.
+    bool ownsTheFile;
+    // Arrives with unsaved changes: a recovered painting is on no disk but the recovery's.
+    bool arrivesUnsaved;
 };
 ArrivalRules arrivalRules(Arrival arrival);
 
@@ -38,5 +43,11 @@ ArrivalRules arrivalRules(Arrival arrival);
 // reported and keeps the painting and its history. True when the painting was replaced.
 bool receiveArrival(AppState& state, const std::string& path, Arrival arrival,
                     const std::function<bool()>& mayReplace = {});
+
+// A painting kept from a run that ended before it was saved, read by its keeper's reader
+// (false when refused, reported there), arriving by the recovery's rules with ownFile, the
+// file it was last saved as, if any. True when the painting was replaced.
+bool receiveRecoveredPainting(AppState& state, const std::function<bool(Canvas&)>& read,
+                              const std::string& ownFile);
 
 }  // namespace dw

@@ -13,6 +13,7 @@ void setUpFirstPainting(AppState& state) {
     state.zoomFactor = 1.0f;
     state.history.clearHistory();
     state.history.setDocumentClean(true);
+    state.documentPath.clear();
     placeCanvasWindow(state);
 }
 
@@ -35,6 +36,7 @@ bool newPainting(AppState& state, int64_t width, int64_t height) {
         return false;
     }
     state.history.clearHistory();
+    state.documentPath.clear();
     state.painting.create(uint32_t(width), uint32_t(height));
     state.zoomFactor = 1.0f;
     state.painting.displayState = Canvas::kPaintingDisplayState;

@@ -2,10 +2,15 @@
 
 #include "files/devil_library.h"
 #include "files/pattern_loading.h"
+#include "files/temporary_journal.h"
+#include "platform/user_folders.h"
 
 namespace dw {
 
 void startUp(AppState& state, const StartUpSteps& steps) {
+    // Before anything is written: what killed runs left half-written goes, and this run's own
+    // named temporaries are noted for the next start to find.
+    keepTemporaryJournal(platform::temporaryJournalFolder());
     initialiseImageLibrary();
     const auto loading = [&] {
         LoadPatternImages(state.patterns);
@@ -33,8 +38,6 @@ void startUp(AppState& state, const StartUpSteps& steps) {
     if (steps.preparePanels) {
         steps.preparePanels(state);
     }
-    // A run begins with nothing unsaved, whatever it brought in.
-    state.history.setDocumentClean(true);
 }
 
 }  // namespace dw

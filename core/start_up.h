@@ -19,7 +19,8 @@ struct StartUpSteps {
     // The canvas window for the first painting.
     std::function<void(AppState&)> showCanvas;
     // The user's preferences and the paintings the run begins with (the first run's welcome
-    // painting, the command line's file), each brought in as a painting that arrived.
+    // painting, a painting recovered from a run that ended unsaved, the command line's file),
+    // each brought in as a painting that arrived. Only a recovered one arrives unsaved.
     std::function<void(AppState&)> firstPaintings;
     // The panels' first contents and the brush from the palette.
     std::function<void(AppState&)> preparePanels;
@@ -29,7 +30,7 @@ struct StartUpSteps {
 // benchmarks': the image library, the 36 paint style and texture pictures, the gloss map, the
 // first painting, each step of the run's own where it belongs. The working directory must be
 // the program's folder: the pictures come from its "data/" stores, or on first use from its
-// "WorkData/". The painting starts unsaved-changes free and unshaded.
+// "WorkData/". The painting starts unshaded, with nothing unsaved but what was recovered.
 void startUp(AppState& state, const StartUpSteps& steps = {});
 
 }  // namespace dw

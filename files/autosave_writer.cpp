@@ -28,6 +28,12 @@ AutosaveOffer AutosaveWriter::offer(const Canvas& painting, const std::string& d
         if (waiting_ || writing_ || !painting.hasCells()) {
             return AutosaveOffer::Busy;
         }
+        if (copyWritten_ && width_ == painting.width() && height_ == painting.height() &&
+            std::memcmp(copy_.data(), painting.cells(),
+                        painting.cellCount() * sizeof(CanvasCell)) == 0) {
+            return AutosaveOffer::Unchanged;
+        }
+        copyWritten_ = false;
     }
     // The worker leaves the buffer alone until it is told a copy is waiting.
     width_ = painting.width();
@@ -71,8 +77,15 @@ void AutosaveWriter::work() {
         lock.lock();
         writing_ = false;
         failed_ = failed_ || (!written && !cancel_);
+        written_ = written_ || written;
+        copyWritten_ = written;
         changed_.notify_all();
     }
+}
+
+bool AutosaveWriter::entryWritten() {
+    std::lock_guard lock(mutex_);
+    return written_;
 }
 
 bool AutosaveWriter::takeFailureNotice() {
@@ -96,6 +109,8 @@ void AutosaveWriter::removeEntry() {
     changed_.wait(lock, [this] { return !writing_; });
     slot_.clear();
     cancel_ = false;
+    written_ = false;
+    copyWritten_ = false;
 }
 
 }  // namespace dw

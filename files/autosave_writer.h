@@ -17,7 +17,7 @@ namespace dw {
 
 class Canvas;
 
-enum class AutosaveOffer { Taken, Busy, Failed };
+enum class AutosaveOffer { Taken, Unchanged, Busy, Failed };
 
 // Writes this run's recovery entry on a thread of its own. The caller's only cost is a copy
 // of the cells into a buffer kept from one offer to the next; encoding and writing happen on
@@ -32,11 +32,15 @@ class AutosaveWriter {
 
     // Between strokes: copies the cells and has them written, with the painting's own file and
     // name and the time now. Busy while the last copy is still being written: offer it again
-    // later. Failed when there is no memory for the copy (told like a failed write).
+    // later. Unchanged when the entry holds these very cells already: a painter who rests
+    // costs a comparison, not a write. Failed when there is no memory for the copy (told like
+    // a failed write).
     AutosaveOffer offer(const Canvas& painting, const std::string& documentPath,
                         const std::string& documentName);
     // True the first time a write has failed in this run, and never again.
     bool takeFailureNotice();
+    // A write has completed since the entry was last removed: the entry is on the disk.
+    bool entryWritten();
     // Waits until no copy is waiting or being written.
     void waitUntilIdle();
     // After a clean exit, a Save or discarding the changes: stops a write under way and
@@ -60,6 +64,8 @@ class AutosaveWriter {
     bool stopping_ = false;
     bool failed_ = false;
     bool failureTold_ = false;
+    bool written_ = false;      // the entry exists
+    bool copyWritten_ = false;  // the entry holds the copy's cells
     std::atomic<bool> cancel_ = false;
     std::thread worker_;
 };

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 
+#include "commands/autosave_keeper.h"
 #include "commands/command_ids.h"
 #include "core/app_state.h"
 #include "core/main_loop/main_loop_pass.h"
@@ -117,7 +119,21 @@ void Gui::run() {
                 timing_->paintingShown();
             }
         }
+        if (keeper_ && !state_.quitRequested) {
+            const auto polled = std::chrono::steady_clock::now();
+            keeper_->poll(state_, *this);
+            if (timing_) {
+                timing_->autosavePoll(std::chrono::steady_clock::now() - polled);
+            }
+        }
     }
+}
+
+void Gui::keepSafe(AutosaveKeeper& keeper) {
+    keeper_ = &keeper;
+    // The timer only wakes the waiting loop, which polls after its pass.
+    QObject::connect(&keeperWake_, &QTimer::timeout, [] {});
+    keeperWake_.start(keeper.pollInterval());
 }
 
 // LoopWindows.
@@ -266,6 +282,11 @@ uint32_t Gui::askUndoSteps(const AppState& state) {
 
 void Gui::userSettingsChanged(const AppState& state) {
     saveUserSettings(state);
+}
+
+// The status line appears only for a notice, and takes neither the focus nor the pointer.
+void Gui::showNotice(const std::string& text) {
+    frame_->statusBar()->showMessage(QString::fromStdString(text));
 }
 
 // PanelWindows.

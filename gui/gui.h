@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRegion>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -12,6 +13,7 @@
 
 namespace dw {
 
+class AutosaveKeeper;
 class CanvasWindow;
 class FrameWindow;
 class PanelWindow;
@@ -32,6 +34,8 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     void createWindows();
     // The main loop: passes until the frame is destroyed, waiting while nothing goes on.
     void run();
+    // Autosaves between passes from now on, woken by a timer while nothing goes on.
+    void keepSafe(AutosaveKeeper& keeper);
 
     // Figures of the run, when asked for (DAUBWERK_TIMING).
     void measure(std::unique_ptr<PassTiming> timing);
@@ -72,6 +76,7 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     void pageSetup() override;
     uint32_t askUndoSteps(const AppState& state) override;
     void userSettingsChanged(const AppState& state) override;
+    void showNotice(const std::string& text) override;
 
     // PanelWindows.
     void repaint(WindowId window, const IntRect* area) override;
@@ -92,6 +97,8 @@ class Gui final : public PanelLoopWindows, public Shell, public PanelWindows {
     QRegion dirty_;
     const ProgramPictures& pictures_;
     std::unique_ptr<PassTiming> timing_;
+    AutosaveKeeper* keeper_ = nullptr;
+    QTimer keeperWake_;
 };
 
 }  // namespace dw

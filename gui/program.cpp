@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/autosave_keeper.h"
 #include "commands/command_ids.h"
 #include "commands/command_line.h"
 #include "commands/file_flows.h"
@@ -116,6 +117,8 @@ int runProgram(int argc, char** argv) {
         platform::StartDecision::Exit) {
         return 0;
     }
+    // Only now: a second start never sees the running program's paintings.
+    AutosaveKeeper keeper(platform::recoveryFolder(), autosavePeriod(autosaveMinutesSetting()));
     const platform::FileTypeTarget fileType = platform::fileTypeTargetForThisRun();
     if (platform::installedProgram(fileType.programFolder)) {
         platform::RegisterFileType(fileType);
@@ -153,6 +156,8 @@ int runProgram(int argc, char** argv) {
         gui->setMenuChecked(command::kLighting, s.painting.lighting);
         loadUserSettings(s);
         ShowPenSettings(s, *gui);
+        // Before the command line's file, which then asks whether to save what came back.
+        keeper.offerLeftPaintings(s, *gui);
         if (commandLineFile) {
             PaintingArrived(s, *gui, *commandLineFile, Arrival::CommandLine);
         }
@@ -161,8 +166,10 @@ int runProgram(int argc, char** argv) {
     startUp(state, steps);
     gui->frame().showHistory(state.history);
 
+    gui->keepSafe(keeper);
     gui->run();
     shown = nullptr;
+    keeper.programClosed();
 
     panels.saveLists(state);
     writePreferences(kPreferencesFile, {0, uint8_t(state.painting.lighting ? 1 : 0)});

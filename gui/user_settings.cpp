@@ -11,6 +11,7 @@ namespace {
 const QString kPressureKey = QStringLiteral("pen/pressure");
 const QString kContinuousKey = QStringLiteral("strokes/continuous");
 const QString kUndoStepsKey = QStringLiteral("undo/steps");
+const QString kAutosaveMinutesKey = QStringLiteral("autosave/minutes");
 
 }  // namespace
 
@@ -42,6 +43,13 @@ void saveUserSettings(const AppState& state) {
     settings.setValue(kContinuousKey,
                       state.continuousStrokes ? QStringLiteral("on") : QStringLiteral("off"));
     settings.setValue(kUndoStepsKey, state.history.steps());
+}
+
+std::optional<int> autosaveMinutesSetting() {
+    const QSettings settings(userSettingsPath(), QSettings::IniFormat);
+    bool number = false;
+    const int minutes = settings.value(kAutosaveMinutesKey).toString().toInt(&number);
+    return number && minutes >= 1 ? std::optional<int>(minutes) : std::nullopt;
 }
 
 }  // namespace dw

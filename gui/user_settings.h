@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace dw {
 
@@ -11,5 +12,7 @@ QString userSettingsPath();
 // A missing file or an unknown value leaves the start-up value.
 void loadUserSettings(AppState& state);
 void saveUserSettings(const AppState& state);
+// autosave/minutes: how often an unsaved painting is kept for recovery, when the user set it.
+std::optional<int> autosaveMinutesSetting();
 
 }  // namespace dw

@@ -36,6 +36,7 @@ bool importPicture(AppState& state, const std::string& path) {
     state.painting.adoptCells(std::move(cells), picture.width(), picture.height());
     state.painting.displayState = Canvas::kPaintingDisplayState;
     state.history.clearHistory();
+    state.documentPath.clear();
     state.painting.invalidateShading();
     return true;
 }

@@ -49,6 +49,7 @@ class RecordingShell : public Shell {
     void post(const LoopMessage& message) override { posted.push_back(message); }
     void printPainting(AppState&) override { calls.push_back("print"); }
     void pageSetup() override { calls.push_back("page setup"); }
+    void showNotice(const std::string& text) override { calls.push_back("notice: " + text); }
 
     std::vector<std::string> calls;
     std::map<int, bool> marks;

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+#include "canvas/canvas.h"
+#include "files/document_file.h"
+#include "files/file_stream.h"
+#include "tests/e2e/program_run.h"
+
+namespace dw::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+using CrashRecovery = ProgramRun;
+
+std::vector<fs::path> filesEndingIn(const fs::path& folder, const std::string& ending) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > ending.size() && name.ends_with(ending)) {
+            found.push_back(entry.path());
+        }
+    }
+    return found;
+}
+
+Canvas documentAt(const fs::path& path) {
+    Canvas painting;
+    FileStream stream;
+    EXPECT_TRUE(stream.open(path.string(), FileMode::Read)) << path;
+    EXPECT_EQ(readDocument(stream, stream.size(), painting), DocumentReadResult::Loaded) << path;
+    return painting;
+}
+
+// What a document keeps of each cell: colour, paint, gloss and height.
+int differingCells(const Canvas& a, const Canvas& b) {
+    if (a.width() != b.width() || a.height() != b.height()) {
+        return -1;
+    }
+    int count = 0;
+    for (uint32_t y = 0; y < a.height(); ++y) {
+        for (uint32_t x = 0; x < a.width(); ++x) {
+            const CanvasCell& p = a.at(x, y);
+            const CanvasCell& q = b.at(x, y);
+            count += p.red != q.red || p.green != q.green || p.blue != q.blue ||
+                     p.paint != q.paint || p.gloss != q.gloss || p.height != q.height;
+        }
+    }
+    return count;
+}
+
+TEST_F(CrashRecovery, AKilledRunsPaintingComesBackAsAutosavedAndSaveOffersItsFile) {
+    moreEnvironment["DAUBWERK_AUTOSAVE_SECONDS"] = "1";
+    const fs::path original = paintingOf(600, 600);
+    const fs::path recovery = root / "home" / ".local" / "state" / "daubwerk" / "recovery";
+    const unsigned long frame = start({original.string()});
+    ASSERT_NE(frame, 0u);
+    const CanvasSpot canvas = findCanvas(session.screenshot((root / "shot.png").string()), frame);
+    scribble(canvas);
+    scribble({canvas.x + 40, canvas.y + 200});
+    for (int i = 0; i < 100 && filesEndingIn(recovery, ".note").empty(); ++i) {
+        std::this_thread::sleep_for(100ms);
+    }
+    ASSERT_EQ(filesEndingIn(recovery, ".note").size(), 1u);
+    // Two periods with nothing painted: the last strokes are in, and nothing is written again.
+    std::this_thread::sleep_for(2500ms);
+    const std::vector<fs::path> entry = filesEndingIn(recovery, ".pai");
+    ASSERT_EQ(entry.size(), 1u);
+    const fs::path autosaved = root / "autosaved.pai";
+    fs::copy_file(entry[0], autosaved);
+
+    // A second program of the same user that does not meet the first (another run-time
+    // folder) is not offered the painting the first is keeping.
+    std::map<std::string, std::string> elsewhere = environment();
+    fs::create_directories(root / "runtime2");
+    fs::permissions(root / "runtime2", fs::perms::owner_all);
+    elsewhere["XDG_RUNTIME_DIR"] = (root / "runtime2").string();
+    Process second({(root / "program" / "daubwerk").string()}, elsewhere);
+    const auto frames = [&] {
+        std::string out;
+        session.run("xdotool search --onlyvisible --name '^Daubwerk$'", &out);
+        return std::count(out.begin(), out.end(), '\n');
+    };
+    for (int i = 0; i < 300 && frames() < 2; ++i) {
+        std::this_thread::sleep_for(100ms);
+    }
+    ASSERT_EQ(frames(), 2);
+    EXPECT_EQ(session.waitForWindow("Recover Painting", 3s), 0u);
+    second.kill();
+
+    program.kill();
+    fs::remove(original);
+    ASSERT_NE(start(), 0u);
+    ASSERT_NE(session.waitForWindow("Recover Painting", 30s), 0u);
+    key("alt+y");
+    ASSERT_TRUE(session.waitWhileWindow("Recover Painting", 10s));
+    key("ctrl+s");
+    ASSERT_NE(session.waitForWindow("Save As", 10s), 0u);
+    key("Return");  // the name offered: the painting's own file
+    awaitFile(original);
+    ASSERT_TRUE(session.waitWhileWindow("Save As", 10s));
+    quit();
+
+    // Cell for cell the autosave, through the same lossy document writer.
+    const fs::path expected = root / "expected.pai";
+    ASSERT_EQ(std::system((std::string(DAUBWERK_BATCH_PATH) + " --open '" + autosaved.string() +
+                           "' --save '" + expected.string() + "'")
+                              .c_str()),
+              0);
+    const Canvas saved = documentAt(original);
+    EXPECT_EQ(differingCells(saved, documentAt(expected)), 0);
+    Canvas white;
+    white.create(600, 600);
+    EXPECT_GT(differingCells(saved, white), 1000);  // the strokes are in
+    // Saved and ended cleanly: nothing is left to offer.
+    EXPECT_TRUE(filesEndingIn(recovery, ".pai").empty());
+}
+
+}  // namespace
+}  // namespace dw::test
