@@ -41,8 +41,7 @@ platform::MessageAnswer askAbout(const RecoveryEntry& entry) {
 
 bool betweenStrokes(const AppState& state) {
     const DragStates& drags = state.drags;
-    return !state.buttonHeld && !drags.canvas.active && !drags.colours.active &&
-           !drags.properties.active;
+    return !state.buttonHeld && !drags.canvas.active && drags.leadingPanel() < 0;
 }
 
 }  // namespace

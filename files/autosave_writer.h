@@ -31,10 +31,10 @@ class AutosaveWriter {
     AutosaveWriter& operator=(const AutosaveWriter&) = delete;
 
     // Between strokes: copies the cells and has them written, with the painting's own file and
-    // name and the time now. Busy while the last copy is still being written: offer it again
-    // later. Unchanged when the entry holds these very cells already: a painter who rests
-    // costs a comparison, not a write. Failed when there is no memory for the copy (told like
-    // a failed write).
+    // name and the time now. Busy while the last copy is still being written, or while the
+    // worker prepares a large buffer for a painting of a new size: offer it again later. Unchanged
+    // when the entry holds these very cells already: a painter who rests costs a comparison, not a
+    // write. Failed when there is no memory for the copy (told like a failed write).
     AutosaveOffer offer(const Canvas& painting, const std::string& documentPath,
                         const std::string& documentName);
     // True the first time a write has failed in this run, and never again.
@@ -64,8 +64,9 @@ class AutosaveWriter {
     bool stopping_ = false;
     bool failed_ = false;
     bool failureTold_ = false;
-    bool written_ = false;      // the entry exists
-    bool copyWritten_ = false;  // the entry holds the copy's cells
+    bool written_ = false;            // the entry exists
+    bool copyWritten_ = false;        // the entry holds the copy's cells
+    std::size_t preparingCells_ = 0;  // the worker is making copy_ this large
     std::atomic<bool> cancel_ = false;
     std::thread worker_;
 };

@@ -104,7 +104,10 @@ TEST_F(Recovery, ACleanExitLeavesNothingAndABusyWriterTakesNoSecondCopy) {
     {
         RecoveryStore store = open();
         AutosaveWriter writer(*RecoverySlot::open(store.folder()), [this] { return now; });
-        painting.create(2000, 1000);
+        painting.create(2000, 1500);
+        // The worker maps a buffer this large, so the painter never waits for its pages.
+        ASSERT_EQ(writer.offer(painting, "", "Untitled"), AutosaveOffer::Busy);
+        writer.waitUntilIdle();
         ASSERT_EQ(writer.offer(painting, "", "Untitled"), AutosaveOffer::Taken);
         EXPECT_EQ(writer.offer(painting, "", "Untitled"), AutosaveOffer::Busy);
         writer.removeEntry();
