@@ -156,14 +156,15 @@ int runProgram(int argc, char** argv) {
         gui->setMenuChecked(command::kLighting, s.painting.lighting);
         loadUserSettings(s);
         ShowPenSettings(s, *gui);
-        // Before the command line's file, which then asks whether to save what came back.
-        keeper.offerLeftPaintings(s, *gui);
-        if (commandLineFile) {
-            PaintingArrived(s, *gui, *commandLineFile, Arrival::CommandLine);
-        }
     };
     steps.preparePanels = [&](AppState& s) { panels.prepare(s, *gui); };
     startUp(state, steps);
+    // Once the panels are drawn: a question over blank panels looks like a program that hangs.
+    // Before the command line's file, which then asks whether to save what came back.
+    keeper.offerLeftPaintings(state, *gui);
+    if (commandLineFile) {
+        PaintingArrived(state, *gui, *commandLineFile, Arrival::CommandLine);
+    }
     gui->frame().showHistory(state.history);
 
     gui->keepSafe(keeper);
