@@ -69,10 +69,13 @@ class KillDuringSave : public ProgramRun {
         session.run("xdotool type --delay 5 '" + target.string() + "'");
         session.run("xdotool key Return");
         // The question whether to replace the file comes up over the dialog, under its title.
-        for (int i = 0; i < 200 && dialogWindows() < 2; ++i) {
+        // A search meets windows that close under it and then finds nothing: what one search
+        // saw counts, not the next one's.
+        int dialogs = 0;
+        for (int i = 0; i < 200 && (dialogs = dialogWindows()) < 2; ++i) {
             std::this_thread::sleep_for(20ms);
         }
-        if (dialogWindows() < 2) {
+        if (dialogs < 2) {
             return false;
         }
         session.run("xdotool key y");
