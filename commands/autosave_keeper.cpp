@@ -50,11 +50,13 @@ std::chrono::seconds autosavePeriod(std::optional<int> settingMinutes) {
     if (const char* seconds = std::getenv("DAUBWERK_AUTOSAVE_SECONDS")) {
         char* end = nullptr;
         const long value = std::strtol(seconds, &end, 10);
-        if (end != seconds && *end == '\0' && value >= 1) {
+        if (end != seconds && *end == '\0' && value >= 1 &&
+            value <= kLongestAutosavePeriod.count()) {
             return std::chrono::seconds(value);
         }
     }
-    if (settingMinutes && *settingMinutes >= 1) {
+    if (settingMinutes && *settingMinutes >= 1 &&
+        std::chrono::minutes(*settingMinutes) <= kLongestAutosavePeriod) {
         return std::chrono::minutes(*settingMinutes);
     }
     return kDefaultAutosavePeriod;

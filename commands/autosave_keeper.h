@@ -15,9 +15,11 @@ struct AppState;
 class Shell;
 
 inline constexpr std::chrono::seconds kDefaultAutosavePeriod{120};
+// Longer periods are taken for mistakes; they would also overflow the clock's nanoseconds.
+inline constexpr std::chrono::seconds kLongestAutosavePeriod{24 * 60 * 60};
 
-// The time between autosaves: the user's setting in minutes when there is one (at least 1),
-// overridden by DAUBWERK_AUTOSAVE_SECONDS (for tests); otherwise two minutes.
+// The time between autosaves: the user's setting in minutes when there is one (1 minute to a
+// day), overridden by DAUBWERK_AUTOSAVE_SECONDS (for tests); otherwise two minutes.
 std::chrono::seconds autosavePeriod(std::optional<int> settingMinutes);
 
 // What the run tells the painter once when its autosaves fail.

@@ -174,6 +174,8 @@ TEST_F(AutosaveKeeperTest, ChangesAreWrittenBetweenStrokesOncePerPeriodAndGoWhen
     EXPECT_EQ(autosavePeriod(5), 7s);
     setenv("DAUBWERK_AUTOSAVE_SECONDS", "0", 1);
     EXPECT_EQ(autosavePeriod(std::nullopt), 120s);
+    setenv("DAUBWERK_AUTOSAVE_SECONDS", "9223372036854775807", 1);
+    EXPECT_EQ(autosavePeriod(2147483647), 120s);
     unsetenv("DAUBWERK_AUTOSAVE_SECONDS");
 
     std::unique_ptr<AutosaveKeeper> run = keeper();
