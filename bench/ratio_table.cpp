@@ -18,6 +18,8 @@ const std::vector<RatioRow>& ratioRows() {
          "memcpy of the cell array", "BM_MemcpyCells5000/real_time", "<= 1.5x"},
         {"Aqua including its undo snapshot", "BM_Filter5000/aqua/real_time",
          "memcpy of the cell array", "BM_MemcpyCells5000/real_time", "<= 1.5x"},
+        {"One size-100 Paint Brush dab including the relight of its square", "dab/PaintBrush/100",
+         "a reference brush library's r = 100 hard opaque dab", "BM_ReferenceDab/100", "<= 1.4x"},
     };
     return rows;
 }

@@ -7,6 +7,8 @@ packages=(
     libgtest-dev libbenchmark-dev clang-format
     # Whole-painting work on every core; the benchmarks' anchor picture.
     libtbb-dev libpng-dev
+    # The benchmarks' dab anchor: a reference brush library.
+    libmypaint-dev
     # The sanitizer build and the fuzz targets: clang with its sanitizer and fuzzer runtimes.
     clang libclang-rt-14-dev
     # Pictures: the common kinds by their maintained decoders, the rest by DevIL behind a fence.
