@@ -51,9 +51,10 @@ bool stepThumbnail(AppState& state, const StepArguments& args) {
 void addPictureSteps(std::vector<StepSpec>& steps) {
     steps.push_back({"--import", "PICTURE", "File > Import Image: the picture as a new painting", 1,
                      1, stepImport});
-    steps.push_back({"--export", "PATH",
-                     "shade and write the painting as shown: .bmp .png .jpg .tif .webp .ora", 1, 1,
-                     stepExport});
+    // Kept for the life of the program: the step table holds a view of it.
+    static const std::string exportHelp =
+        "shade and write the painting as shown: " + exportExtensions();
+    steps.push_back({"--export", "PATH", exportHelp, 1, 1, stepExport});
     steps.push_back({"--thumbnail", "SIZE PATH",
                      "write the painting as shown, fitted into SIZE x SIZE, as a PNG file", 2, 2,
                      stepThumbnail});

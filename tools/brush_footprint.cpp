@@ -42,6 +42,10 @@ BrushFootprint::BrushFootprint() : weights_(std::size_t(kSide) * kSide, 0.0f) {
     icon_.fillWhite();
 }
 
+int footprintHardness(const BrushSettings& strokeSettings) {
+    return clampInt(strokeSettings.hardness, 1, kMaxHardness);
+}
+
 void BuildFootprint(BrushFootprint& footprint, const BrushSettings& strokeSettings) {
     if (footprint.valid_) {
         return;
@@ -50,7 +54,7 @@ void BuildFootprint(BrushFootprint& footprint, const BrushSettings& strokeSettin
     const int r = clampInt(strokeSettings.size, 1, BrushFootprint::kMaxRadius);
     const float discRadius = float(std::sqrt(2.0 * r * r) * 0.5);
     // 1.0 exactly at hardness 100: a hard edge.
-    const float f = float(clampInt(strokeSettings.hardness, 1, kMaxHardness) * kHardnessStep);
+    const float f = float(footprintHardness(strokeSettings) * kHardnessStep);
 
     // The weight depends only on |dx| and |dy|: work out one quadrant, then mirror it.
     float quadrant[BrushFootprint::kMaxRadius + 1][BrushFootprint::kMaxRadius + 1];

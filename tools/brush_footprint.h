@@ -54,6 +54,9 @@ class BrushFootprint {
 // Rebuilds the footprint from the stroke settings' size and hardness if it is not valid.
 void BuildFootprint(BrushFootprint& footprint, const BrushSettings& strokeSettings);
 
+// The hardness a footprint is built for: 0 counts as 1, so both share one set of tables.
+int footprintHardness(const BrushSettings& strokeSettings);
+
 // The radius a dab visits for a size: sizes past the table's reach are cut to it.
 inline int dabRadius(int32_t size) {
     return size > BrushFootprint::kMaxRadius ? BrushFootprint::kMaxRadius : size;

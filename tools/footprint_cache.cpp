@@ -5,8 +5,7 @@
 namespace dw {
 
 const BrushFootprint& FootprintCache::footprintFor(const BrushSettings& strokeSettings) {
-    // Hardness 0 is used as 1, so both share one set of tables.
-    const int hardness = clampInt(strokeSettings.hardness, 1, 100);
+    const int hardness = footprintHardness(strokeSettings);
     if (hardness != hardness_) {
         for (std::unique_ptr<BrushFootprint>& footprint : bySize_) {
             if (footprint) {
