@@ -71,23 +71,5 @@ TEST_F(PanelWindows, AColourSliderDraggedAcrossAnotherMovesOnlyItselfAndPickingS
     EXPECT_NE(state.brush.red, 182);
 }
 
-TEST_F(PanelWindows, PresetsAreAddedAndDeletedAndTheTabsSwitch) {
-    const layout::Spot secondSlot{layout::kBrushGrid.x + layout::kBrushPitch + 15,
-                                  layout::kBrushGrid.y + 15};
-    const Pixel empty = shown(WindowId::Palette, secondSlot.x, secondSlot.y);
-    click(WindowId::Palette, {layout::kAddButton.x + 10, layout::kAddButton.y + 5});
-    EXPECT_NE(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
-
-    boxes.queueAnswer(platform::MessageAnswer::Yes);
-    click(WindowId::Palette, {layout::kDeleteButton.x + 10, layout::kDeleteButton.y + 5});
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Are you sure you'd like to delete this brush?");
-    EXPECT_EQ(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
-
-    const Pixel brushesTab = shown(WindowId::Palette, 150, 100);
-    click(WindowId::Palette, {layout::kStrokesTab.x + 10, layout::kStrokesTab.y + 5});
-    EXPECT_NE(shown(WindowId::Palette, 150, 100), brushesTab);
-}
-
 }  // namespace
 }  // namespace dw::test
