@@ -104,9 +104,22 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHande
     quit();
 }
 
-TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
+TEST_F(ProgramRun, ExportABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
+    key("alt+f");
+    key("e");  // File > Export Image
+    ASSERT_NE(session.waitForWindow("Export Image", 10s), 0u);
+    const fs::path exported = root / "home" / "out.png";
+    ASSERT_TRUE(session.run("xdotool type --delay 10 '" + exported.string() + "'"));
+    key("Return");
+    awaitFile(exported);
+    std::string identified;
+    EXPECT_TRUE(
+        session.run("identify -format '%m %w %h' '" + exported.string() + "'", &identified));
+    EXPECT_EQ(identified, "PNG 600 600");
+    ASSERT_TRUE(session.waitWhileWindow("Export Image", 10s));
+
     const std::string tools = std::to_string(session.waitForWindow(" Tools", 5s));
     const std::string colours = std::to_string(session.waitForWindow(" Colors", 5s));
     const std::string palette = std::to_string(session.waitForWindow(" Palette", 5s));
@@ -125,10 +138,31 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     clickIn(palette, layout::kAddButton.x + 10, layout::kAddButton.y + 5);
     key("alt+v");
     key("l");  // View > Lighting: off
+    std::this_thread::sleep_for(500ms);
+    const Surface painted = session.screenshot((root / "painted.png").string());
+    ASSERT_GT(differingPixels(before, canvas, painted, canvas), 1000);
+    // Putting the closing question away, by Escape or by its close box, keeps the painting.
+    for (const bool escape : {true, false}) {
+        ASSERT_TRUE(session.closeWindow("Daubwerk"));
+        ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
+        if (escape) {
+            key("Escape");
+        } else {
+            ASSERT_TRUE(session.closeWindow("Save Changes?"));
+        }
+        ASSERT_TRUE(session.waitWhileWindow("Save Changes\\?", 10s));
+        std::this_thread::sleep_for(500ms);
+        EXPECT_TRUE(program.running());
+        const Surface kept = session.screenshot((root / "kept.png").string());
+        EXPECT_EQ(differingPixels(painted, canvas, kept, canvas), 0);
+    }
     ASSERT_TRUE(session.closeWindow("Daubwerk"));
     ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
     key("alt+n");  // No: leave without saving
     EXPECT_EQ(program.wait(15s), 0);
+    // A program that was not installed leaves the desktop's file types and entries alone.
+    EXPECT_FALSE(fs::exists(root / "home" / "data" / "applications"));
+    EXPECT_FALSE(fs::exists(root / "home" / "data" / "mime"));
 
     std::ifstream list(root / "program" / "data" / "palette.dat", std::ios::binary);
     const std::string bytes(std::istreambuf_iterator<char>(list), {});
