@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHandedOver) {
+TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
     const Surface welcome = session.screenshot((root / "welcome.png").string());
@@ -83,12 +83,76 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHande
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
 
-    // A second start hands its picture to the running program, which imports it, and leaves,
-    // as does a third with none.
+    // The Window menu toggles a panel and brings back one closed by its close box.
+    const auto shown = [&](const std::string& title) {
+        return session.run("xdotool search --onlyvisible --name '^" + title + "$' >/dev/null");
+    };
+    const auto property = [&](unsigned long window, const std::string& name) {
+        std::string out;
+        session.run("xprop -id " + std::to_string(window) + " " + name, &out);
+        return out;
+    };
+    // Shown, and still so a moment later: a window that is iconified again at once is not.
+    const auto staysShown = [&] {
+        std::this_thread::sleep_for(1500ms);
+        return property(again, "WM_STATE").find("Normal") != std::string::npos &&
+               shown("Daubwerk") && shown(" Tools");
+    };
+    const auto minimise = [&] {
+        ASSERT_TRUE(session.run("xdotool windowminimize " + std::to_string(again)));
+        ASSERT_TRUE(session.waitWhileWindow("Daubwerk", 5s));
+        ASSERT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    };
+    key("alt+w");
+    key("Return");  // Window > Tools
+    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    key("alt+w");
+    key("Return");
+    EXPECT_NE(session.waitForWindow(" Tools", 5s), 0u);
+    ASSERT_TRUE(session.closeWindow(" Tools"));
+    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    key("alt+w");
+    key("Return");
+    const unsigned long tools = session.waitForWindow(" Tools", 5s);
+    ASSERT_NE(tools, 0u);
+    // The panels carry a title and a close box only.
+    const std::string actions = property(tools, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_NE(actions.find("_NET_WM_ACTION_CLOSE"), std::string::npos);
+    EXPECT_EQ(actions.find("_NET_WM_ACTION_MINIMIZE"), std::string::npos);
+    EXPECT_EQ(actions.find("_NET_WM_ACTION_MAXIMIZE"), std::string::npos);
+
+    // A restored frame brings back the panels that were shown, as they were.
+    ASSERT_TRUE(session.closeWindow(" Colors"));
+    ASSERT_TRUE(session.waitWhileWindow(" Colors", 5s));
+    std::this_thread::sleep_for(500ms);
+    const Surface unminimised = session.screenshot((root / "before.png").string());
+    minimise();
+    ASSERT_TRUE(session.run("wmctrl -ia " + std::to_string(again)));
+    EXPECT_TRUE(staysShown());
+    EXPECT_TRUE(shown(" Palette"));
+    EXPECT_FALSE(shown(" Colors"));
+    const Surface restored = session.screenshot((root / "restored.png").string());
+    const CanvasSpot shownAt = findCanvas(unminimised, again);
+    EXPECT_EQ(differingPixels(unminimised, shownAt, restored, shownAt), 0);
+    int toolsX = 0;
+    int toolsY = 0;
+    ASSERT_TRUE(session.windowOrigin(tools, toolsX, toolsY));
+    int toolsDiffer = 0;
+    for (int row = toolsY; row < toolsY + 200; ++row) {
+        for (int column = toolsX; column < toolsX + 60; ++column) {
+            toolsDiffer += unminimised.getPixel(column, row) != restored.getPixel(column, row);
+        }
+    }
+    EXPECT_EQ(toolsDiffer, 0);
+
+    // A second start hands its picture to the running program, which comes back from the
+    // taskbar and imports it, and leaves, as does a third with none.
+    minimise();
     const std::string handed = paintingOf(123, 77, "png");
     const std::string programPath = (root / "program" / "daubwerk").string();
     Process second({programPath, handed}, environment());
     EXPECT_EQ(second.wait(10s), 0);
+    EXPECT_TRUE(staysShown());
     Process third({programPath}, environment());
     EXPECT_EQ(third.wait(10s), 0);
     std::this_thread::sleep_for(1s);
