@@ -34,7 +34,9 @@ class KeyboardRoutineTest : public ::testing::Test {
     KeyboardRoutine keyboard;
 };
 
-TEST_F(KeyboardRoutineTest, EachCtrlShortcutFiresOncePerKeyDownMessage) {
+TEST_F(KeyboardRoutineTest, EachCtrlShortcutFiresOncePerKeyDownAndLettersAloneFireNothing) {
+    press('S');
+    release('S');
     press(key::kControl);
     for (const uint32_t letter : {'N', 'O', 'P', 'S', 'Z', 'Y'}) {
         press(letter, true);
@@ -42,23 +44,16 @@ TEST_F(KeyboardRoutineTest, EachCtrlShortcutFiresOncePerKeyDownMessage) {
     }
     press('S', true);  // auto-repeat sends key-downs only
     press('S', true);
-    EXPECT_EQ(actions.commands,
-              (std::vector<int>{command::kNew, command::kOpen, command::kPrint, command::kSave,
-                                command::kUndo, command::kRedo, command::kSave, command::kSave}));
-}
-
-TEST_F(KeyboardRoutineTest, LettersWithoutCtrlAndCtrlReleasedInADialogFireNothing) {
-    press('S');
-    release('S');
-    press(key::kControl);
     // Ctrl's release went to a dialog; the next key event says Ctrl is up.
     press('S', false);
     press('Z', false);
-    EXPECT_TRUE(actions.commands.empty());
+    EXPECT_EQ(actions.commands,
+              (std::vector<int>{command::kNew, command::kOpen, command::kPrint, command::kSave,
+                                command::kUndo, command::kRedo, command::kSave, command::kSave}));
     EXPECT_FALSE(keyboard.isDown(key::kControl));
 }
 
-TEST_F(KeyboardRoutineTest, SpaceLendsTheHandToolUntilReleasedWhateverElseIsPressed) {
+TEST_F(KeyboardRoutineTest, SpaceLendsTheHandToolUntilReleasedOrTheFocusIsLost) {
     state.brush.tool = ToolId::Knife;
     press(key::kSpace);
     press(key::kSpace);  // auto-repeat must not remember the Hand Tool as the one to restore
@@ -70,6 +65,16 @@ TEST_F(KeyboardRoutineTest, SpaceLendsTheHandToolUntilReleasedWhateverElseIsPres
     EXPECT_EQ(actions.shownTools.back(), ToolId::Knife);
     // Four events with Space down showed the Hand Tool, the release the Knife.
     EXPECT_EQ(actions.shownTools.size(), 5u);
+
+    state.brush.tool = ToolId::Finger;
+    press(key::kSpace);
+    press(key::kControl);
+    keyboard.releaseAll(state, actions);
+    EXPECT_EQ(state.brush.tool, ToolId::Finger);
+    EXPECT_FALSE(keyboard.isDown(key::kSpace));
+    press('S');
+    EXPECT_TRUE(actions.commands.empty());
+    EXPECT_EQ(state.brush.tool, ToolId::SprayPaint);
 }
 
 TEST_F(KeyboardRoutineTest, LettersPickToolsBracketsStepTheSizeAndCtrlKeysZoom) {
@@ -101,18 +106,6 @@ TEST_F(KeyboardRoutineTest, LettersPickToolsBracketsStepTheSizeAndCtrlKeysZoom) 
     EXPECT_EQ(actions.zoomSteps, (std::vector<int>{1, -1}));
     EXPECT_EQ(actions.commands, (std::vector<int>{command::kZoomHundred}));
     EXPECT_EQ(state.brush.tool, ToolId::Knife);
-}
-
-TEST_F(KeyboardRoutineTest, LosingTheFocusGivesTheLentToolBack) {
-    state.brush.tool = ToolId::Finger;
-    press(key::kSpace);
-    press(key::kControl);
-    keyboard.releaseAll(state, actions);
-    EXPECT_EQ(state.brush.tool, ToolId::Finger);
-    EXPECT_FALSE(keyboard.isDown(key::kSpace));
-    press('S');
-    EXPECT_TRUE(actions.commands.empty());
-    EXPECT_EQ(state.brush.tool, ToolId::SprayPaint);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHandedOver) {
+TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
     const Surface welcome = session.screenshot((root / "welcome.png").string());
@@ -83,12 +83,76 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHande
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
 
-    // A second start hands its picture to the running program, which imports it, and leaves,
-    // as does a third with none.
+    // The Window menu toggles a panel and brings back one closed by its close box.
+    const auto shown = [&](const std::string& title) {
+        return session.run("xdotool search --onlyvisible --name '^" + title + "$' >/dev/null");
+    };
+    const auto property = [&](unsigned long window, const std::string& name) {
+        std::string out;
+        session.run("xprop -id " + std::to_string(window) + " " + name, &out);
+        return out;
+    };
+    // Shown, and still so a moment later: a window that is iconified again at once is not.
+    const auto staysShown = [&] {
+        std::this_thread::sleep_for(1500ms);
+        return property(again, "WM_STATE").find("Normal") != std::string::npos &&
+               shown("Daubwerk") && shown(" Tools");
+    };
+    const auto minimise = [&] {
+        ASSERT_TRUE(session.run("xdotool windowminimize " + std::to_string(again)));
+        ASSERT_TRUE(session.waitWhileWindow("Daubwerk", 5s));
+        ASSERT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    };
+    key("alt+w");
+    key("Return");  // Window > Tools
+    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    key("alt+w");
+    key("Return");
+    EXPECT_NE(session.waitForWindow(" Tools", 5s), 0u);
+    ASSERT_TRUE(session.closeWindow(" Tools"));
+    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
+    key("alt+w");
+    key("Return");
+    const unsigned long tools = session.waitForWindow(" Tools", 5s);
+    ASSERT_NE(tools, 0u);
+    // The panels carry a title and a close box only.
+    const std::string actions = property(tools, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_NE(actions.find("_NET_WM_ACTION_CLOSE"), std::string::npos);
+    EXPECT_EQ(actions.find("_NET_WM_ACTION_MINIMIZE"), std::string::npos);
+    EXPECT_EQ(actions.find("_NET_WM_ACTION_MAXIMIZE"), std::string::npos);
+
+    // A restored frame brings back the panels that were shown, as they were.
+    ASSERT_TRUE(session.closeWindow(" Colors"));
+    ASSERT_TRUE(session.waitWhileWindow(" Colors", 5s));
+    std::this_thread::sleep_for(500ms);
+    const Surface unminimised = session.screenshot((root / "before.png").string());
+    minimise();
+    ASSERT_TRUE(session.run("wmctrl -ia " + std::to_string(again)));
+    EXPECT_TRUE(staysShown());
+    EXPECT_TRUE(shown(" Palette"));
+    EXPECT_FALSE(shown(" Colors"));
+    const Surface restored = session.screenshot((root / "restored.png").string());
+    const CanvasSpot shownAt = findCanvas(unminimised, again);
+    EXPECT_EQ(differingPixels(unminimised, shownAt, restored, shownAt), 0);
+    int toolsX = 0;
+    int toolsY = 0;
+    ASSERT_TRUE(session.windowOrigin(tools, toolsX, toolsY));
+    int toolsDiffer = 0;
+    for (int row = toolsY; row < toolsY + 200; ++row) {
+        for (int column = toolsX; column < toolsX + 60; ++column) {
+            toolsDiffer += unminimised.getPixel(column, row) != restored.getPixel(column, row);
+        }
+    }
+    EXPECT_EQ(toolsDiffer, 0);
+
+    // A second start hands its picture to the running program, which comes back from the
+    // taskbar and imports it, and leaves, as does a third with none.
+    minimise();
     const std::string handed = paintingOf(123, 77, "png");
     const std::string programPath = (root / "program" / "daubwerk").string();
     Process second({programPath, handed}, environment());
     EXPECT_EQ(second.wait(10s), 0);
+    EXPECT_TRUE(staysShown());
     Process third({programPath}, environment());
     EXPECT_EQ(third.wait(10s), 0);
     std::this_thread::sleep_for(1s);
@@ -104,9 +168,22 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitOpenTheSavedPaintingAgainAndTakeOneHande
     quit();
 }
 
-TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
+TEST_F(ProgramRun, ExportABrushKeptInThePaletteAndTheLightingSwitchComeBackEvenPastAnError) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
+    key("alt+f");
+    key("e");  // File > Export Image
+    ASSERT_NE(session.waitForWindow("Export Image", 10s), 0u);
+    const fs::path exported = root / "home" / "out.png";
+    ASSERT_TRUE(session.run("xdotool type --delay 10 '" + exported.string() + "'"));
+    key("Return");
+    awaitFile(exported);
+    std::string identified;
+    EXPECT_TRUE(
+        session.run("identify -format '%m %w %h' '" + exported.string() + "'", &identified));
+    EXPECT_EQ(identified, "PNG 600 600");
+    ASSERT_TRUE(session.waitWhileWindow("Export Image", 10s));
+
     const std::string tools = std::to_string(session.waitForWindow(" Tools", 5s));
     const std::string colours = std::to_string(session.waitForWindow(" Colors", 5s));
     const std::string palette = std::to_string(session.waitForWindow(" Palette", 5s));
@@ -125,10 +202,31 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     clickIn(palette, layout::kAddButton.x + 10, layout::kAddButton.y + 5);
     key("alt+v");
     key("l");  // View > Lighting: off
+    std::this_thread::sleep_for(500ms);
+    const Surface painted = session.screenshot((root / "painted.png").string());
+    ASSERT_GT(differingPixels(before, canvas, painted, canvas), 1000);
+    // Putting the closing question away, by Escape or by its close box, keeps the painting.
+    for (const bool escape : {true, false}) {
+        ASSERT_TRUE(session.closeWindow("Daubwerk"));
+        ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
+        if (escape) {
+            key("Escape");
+        } else {
+            ASSERT_TRUE(session.closeWindow("Save Changes?"));
+        }
+        ASSERT_TRUE(session.waitWhileWindow("Save Changes\\?", 10s));
+        std::this_thread::sleep_for(500ms);
+        EXPECT_TRUE(program.running());
+        const Surface kept = session.screenshot((root / "kept.png").string());
+        EXPECT_EQ(differingPixels(painted, canvas, kept, canvas), 0);
+    }
     ASSERT_TRUE(session.closeWindow("Daubwerk"));
     ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
     key("alt+n");  // No: leave without saving
     EXPECT_EQ(program.wait(15s), 0);
+    // A program that was not installed leaves the desktop's file types and entries alone.
+    EXPECT_FALSE(fs::exists(root / "home" / "data" / "applications"));
+    EXPECT_FALSE(fs::exists(root / "home" / "data" / "mime"));
 
     std::ifstream list(root / "program" / "data" / "palette.dat", std::ios::binary);
     const std::string bytes(std::istreambuf_iterator<char>(list), {});
@@ -138,7 +236,17 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\0", 2));
 
-    ASSERT_NE(start(), 0u);
+    // Installed, the program writes its file type at start: a data home that cannot be
+    // written (a file where the folder should be) is reported and the painting goes on.
+    std::ofstream(root / "not-a-folder") << "x";
+    std::ofstream(root / "program" / "installed") << "as the installers write it";
+    std::map<std::string, std::string> blocked = environment();
+    blocked["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
+    program = Process({(root / "program" / "daubwerk").string()}, blocked);
+    ASSERT_NE(session.waitForWindow("Error", 30s), 0u);
+    key("Return");
+    ASSERT_NE(session.waitForWindow("Daubwerk", 30s), 0u);
+    std::this_thread::sleep_for(1500ms);
     const std::string again = std::to_string(session.waitForWindow(" Palette", 5s));
     ASSERT_TRUE(session.run("import -window " + again + " " + (root / "palette.png").string()));
     Surface shownPalette;
@@ -147,21 +255,6 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackNextTime) {
     const int middle = layout::kBrushGrid.y + 15;
     const Pixel empty = shownPalette.getPixel(layout::kBrushGrid.x + 2 * 30 + 15, middle);
     EXPECT_NE(shownPalette.getPixel(layout::kBrushGrid.x + 30 + 15, middle), empty);
-    quit();
-}
-
-TEST_F(ProgramRun, ADataHomeThatCannotBeWrittenIsReportedAndThePaintingGoesOn) {
-    // A file where the folder should be: not even root can write below it. Only an installed
-    // program writes its file type there at start.
-    std::ofstream(root / "not-a-folder") << "x";
-    std::ofstream(root / "program" / "installed") << "as the installers write it";
-    std::map<std::string, std::string> environment = this->environment();
-    environment["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
-    program = Process({(root / "program" / "daubwerk").string()}, environment);
-    ASSERT_NE(session.waitForWindow("Error", 30s), 0u);
-    key("Return");
-    EXPECT_NE(session.waitForWindow("Daubwerk", 30s), 0u);
-    EXPECT_TRUE(program.running());
     quit();
 }
 

@@ -70,7 +70,7 @@ TEST_F(NewImagePanel, BoxesTakeDigitsOnlyAndARefusedSizeKeepsThePanelAndWhatWasT
     EXPECT_EQ(gui->canvas().size(), QSize(320, 200));
 }
 
-TEST_F(NewImagePanel, CancelAndTheCloseBoxChangeNothing) {
+TEST_F(NewImagePanel, CancelAndTheCloseBoxChangeNothingAndImageSizeResamplesUndoably) {
     whenShown([](QWidget& panel) {
         type(panel, 0, "64");
         click(panel, kCancel);
@@ -81,9 +81,7 @@ TEST_F(NewImagePanel, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(state.painting.width(), 600u);
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_FALSE(state.history.undoEnabled());
-}
 
-TEST_F(NewImagePanel, ImageSizeProposesTheCurrentSizeAndResamplesUndoably) {
     QString proposed;
     whenShown([&proposed](QWidget& panel) {
         const QList<QLineEdit*> boxes = panel.findChildren<QLineEdit*>();

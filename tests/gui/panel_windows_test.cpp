@@ -32,9 +32,6 @@ class PanelWindows : public GuiTest {
         pointer(window, QEvent::MouseMove, to, Qt::LeftButton);
         pointer(window, QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
-    Pixel shown(WindowId window, int x, int y) {
-        return panels.picture(state, window).getPixel(x, y);
-    }
 };
 
 TEST_F(PanelWindows, AToolButtonNamesItsToolAndAClickSelectsItEverywhere) {
@@ -56,7 +53,7 @@ TEST_F(PanelWindows, AToolButtonNamesItsToolAndAClickSelectsItEverywhere) {
     EXPECT_EQ(gui->panel(WindowId::Properties)->windowTitle(), " Brush Properties: Knife");
 }
 
-TEST_F(PanelWindows, AColourSliderDraggedAcrossAnotherMovesOnlyItselfAndPickingSetsTheSwatch) {
+TEST_F(PanelWindows, AColourSliderDraggedAcrossAnotherMovesOnlyItself) {
     const uint8_t green = state.brush.green;
     const layout::SliderSpot red = layout::kRedSlider;
     drag(WindowId::Colours, {red.x + 70, red.y}, {red.x + 100, red.y + 2});
@@ -64,29 +61,6 @@ TEST_F(PanelWindows, AColourSliderDraggedAcrossAnotherMovesOnlyItselfAndPickingS
     drag(WindowId::Colours, {red.x + 100, red.y}, {red.x + 20, layout::kGreenSlider.y});
     EXPECT_EQ(state.brush.red, 182);      // off its own track the red slider stays, and
     EXPECT_EQ(state.brush.green, green);  // the green one does not take over the drag
-
-    click(WindowId::Colours, {layout::kPickOrigin.x + 30, layout::kPickOrigin.y + 4});
-    const Pixel swatch = shown(WindowId::Colours, layout::kSwatch.x + 10, layout::kSwatch.y + 10);
-    EXPECT_EQ(swatch, (Pixel{state.brush.red, state.brush.green, state.brush.blue, 0}));
-    EXPECT_NE(state.brush.red, 182);
-}
-
-TEST_F(PanelWindows, PresetsAreAddedAndDeletedAndTheTabsSwitch) {
-    const layout::Spot secondSlot{layout::kBrushGrid.x + layout::kBrushPitch + 15,
-                                  layout::kBrushGrid.y + 15};
-    const Pixel empty = shown(WindowId::Palette, secondSlot.x, secondSlot.y);
-    click(WindowId::Palette, {layout::kAddButton.x + 10, layout::kAddButton.y + 5});
-    EXPECT_NE(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
-
-    boxes.queueAnswer(platform::MessageAnswer::Yes);
-    click(WindowId::Palette, {layout::kDeleteButton.x + 10, layout::kDeleteButton.y + 5});
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Are you sure you'd like to delete this brush?");
-    EXPECT_EQ(shown(WindowId::Palette, secondSlot.x, secondSlot.y), empty);
-
-    const Pixel brushesTab = shown(WindowId::Palette, 150, 100);
-    click(WindowId::Palette, {layout::kStrokesTab.x + 10, layout::kStrokesTab.y + 5});
-    EXPECT_NE(shown(WindowId::Palette, 150, 100), brushesTab);
 }
 
 }  // namespace

@@ -142,6 +142,7 @@ TEST_F(PaletteTest, DeletingMovesLaterBrushesUpAndKeepsTheIndexInside) {
     messages.boxes().queueAnswer(MessageAnswer::Yes);
     press(layout::kDeleteButton);
     EXPECT_EQ(messages.shown().back().caption, "Delete Brush");
+    EXPECT_EQ(messages.shown().back().text, "Are you sure you'd like to delete this brush?");
     PresetTable table = savedBrushes();
     ASSERT_EQ(used(table), 4);
     EXPECT_EQ(soundBrush(table.slots[2].record).red, 30);

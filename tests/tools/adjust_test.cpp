@@ -4,41 +4,38 @@
 namespace dw {
 namespace {
 
+using Effect = void (*)(Canvas&, int, int, BrushSettings, const DabContext&);
+
 class AdjustTest : public test::ToolTest {
   protected:
     CanvasCell& centre() { return canvas.cellForWriting(4, 4); }
-    CanvasCell apply(void (*effect)(Canvas&, int, int, BrushSettings, const DabContext&),
-                     CanvasCell cell, float amount) {
-        centre() = cell;
-        s.amount = amount;
-        dab(effect, 4, 4);
-        return centre();
-    }
 };
 
-TEST_F(AdjustTest, BrightenAimsAtTwiceTheValueBetweenTenAndFull) {
-    EXPECT_TRUE(test::sameCell(apply(Brighten, {0, 3, 200, 7, 8, {}, 1.0f}, 1.0f),
-                               {10, 10, 255, 7, 8, {}, 1.0f}));
-}
-
-TEST_F(AdjustTest, DarkenAimsAtHalfTheValue) {
-    EXPECT_TRUE(test::sameCell(apply(Darken, {255, 1, 0, 0, 0, {}, 0.0f}, 1.0f),
-                               {127, 0, 0, 0, 0, {}, 0.0f}));
-    EXPECT_EQ(apply(Darken, {100, 100, 100, 0, 0, {}, 0.0f}, 0.5f).red, 75);
-}
-
-TEST_F(AdjustTest, GlossAndMatteMoveTheGlossByte) {
-    EXPECT_EQ(apply(Gloss, {0, 0, 0, 0, 0, {}, 0.0f}, 0.5f).gloss, 127);
-    EXPECT_EQ(apply(Matte, {0, 0, 0, 0, 255, {}, 0.0f}, 0.5f).gloss, 127);
-}
-
-TEST_F(AdjustTest, RaiseAndLowerLeaveBlankPaperFlat) {
-    EXPECT_EQ(apply(Raise, kWhiteCell, 1.0f).height, 0.0f);
-    EXPECT_EQ(apply(Lower, kWhiteCell, 1.0f).height, 0.0f);
-    EXPECT_EQ(apply(Lower, {0, 0, 0, 0, 0, {}, 0.5f}, 1.0f).height, -0.5f);
-    s.amount = 0.25f;
-    dab(Raise, 4, 4);
-    EXPECT_EQ(centre().height, -0.25f);
+// Brighten aims at twice the value between 10 and full, Darken at half; blank paper (height 0)
+// stays flat under Raise and Lower.
+TEST_F(AdjustTest, EachEffectMovesOnlyItsOwnChannelsTowardItsAim) {
+    const struct {
+        Effect effect;
+        CanvasCell before;
+        float amount;
+        CanvasCell after;
+    } cases[] = {
+        {Brighten, {0, 3, 200, 7, 8, {}, 1.0f}, 1.0f, {10, 10, 255, 7, 8, {}, 1.0f}},
+        {Darken, {255, 1, 0, 0, 0, {}, 0.0f}, 1.0f, {127, 0, 0, 0, 0, {}, 0.0f}},
+        {Darken, {100, 100, 100, 3, 9, {}, 2.0f}, 0.5f, {75, 75, 75, 3, 9, {}, 2.0f}},
+        {Gloss, {5, 6, 7, 8, 0, {}, 1.0f}, 0.5f, {5, 6, 7, 8, 127, {}, 1.0f}},
+        {Matte, {5, 6, 7, 8, 255, {}, 1.0f}, 0.5f, {5, 6, 7, 8, 127, {}, 1.0f}},
+        {Raise, kWhiteCell, 1.0f, kWhiteCell},
+        {Lower, kWhiteCell, 1.0f, kWhiteCell},
+        {Lower, {0, 0, 0, 0, 0, {}, 0.5f}, 1.0f, {0, 0, 0, 0, 0, {}, -0.5f}},
+        {Raise, {0, 0, 0, 0, 0, {}, -0.5f}, 0.25f, {0, 0, 0, 0, 0, {}, -0.25f}},
+    };
+    for (const auto& c : cases) {
+        centre() = c.before;
+        s.amount = c.amount;
+        dab(c.effect, 4, 4);
+        EXPECT_TRUE(test::sameCell(centre(), c.after)) << &c - cases;
+    }
 }
 
 TEST_F(AdjustTest, NothingChangesOffTheCanvasOrAtRest) {

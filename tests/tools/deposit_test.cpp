@@ -34,30 +34,6 @@ TEST_F(DepositTest, BlackTextureStopsThePaintBrushButNotTheTube) {
     EXPECT_TRUE(test::sameCell(centre(), {10, 20, 30, 0, 99, {}, 0.0f}));
 }
 
-TEST_F(DepositTest, TextureScalesStrengthAndThickness) {
-    s.texture = 4;
-    setPattern(patterns->textures, 4, [](uint32_t, uint32_t) { return uint8_t(200); });
-    setPattern(patterns->styles, 2, [](uint32_t, uint32_t) { return uint8_t(21); });
-    dab(PaintBrush, 4, 4);  // k = 200 / 255 = 0.7843138; add = 200 x 0.001 x 5
-    EXPECT_TRUE(test::sameCell(centre(), {62, 70, 78, 16, 77, {}, 1.0f}));
-}
-
-TEST_F(DepositTest, ReliefIsPulledTowardTheCentreHeightReadBeforeTheDab) {
-    s.size = 2;  // the centre and its four neighbours
-    canvas.cellForWriting(4, 4).height = 4.0f;
-    dab(PaintBrush, 4, 4);
-    EXPECT_EQ(canvas.at(4, 4).height, 9.0f);
-    EXPECT_EQ(canvas.at(3, 4).height, 7.0f);
-    EXPECT_EQ(canvas.at(5, 4).height, 7.0f);
-    EXPECT_EQ(canvas.at(4, 5).height, 7.0f);
-    EXPECT_EQ(canvas.at(5, 5).height, 0.0f);
-}
-
-TEST_F(DepositTest, GelOnWhitePaperRaisesHeightAndGlossButStaysWhite) {
-    dab(GelBrush, 4, 4);
-    EXPECT_TRUE(test::sameCell(centre(), {255, 255, 255, 0, 99, {}, 5.0f}));
-}
-
 TEST_F(DepositTest, OnlySprayWorksWithItsCentreOffTheCanvas) {
     s.size = 2;
     for (auto effect : {PaintBrush, TubePaint, Knife, GelBrush}) {

@@ -30,17 +30,6 @@ TEST_F(FootprintTest, SizeOneWeighsOnlyTheCentreAtEveryHardness) {
     }
 }
 
-TEST_F(FootprintTest, SoftEdgeFallsLinearlyToTheDiscRadius) {
-    // Hardness 0 is used as 1; size 3 gives R = 2.1213203: t = d / R, w = 1 - (t - f) / (1 - f).
-    build(3, 0);
-    EXPECT_EQ(footprint.weight(3, 3), 1.0f);
-    EXPECT_FLOAT_EQ(footprint.weight(4, 3), 0.53393477f);   // d = 1
-    EXPECT_FLOAT_EQ(footprint.weight(4, 4), 0.33670032f);   // d = sqrt 2
-    EXPECT_FLOAT_EQ(footprint.weight(3, 1), 0.057768580f);  // d = 2
-    EXPECT_EQ(footprint.weight(5, 4), 0.0f);                // d = sqrt 5 > R
-    EXPECT_FLOAT_EQ(build(2, 50).weight(2, 1), 0.58578646f);
-}
-
 TEST_F(FootprintTest, HardnessHundredCutsAtTheDiscRadiusExactly) {
     // Size 2: the diagonal neighbours lie exactly at R and are left out.
     build(2, 100);
