@@ -61,7 +61,10 @@ std::map<std::string, std::string> ProgramRun::environment() const {
         {"XDG_RUNTIME_DIR", (root / "runtime").string()},
         {"LSAN_OPTIONS", "suppressions=" DAUBWERK_LEAK_SUPPRESSIONS},
         {"QT_QPA_PLATFORM", ""}};
-    env.insert(moreEnvironment.begin(), moreEnvironment.end());
+    // A test's own setting wins over the fixture's.
+    for (const auto& [name, value] : moreEnvironment) {
+        env.insert_or_assign(name, value);
+    }
     return env;
 }
 
@@ -85,6 +88,17 @@ CanvasSpot ProgramRun::findCanvas(const Surface& shot, unsigned long frame, int 
         ++top;
     }
     return {x + 90 * pixelRatio, top + 10 * pixelRatio};
+}
+
+Surface ProgramRun::screenshotShowing(const std::string& name,
+                                      const std::function<bool(const Surface&)>& shown) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    Surface shot = session.screenshot((root / name).string());
+    while (!shown(shot) && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        shot = session.screenshot((root / name).string());
+    }
+    return shot;
 }
 
 void ProgramRun::key(const std::string& keys) {

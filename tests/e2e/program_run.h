@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ class ProgramRun : public ::testing::Test {
     std::string paintingOf(uint32_t width, uint32_t height, const std::string& extension = "pai");
     // Where the canvas window shows on a screenshot of the frame, at a device pixel ratio.
     CanvasSpot findCanvas(const Surface& shot, unsigned long frame, int pixelRatio = 1);
+    // Screenshots until one shows what `shown` looks for, or ten seconds have passed; the last.
+    // A loaded machine may take its time over a key, so no fixed wait is long enough.
+    Surface screenshotShowing(const std::string& name,
+                              const std::function<bool(const Surface&)>& shown);
     // xdotool key, then a moment for the program to take it.
     void key(const std::string& keys);
     // A mouse stroke across the canvas from (100, 100) to (300, 150).

@@ -34,19 +34,31 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOve
         std::this_thread::sleep_for(30ms);
     }
     session.run("xdotool mouseup 1");
-    std::this_thread::sleep_for(500ms);
-    const Surface painted = session.screenshot((root / "painted.png").string());
-    EXPECT_GT(differingPixels(welcome, canvas, painted, canvas), 2000);
+    auto changed = [&](const Surface& a, const Surface& b) {
+        return differingPixels(a, canvas, b, canvas);
+    };
+    // The stroke has landed when two screenshots in a row change as many pixels.
+    int previous = -1;
+    const Surface painted = screenshotShowing("painted.png", [&](const Surface& shot) {
+        const int now = changed(welcome, shot);
+        const bool settled = now > 2000 && now == previous;
+        previous = now;
+        return settled;
+    });
+    EXPECT_GT(changed(welcome, painted), 2000);
 
-    key("ctrl+z");
-    const Surface undone = session.screenshot((root / "undone.png").string());
-    EXPECT_EQ(differingPixels(welcome, canvas, undone, canvas), 0);
-    key("ctrl+y");
-    const Surface redone = session.screenshot((root / "redone.png").string());
+    ASSERT_TRUE(session.run("xdotool key ctrl+z"));
+    const Surface undone = screenshotShowing(
+        "undone.png", [&](const Surface& shot) { return changed(welcome, shot) == 0; });
+    EXPECT_EQ(changed(welcome, undone), 0);
+    ASSERT_TRUE(session.run("xdotool key ctrl+y"));
     // Redo shades every pixel that reads a restored cell; while painting, each dab shaded only
     // its own square, so the light on the cells just around it was not yet brought up to date.
-    EXPECT_LT(differingPixels(painted, canvas, redone, canvas), 400);
-    EXPECT_GT(differingPixels(welcome, canvas, redone, canvas), 2000);
+    const Surface redone = screenshotShowing("redone.png", [&](const Surface& shot) {
+        return changed(painted, shot) < 400 && changed(welcome, shot) > 2000;
+    });
+    EXPECT_LT(changed(painted, redone), 400);
+    EXPECT_GT(changed(welcome, redone), 2000);
 
     const std::string saved = (root / "stroke.pai").string();
     key("ctrl+s");
