@@ -115,7 +115,8 @@ void ProgramRun::scribble(CanvasSpot canvas) {
 
 void ProgramRun::quit() {
     ASSERT_TRUE(session.closeWindow("Daubwerk"));
-    EXPECT_EQ(program.wait(15s), 0);
+    // A large painting under the sanitizers on a loaded machine takes its time to let go.
+    EXPECT_EQ(program.wait(30s), 0);
 }
 
 void ProgramRun::awaitFile(const std::filesystem::path& path) {
