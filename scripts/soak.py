@@ -3,7 +3,7 @@
 memory, descriptors and pass times every minute, and checks at the end that it still runs,
 ends cleanly, and that every file it saved reopens as it was shown when it was saved.
 
-    scripts/soak.py [--minutes M] [--seed S] [--out FOLDER]
+    scripts/soak.py [MINUTES] [--seed S] [--out FOLDER]   (10 minutes, seed 1, build/soak)
 
 Positions come from the panels' layout table (widgets/panel_layout.h), read here."""
 
@@ -29,12 +29,12 @@ AUTOSAVE_SECONDS = 15
 # Leak bounds over the last half of a run of at least LEAK_CHECK_MINUTES: a snapshot of the
 # painting kept per save or undo cycle adds megabytes a minute; allocator noise does not.
 LEAK_CHECK_MINUTES = 4
+RSS_GROWTH_MB = 64
+FD_GROWTH = 4
 # A document rounds heights and colours, which moves the light by up to about 20 levels on
 # steep paint; a lost or misplaced stroke moves hundreds of pixels by far more.
 SAVE_ROUNDING = 40
 SAVE_FAR_PIXELS = 50
-RSS_GROWTH_MB = 64
-FD_GROWTH = 4
 
 
 class Failed(Exception):
@@ -45,11 +45,16 @@ def layout():
     """The numbers the soak needs from the layout table, parsed from its header."""
     text = open(os.path.join(ROOT, "widgets", "panel_layout.h")).read()
 
+    def found(match, name):
+        if not match:
+            raise Failed("%s is no longer in widgets/panel_layout.h as soak.py reads it" % name)
+        return match
+
     def number(name):
-        return int(re.search(r"\b%s\s*=\s*(-?\d+);" % name, text).group(1))
+        return int(found(re.search(r"\b%s\s*=\s*(-?\d+);" % name, text), name).group(1))
 
     def slider(name):
-        m = re.search(r"\b%s\{(\d+),\s*(\d+),\s*(\d+)\}" % name, text)
+        m = found(re.search(r"\b%s\{(\d+),\s*(\d+),\s*(\d+)\}" % name, text), name)
         return tuple(int(v) for v in m.groups())
 
     rows = re.findall(r"\{\"(\w*)\",\s*\d+,\s*(\{\}|ToolId::\w+),\s*(\{\}|ToolId::\w+)\}", text)
@@ -63,12 +68,12 @@ def layout():
             tools.append((left.split("::")[1], number("kToolColumnLeft"), y + 2))
             tools.append((right.split("::")[1], number("kToolColumnRight"), y + 2))
         y += header_h if header else button_h
+    found(len(tools) >= 2, "kToolsRows")
     return {
         "tools": tools,
         "button": (number("kToolButtonWidth"), button_h),
         "sliders": [slider(n) for n in ("kSizeSlider", "kThicknessSlider", "kGlossSlider",
                                          "kAmountSlider")],
-        "hardness": slider("kHardnessSlider"),
     }
 
 
@@ -95,6 +100,7 @@ class Session:
             raise Failed("no virtual display (Xvfb) could be started")
         self.display = ":" + number.decode().strip()
         self.processes.append(subprocess.Popen(["openbox"], env=self.env(),
+                                               stdout=subprocess.DEVNULL,
                                                stderr=subprocess.DEVNULL))
         for _ in range(100):
             if self.run("wmctrl -m", check=False).returncode == 0:
@@ -155,6 +161,7 @@ class Painter:
         self.reopened = []  # (that copy, screenshot once the program opened it again, spot)
         self.zoomed = False
         self.counts = {}
+        self.decks = {}
         self.recovery = os.path.join(self.home, "state", "daubwerk", "recovery")
         self.autosave_stamps = {}
         self.autosaves = 0
@@ -258,6 +265,12 @@ class Painter:
 
     # The actions, each as a person would do it.
 
+    # Each of the choices once, in a shuffled order, before any comes again.
+    def deal(self, kind, choices):
+        if not self.decks.get(kind):
+            self.decks[kind] = self.rng.sample(choices, len(choices))
+        return self.decks[kind].pop()
+
     # Corners joined by small steps, each a motion the program sees while the button is held.
     def stroke(self, size=CANVAS_SIDE):
         cx, cy = self.canvas
@@ -280,7 +293,7 @@ class Painter:
 
     def tool(self, name=None):
         name, x, y = [t for t in self.layout["tools"] if t[0] == name][0] if name else \
-            self.rng.choice(self.layout["tools"])
+            self.deal("tools", self.layout["tools"])
         tools = self.panel("Tools")
         width, height = self.layout["button"]
         self.s.run("xdotool mousemove --window %d %d %d click 1" %
@@ -304,7 +317,7 @@ class Painter:
                (3, 1), (3, 2), (3, 3), (3, 4), (4, None), (5, None), (6, None), (7, None)]
 
     def filter(self):
-        item, sub = self.rng.choice(self.FILTERS)
+        item, sub = self.deal("filters", self.FILTERS)
         self.to_frame()
         self.key("alt+f", 0.3)
         self.key("Right Right Right Right", 0.3)
@@ -423,9 +436,10 @@ class Painter:
         fds = len(os.listdir("/proc/%d/fd" % self.program.pid))
         return rss, fds
 
-    # The program's line for that minute (it writes one a minute, between passes).
+    # The program's line for that minute: it writes one a minute after a pass, and an idle
+    # program passes at least every 10 s, when its autosave timer wakes it.
     def period(self, minute):
-        deadline = time.monotonic() + 10
+        deadline = time.monotonic() + 15
         while True:
             try:
                 lines = [line for line in open(self.timing) if line.startswith("period ")]
