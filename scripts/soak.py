@@ -32,9 +32,10 @@ LEAK_CHECK_MINUTES = 4
 RSS_GROWTH_MB = 64
 FD_GROWTH = 4
 # A document rounds heights and colours, which moves the light by up to about 20 levels on
-# steep paint; a lost or misplaced stroke moves hundreds of pixels by far more.
+# steep paint, and far more on lone specks of thin paint; a lost or misplaced stroke moves
+# whole patches by far more.
 SAVE_ROUNDING = 40
-SAVE_FAR_PIXELS = 50
+SAVE_PATCH_PIXELS = 50
 
 
 class Failed(Exception):
@@ -134,19 +135,26 @@ def raw_rgb(command_line):
     return subprocess.run(command_line, shell=True, capture_output=True, check=True).stdout
 
 
-def differing(a, a_at, b, b_width, tolerance=0):
-    """Pixels of the canvas on screenshot a and picture b (at 0, 0) with a channel further
-    apart than the tolerance."""
-    count = 0
+def far_pixels(a, a_at, b, b_width, tolerance=0):
+    """Where the canvas on screenshot a and picture b (at 0, 0) have a channel further apart
+    than the tolerance, as a set of canvas positions."""
+    found = set()
     side = CANVAS_SIDE * 3
     for y in range(CANVAS_SIDE):
         i = ((a_at[1] + y) * SCREEN_W + a_at[0]) * 3
         row_a, row_b = a[i:i + side], b[y * b_width * 3:y * b_width * 3 + side]
         if row_a == row_b:
             continue
-        far = [abs(p - q) > tolerance for p, q in zip(row_a, row_b)]
-        count += sum(any(far[k:k + 3]) for k in range(0, side, 3))
-    return count
+        for k in range(0, side, 3):
+            if any(abs(p - q) > tolerance for p, q in zip(row_a[k:k + 3], row_b[k:k + 3])):
+                found.add((k // 3, y))
+    return found
+
+
+# Far pixels whose eight neighbours are far too: the inside of a patch, not a lone speck.
+def solid(far):
+    return sum(all((x + dx, y + dy) in far for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+               for x, y in far)
 
 
 class Painter:
@@ -162,6 +170,7 @@ class Painter:
         self.zoomed = False
         self.counts = {}
         self.decks = {}
+        self.missed_menus = 0
         self.recovery = os.path.join(self.home, "state", "daubwerk", "recovery")
         self.autosave_stamps = {}
         self.autosaves = 0
@@ -318,20 +327,36 @@ class Painter:
 
     def filter(self):
         item, sub = self.deal("filters", self.FILTERS)
-        self.to_frame()
-        self.key("alt+f", 0.3)
-        self.key("Right Right Right Right", 0.3)
-        if item:
-            self.key(" ".join(["Down"] * item), 0.1)
+        down = ["Down"] * item
         if sub is None:
-            self.key("Return", 1.0)
+            self.menu(["alt+f", "Right Right Right Right"] + down, 1, "Return")
         else:
-            self.key("Right", 0.2)
-            if sub:
-                self.key(" ".join(["Down"] * sub), 0.1)
-            self.key("Return", 1.0)
+            self.menu(["alt+f", "Right Right Right Right"] + down + ["Right"] + ["Down"] * sub,
+                      2, "Return")
+        time.sleep(0.7)
         self.dismiss_questions()
-        return "%d.%s" % (item, sub)
+
+    def shown_windows(self):
+        found = self.s.run("xdotool search --onlyvisible --pid %d" % self.program.pid,
+                           check=False)
+        return len(found.stdout.split())
+
+    # Keys that open a menu and its submenus one by one, then the key that picks the item,
+    # pressed only when each menu came up: a key the program takes late would otherwise pick
+    # another item, such as View > Lighting, which changes what the screen shows.
+    def menu(self, opening, menus, pick):
+        self.to_frame()
+        shown = self.shown_windows()
+        for keys in opening:
+            self.key(keys, 0.3)
+        if self.shown_windows() == shown + menus:
+            self.key(pick, 0.3)
+            return
+        for _ in range(5):
+            if self.shown_windows() <= shown:
+                break
+            self.key("Escape", 0.3)
+        self.missed_menus += 1
 
     def dismiss_questions(self):
         for window, title in self.windows().items():
@@ -342,9 +367,9 @@ class Painter:
         by_menu = self.rng.random() < 0.5
         self.to_frame()
         for _ in range(self.rng.randint(1, 3)):
-            self.key("alt+e u" if by_menu else "ctrl+z")
+            self.menu(["alt+e"], 1, "u") if by_menu else self.key("ctrl+z")
         for _ in range(self.rng.randint(0, 3)):
-            self.key("alt+e r" if by_menu else "ctrl+y")
+            self.menu(["alt+e"], 1, "r") if by_menu else self.key("ctrl+y")
 
     def zoom(self):
         self.to_frame()
@@ -352,9 +377,8 @@ class Painter:
             self.key(self.rng.choice(["ctrl+plus", "ctrl+minus"]), 0.5)
         else:
             # View > Zoom > one of 25% .. 400%
-            self.key("alt+v z", 0.2)
-            self.key(" ".join(["Down"] * self.rng.randrange(6)) or "Home", 0.2)
-            self.key("Return", 0.5)
+            self.menu(["alt+v", "z"] + ["Down"] * self.rng.randrange(6), 2, "Return")
+            time.sleep(0.3)
         self.stroke(150)  # in the corner every zoom shows
         self.key("ctrl+0", 0.8)
 
@@ -479,11 +503,12 @@ def check_saves(painter):
         subprocess.run([BATCH, "--open", copy, "--export", exported], check=True,
                        capture_output=True)
         picture = raw_rgb("convert '%s' -depth 8 rgb:-" % exported)
-        far = differing(shot, at, picture, CANVAS_SIDE, SAVE_ROUNDING)
-        line = "  %s: %d pixels apart from the screen at save" % (os.path.basename(copy), far)
-        bad = far > SAVE_FAR_PIXELS
+        far = far_pixels(shot, at, picture, CANVAS_SIDE, SAVE_ROUNDING)
+        line = "  %s: %d pixels apart from the screen at save, %d inside a patch" % (
+            os.path.basename(copy), len(far), solid(far))
+        bad = solid(far) > SAVE_PATCH_PIXELS
         if copy in reopened:
-            again = differing(reopened[copy][0], reopened[copy][1], picture, CANVAS_SIDE)
+            again = len(far_pixels(reopened[copy][0], reopened[copy][1], picture, CANVAS_SIDE))
             line += ", %d differ from the program's view of it opened again" % again
             bad = bad or again != 0
         print(line)
@@ -550,8 +575,9 @@ def main():
     for row in rows:
         print(" | ".join("%10s" % (v if v is not None else "-") for v in row))
     if painter:
-        print("actions: %s; %d saves; table in %s" %
-              (painter.counts, len(painter.saves), os.path.join(out, "soak.csv")))
+        print("actions: %s; %d saves; %d menus that came up late were put away; table in %s" %
+              (painter.counts, len(painter.saves), painter.missed_menus,
+               os.path.join(out, "soak.csv")))
     if len(rows) >= LEAK_CHECK_MINUTES:
         half = rows[len(rows) // 2 - 1]
         last = rows[-1]
