@@ -346,12 +346,17 @@ class Painter:
     # another item, such as View > Lighting, which changes what the screen shows.
     def menu(self, opening, menus, pick):
         self.to_frame()
+        # The pointer off the panels, whose tooltips are windows too.
+        self.s.run("xdotool mousemove %d %d" % (SCREEN_W // 2, SCREEN_H - 40))
         shown = self.shown_windows()
         for keys in opening:
             self.key(keys, 0.3)
-        if self.shown_windows() == shown + menus:
-            self.key(pick, 0.3)
-            return
+        deadline = time.monotonic() + 2
+        while time.monotonic() < deadline:
+            if self.shown_windows() == shown + menus:
+                self.key(pick, 0.3)
+                return
+            time.sleep(0.1)
         for _ in range(5):
             if self.shown_windows() <= shown:
                 break
