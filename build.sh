@@ -6,6 +6,8 @@
 #   ./build.sh install     installs Daubwerk for the current user (no root needed)
 #   ./build.sh uninstall   removes that install again
 #   ./build.sh fuzz [SECONDS]   fuzzes every file reader in turn (60 s each by default)
+#   ./build.sh soak [MINUTES] [--seed N] [--out FOLDER]   paints with the real program for a
+#       while (10 minutes by default) and checks its memory, descriptors and saved files
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = uninstall ]; then
@@ -34,6 +36,12 @@ test)
     CC=clang CXX=clang++ build build/sanitize-clang -DDAUBWERK_SANITIZE=ON \
         -DDAUBWERK_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build/sanitize-clang --output-on-failure -j "$jobs" --label-exclude style
+    scripts/soak.py 1
+    ;;
+soak)
+    build build/release
+    shift
+    exec scripts/soak.py "$@"
     ;;
 bench)
     build build/release
@@ -83,7 +91,7 @@ fuzz)
     fi
     ;;
 *)
-    echo "usage: $0 [run|test|bench|install|uninstall|fuzz [SECONDS]]" >&2
+    echo "usage: $0 [run|test|bench|install|uninstall|fuzz [SECONDS]|soak [MINUTES]]" >&2
     exit 2
     ;;
 esac

@@ -118,6 +118,7 @@ void Gui::run() {
             if (state_.painting.shaded) {
                 timing_->paintingShown();
             }
+            timing_->periodCheck();
         }
         if (keeper_ && !state_.quitRequested) {
             const auto polled = std::chrono::steady_clock::now();

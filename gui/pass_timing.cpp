@@ -5,10 +5,34 @@
 #include <fstream>
 
 namespace dw {
+namespace {
+
+// Periods from a second to a day; anything else is taken for a mistake and ignored.
+PassTiming::Clock::duration periodFromEnvironment() {
+    const char* text = std::getenv("DAUBWERK_TIMING_EVERY");
+    if (!text || !*text) {
+        return {};
+    }
+    char* end = nullptr;
+    const long seconds = std::strtol(text, &end, 10);
+    if (*end != '\0' || seconds < 1 || seconds > 24 * 60 * 60) {
+        return {};
+    }
+    return std::chrono::seconds(seconds);
+}
+
+// Sorts the figures in place.
+void writePercentiles(std::ostream& out, std::vector<double>& passes) {
+    std::sort(passes.begin(), passes.end());
+    out << "p50 " << passes[passes.size() / 2] << " ms, p95 " << passes[passes.size() * 95 / 100]
+        << " ms, longest " << passes.back() << " ms";
+}
+
+}  // namespace
 
 std::unique_ptr<PassTiming> PassTiming::fromEnvironment() {
     const char* path = std::getenv("DAUBWERK_TIMING");
-    return path && *path ? std::make_unique<PassTiming>(path) : nullptr;
+    return path && *path ? std::make_unique<PassTiming>(path, periodFromEnvironment()) : nullptr;
 }
 
 void PassTiming::paintingShown() {
@@ -20,7 +44,11 @@ void PassTiming::paintingShown() {
 
 void PassTiming::pass(Clock::duration length, bool painting) {
     if (painting) {
-        paintingPasses_.push_back(std::chrono::duration<double, std::milli>(length).count());
+        const double milliseconds = std::chrono::duration<double, std::milli>(length).count();
+        paintingPasses_.push_back(milliseconds);
+        if (period_ > Clock::duration::zero()) {
+            periodPasses_.push_back(milliseconds);
+        }
     }
 }
 
@@ -33,8 +61,26 @@ void PassTiming::autosavePoll(Clock::duration length) {
     }
 }
 
+// A loop that slept through whole periods writes one line for them all, numbered by the last.
+void PassTiming::periodCheck(Clock::time_point now) {
+    if (period_ <= Clock::duration::zero() || now < periodEnds_) {
+        return;
+    }
+    const auto periods = (now - periodEnds_) / period_ + 1;
+    periodEnds_ += periods * period_;
+    periodsWritten_ += int(periods);
+    std::ofstream out(path_, periodsWritten_ == periods ? std::ios::trunc : std::ios::app);
+    out << "period " << periodsWritten_ << ": passes while painting " << periodPasses_.size();
+    if (!periodPasses_.empty()) {
+        out << ", ";
+        writePercentiles(out, periodPasses_);
+    }
+    out << "\n";
+    periodPasses_.clear();
+}
+
 PassTiming::~PassTiming() {
-    std::ofstream out(path_);
+    std::ofstream out(path_, periodsWritten_ > 0 ? std::ios::app : std::ios::trunc);
     out << "painting shown after the splash: " << shownAfterSplash_ << " ms\n";
     std::vector<double>& copies = autosaveCopies_;
     if (!copies.empty()) {
@@ -42,14 +88,12 @@ PassTiming::~PassTiming() {
         out << "autosave copies between strokes: " << copies.size() << ", p50 "
             << copies[copies.size() / 2] << " ms, longest " << copies.back() << " ms\n";
     }
-    std::vector<double>& passes = paintingPasses_;
-    if (passes.empty()) {
+    if (paintingPasses_.empty()) {
         return;
     }
-    std::sort(passes.begin(), passes.end());
-    out << "passes while painting: " << passes.size() << "\n"
-        << "p50 " << passes[passes.size() / 2] << " ms, p95 " << passes[passes.size() * 95 / 100]
-        << " ms, longest " << passes.back() << " ms\n";
+    out << "passes while painting: " << paintingPasses_.size() << "\n";
+    writePercentiles(out, paintingPasses_);
+    out << "\n";
 }
 
 }  // namespace dw
