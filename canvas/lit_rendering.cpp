@@ -23,6 +23,13 @@ constexpr double kGlossScale = 126.0;
 // Below this many cells handing half to the second processor costs more than it saves.
 constexpr std::size_t kParallelCells = 1u << 14;
 
+// Rows a thread takes at least: each band first reads the 40 rows of paint around its top
+// row, which is waste in bands of a few rows. A small area goes in two halves; a large one in
+// eight bands or more, so that an idle processor can still take work from a busy one.
+uint32_t rowsPerBand(uint32_t rows) {
+    return std::max(rows / 8, std::min((rows + 1) / 2, 128u));
+}
+
 struct GlossFactors {
     double highlight[256];  // gl * k
     double matte[256];      // (255 - gl) * k
@@ -393,7 +400,9 @@ void Canvas::shadeRect(int x0, int y0, int x1, int y1) {
 void Canvas::shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
     // Every pixel depends only on the cells, so two threads give the same picture.
     if (std::size_t(x1 - x0) * (y1 - y0) >= kParallelCells) {
-        splitRows(y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); });
+        splitRows(
+            y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); },
+            rowsPerBand(y1 - y0));
     } else {
         shadeRows(y0, y1, x0, x1);
     }
@@ -423,7 +432,8 @@ void Canvas::shadeAround(const std::vector<CellArea>& changed) {
     };
     // One hand-over to the second processor for all the bands, not one per band.
     if (pixels >= kParallelCells) {
-        splitRows(bands.front().y0, bands.back().y1, shadeBands);
+        splitRows(bands.front().y0, bands.back().y1, shadeBands,
+                  rowsPerBand(bands.back().y1 - bands.front().y0));
     } else if (!bands.empty()) {
         shadeBands(bands.front().y0, bands.back().y1);
     }
