@@ -23,6 +23,13 @@ constexpr double kGlossScale = 126.0;
 // Below this many cells handing half to the second processor costs more than it saves.
 constexpr std::size_t kParallelCells = 1u << 14;
 
+// Rows a thread takes at least: each band first reads the 40 rows of paint around its top
+// row, which is waste in bands of a few rows. A small area goes in two halves; a large one in
+// eight bands or more, so that an idle processor can still take work from a busy one.
+uint32_t rowsPerBand(uint32_t rows) {
+    return std::max(rows / 8, std::min((rows + 1) / 2, 128u));
+}
+
 struct GlossFactors {
     double highlight[256];  // gl * k
     double matte[256];      // (255 - gl) * k
@@ -298,6 +305,42 @@ bool lightIsFixed(const LightVector& light) {
     return light.x == 0.0f && light.y == 1.0f && light.z == 0.0f;
 }
 
+#if defined(__x86_64__)
+// Rows [y0, y1) with 0 < y0 and y1 < height, columns [x0, x1), with the wide kernel for
+// the cells that have all four neighbours.
+void shadeInnerRows(const ShadeInput& in, Surface& surface, uint32_t y0, uint32_t y1, uint32_t x0,
+                    uint32_t x1, std::vector<ShadeSample>& samples) {
+    const SimdLevel level = SimdLevel::Avx2;
+    const LitGrid grid{in.cells, in.width, in.height, in.gloss->data(), in.lighting};
+    const uint32_t innerX0 = std::max<uint32_t>(x0, 1);
+    const uint32_t innerX1 = std::min<uint32_t>(x1, in.width - 1);
+    LitBand band = litBandFor(in.width, innerX0, innerX1);
+    std::vector<uint32_t> redo((innerX1 - innerX0 + 7) / 8);
+    std::vector<float> heights(3 * std::size_t(innerX1 - innerX0 + 2));
+    std::vector<uint8_t> paint(LitBand::kPaintRows * std::size_t(band.paintStride));
+    const std::size_t columns = innerX1 - innerX0 + 8;
+    std::vector<int32_t> indices(2 * columns);
+    std::vector<float> diffuse(columns);
+    std::vector<uint8_t> kinds(columns / 8 + 1);
+    band.heights = heights.data();
+    band.paint = paint.data();
+    band.lookup = indices.data();
+    band.glossIndex = indices.data() + columns;
+    band.diffuse = diffuse.data();
+    band.groupKind = kinds.data();
+    for (uint32_t y = y0; y < y1; ++y) {
+        uint8_t* rowPixels = surface.row(y);
+        shadeSpan(in, y, x0, innerX0, rowPixels, samples, level);
+        uint32_t redoCount = 0;
+        const uint32_t stop = shadeInnerRowAvx2(grid, band, y, rowPixels, redo.data(), redoCount);
+        shadeSpan(in, y, stop, x1, rowPixels, samples, level);
+        for (uint32_t i = 0; i < redoCount; ++i) {
+            shadeSpan(in, y, redo[i], redo[i] + 8, rowPixels, samples, level);
+        }
+    }
+}
+#endif
+
 ShadeInput shadeInput(const Canvas& canvas) {
     return {canvas.cells(), canvas.width(),  canvas.height(),
             canvas.light,   canvas.lighting, &glossMap()};
@@ -319,50 +362,24 @@ void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
     const SimdLevel level = simdLevel();
     std::vector<ShadeSample> samples;
 #if defined(__x86_64__)
-    const bool wide = level == SimdLevel::Avx2 && lightIsFixed(in.light);
-    const LitGrid grid{in.cells, width_, height_, in.gloss->data(), in.lighting};
     const uint32_t innerX0 = std::max<uint32_t>(x0, 1);
     const uint32_t innerX1 = std::min<uint32_t>(x1, width_ - 1);
-    std::vector<uint32_t> redo;
-    std::vector<float> bandHeights;
-    std::vector<uint8_t> bandPaint;
-    std::vector<int32_t> bandIndices;
-    std::vector<float> bandDiffuse;
-    std::vector<uint8_t> bandKinds;
-    LitBand band{};
-    if (wide && innerX0 < innerX1) {
-        band = litBandFor(width_, innerX0, innerX1);
-        redo.resize((innerX1 - innerX0 + 7) / 8);
-        bandHeights.resize(3 * std::size_t(innerX1 - innerX0 + 2));
-        bandPaint.resize(LitBand::kPaintRows * std::size_t(band.paintStride));
-        band.heights = bandHeights.data();
-        band.paint = bandPaint.data();
-        const std::size_t columns = innerX1 - innerX0 + 8;
-        bandIndices.resize(2 * columns);
-        bandDiffuse.resize(columns);
-        bandKinds.resize(columns / 8 + 1);
-        band.lookup = bandIndices.data();
-        band.glossIndex = bandIndices.data() + columns;
-        band.diffuse = bandDiffuse.data();
-        band.groupKind = bandKinds.data();
+    const uint32_t innerY0 = std::max<uint32_t>(y0, 1);
+    const uint32_t innerY1 = std::min<uint32_t>(y1, height_ - 1);
+    if (level == SimdLevel::Avx2 && lightIsFixed(in.light) && innerX0 < innerX1 &&
+        innerY0 < innerY1) {
+        for (uint32_t y = y0; y < innerY0; ++y) {
+            shadeSpan(in, y, x0, x1, surface_.row(y), samples, level);
+        }
+        shadeInnerRows(in, surface_, innerY0, innerY1, x0, x1, samples);
+        for (uint32_t y = innerY1; y < y1; ++y) {
+            shadeSpan(in, y, x0, x1, surface_.row(y), samples, level);
+        }
+        return;
     }
 #endif
     for (uint32_t y = y0; y < y1; ++y) {
-        uint8_t* rowPixels = surface_.row(y);
-#if defined(__x86_64__)
-        if (band.heights && y > 0 && y + 1 < height_) {
-            shadeSpan(in, y, x0, innerX0, rowPixels, samples, level);
-            uint32_t redoCount = 0;
-            const uint32_t stop =
-                shadeInnerRowAvx2(grid, band, y, rowPixels, redo.data(), redoCount);
-            shadeSpan(in, y, stop, x1, rowPixels, samples, level);
-            for (uint32_t i = 0; i < redoCount; ++i) {
-                shadeSpan(in, y, redo[i], redo[i] + 8, rowPixels, samples, level);
-            }
-            continue;
-        }
-#endif
-        shadeSpan(in, y, x0, x1, rowPixels, samples, level);
+        shadeSpan(in, y, x0, x1, surface_.row(y), samples, level);
     }
 }
 
@@ -383,7 +400,9 @@ void Canvas::shadeRect(int x0, int y0, int x1, int y1) {
 void Canvas::shadeArea(uint32_t x0, uint32_t y0, uint32_t x1, uint32_t y1) {
     // Every pixel depends only on the cells, so two threads give the same picture.
     if (std::size_t(x1 - x0) * (y1 - y0) >= kParallelCells) {
-        splitRows(y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); });
+        splitRows(
+            y0, y1, [&](uint32_t from, uint32_t to) { shadeRows(from, to, x0, x1); },
+            rowsPerBand(y1 - y0));
     } else {
         shadeRows(y0, y1, x0, x1);
     }
@@ -413,7 +432,8 @@ void Canvas::shadeAround(const std::vector<CellArea>& changed) {
     };
     // One hand-over to the second processor for all the bands, not one per band.
     if (pixels >= kParallelCells) {
-        splitRows(bands.front().y0, bands.back().y1, shadeBands);
+        splitRows(bands.front().y0, bands.back().y1, shadeBands,
+                  rowsPerBand(bands.back().y1 - bands.front().y0));
     } else if (!bands.empty()) {
         shadeBands(bands.front().y0, bands.back().y1);
     }

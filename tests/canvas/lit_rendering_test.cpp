@@ -167,7 +167,51 @@ bool samePixels(const Surface& a, const Surface& b) {
 }
 
 // Every fast path, on one thread or two, gives the portable path's pixels byte for byte, for
-// whole paintings and for rectangles, with lighting on and off.
+// the whole painting and for a rectangle, with lighting on and off.
+void expectEveryPathMatchesPortable(Canvas& canvas, std::mt19937& random) {
+    const SimdLevel detected = simdLevel();
+    const uint32_t width = canvas.width();
+    const uint32_t height = canvas.height();
+    for (const bool lighting : {true, false}) {
+        canvas.lighting = lighting;
+        ASSERT_TRUE(setSimdLevel(SimdLevel::Portable));
+        Surface expected;
+        {
+            tbb::global_control one(tbb::global_control::max_allowed_parallelism, 1);
+            canvas.shadeAll();
+            expected = copyOf(canvas.surface());
+        }
+        for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
+            if (!setSimdLevel(level)) {
+                continue;
+            }
+            for (const int threads : {1, 2}) {
+                SCOPED_TRACE(testing::Message()
+                             << width << " x " << height << ", level " << int(level) << ", threads "
+                             << threads << ", lighting " << lighting);
+                tbb::global_control limit(tbb::global_control::max_allowed_parallelism, threads);
+                canvas.surface().fillWhite();
+                canvas.shadeAll();
+                EXPECT_TRUE(samePixels(canvas.surface(), expected));
+                // A rectangle shades exactly its cells, whatever its edges.
+                canvas.surface().fillWhite();
+                const int x0 = int(random() % width);
+                const int y0 = int(random() % height);
+                canvas.shadeRect(x0 - 1, y0, x0 + 300, y0 + 250);
+                for (uint32_t y = 0; y < height; ++y) {
+                    const bool rowIn = int(y) >= y0 && int(y) < y0 + 250;
+                    for (uint32_t x = 0; x < width; x += 1 + random() % 3) {
+                        const bool in = rowIn && int(x) >= x0 - 1 && int(x) < x0 + 300;
+                        const Pixel want = in ? expected.getPixel(x, y) : Pixel{255, 255, 255, 0};
+                        ASSERT_EQ(canvas.surface().getPixel(x, y), want) << x << ", " << y;
+                    }
+                }
+            }
+        }
+    }
+    setSimdLevel(detected);
+}
+
 TEST(LitRenderingPaths, EveryPathAndThreadCountMatchesThePortablePath) {
     std::mt19937 random(17);
     Surface picture;
@@ -178,52 +222,36 @@ TEST(LitRenderingPaths, EveryPathAndThreadCountMatchesThePortablePath) {
         }
     }
     glossMap().fillFrom(picture);
-    const SimdLevel detected = simdLevel();
     const uint32_t sizes[][2] = {{1, 1}, {1, 5000}, {5000, 1}, {2, 3}, {37, 29}, {613, 301}};
     for (const auto& size : sizes) {
         Canvas canvas;
         fillHostilePainting(canvas, size[0], size[1], random);
-        for (const bool lighting : {true, false}) {
-            canvas.lighting = lighting;
-            ASSERT_TRUE(setSimdLevel(SimdLevel::Portable));
-            Surface expected;
-            {
-                tbb::global_control one(tbb::global_control::max_allowed_parallelism, 1);
-                canvas.shadeAll();
-                expected = copyOf(canvas.surface());
-            }
-            for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
-                if (!setSimdLevel(level)) {
-                    continue;
-                }
-                for (const int threads : {1, 2}) {
-                    SCOPED_TRACE(testing::Message()
-                                 << size[0] << " x " << size[1] << ", level " << int(level)
-                                 << ", threads " << threads << ", lighting " << lighting);
-                    tbb::global_control limit(tbb::global_control::max_allowed_parallelism,
-                                              threads);
-                    canvas.surface().fillWhite();
-                    canvas.shadeAll();
-                    EXPECT_TRUE(samePixels(canvas.surface(), expected));
-                    // A rectangle shades exactly its cells, whatever its edges.
-                    canvas.surface().fillWhite();
-                    const int x0 = int(random() % size[0]);
-                    const int y0 = int(random() % size[1]);
-                    canvas.shadeRect(x0 - 1, y0, x0 + 300, y0 + 250);
-                    for (uint32_t y = 0; y < size[1]; ++y) {
-                        const bool rowIn = int(y) >= y0 && int(y) < y0 + 250;
-                        for (uint32_t x = 0; x < size[0]; x += 1 + random() % 3) {
-                            const bool in = rowIn && int(x) >= x0 - 1 && int(x) < x0 + 300;
-                            const Pixel want =
-                                in ? expected.getPixel(x, y) : Pixel{255, 255, 255, 0};
-                            ASSERT_EQ(canvas.surface().getPixel(x, y), want) << x << ", " << y;
-                        }
-                    }
-                }
-            }
+        expectEveryPathMatchesPortable(canvas, random);
+    }
+    glossMap().clear();
+}
+
+// Dimmed colours whose exact value lies a hair below an integer, so that arithmetic a little
+// less precise than the portable path's would round them up: every third row has the normal
+// (1, 1, sqrt 2) / 2, whose diffuse term is exactly 1/2, under every colour and gloss.
+TEST(LitRenderingPaths, DimmingNextToAnIntegerMatchesThePortablePath) {
+    std::mt19937 random(5);
+    Canvas canvas;
+    canvas.create(262, 3 * 256 + 2);
+    for (uint32_t y = 0; y < canvas.height(); ++y) {
+        for (uint32_t x = 0; x < canvas.width(); ++x) {
+            const auto red = uint8_t(x);
+            CanvasCell& c = canvas.cellForWriting(x, y);
+            c = CanvasCell{red, uint8_t(255 - red), uint8_t(x * 7), 0, uint8_t(y / 3), {0, 0, 0},
+                           0.0f};
+            c.height = y % 3 == 1 ? 0.5f * float(x) : (y % 3 == 2 ? std::sqrt(2.0f) : 0.0f);
         }
     }
-    setSimdLevel(detected);
+    canvas.lighting = true;
+    canvas.shadeAll();
+    // 255 (1 - 254 k / 2) = 127.9999925
+    EXPECT_EQ(canvas.surface().getPixel(255, 4).red, 127);
+    expectEveryPathMatchesPortable(canvas, random);
 }
 
 }  // namespace
