@@ -54,6 +54,21 @@ CanvasCell* Canvas::cellsForWriting(const CellArea& area) {
     return cells_.data();
 }
 
+void Canvas::rewriteAllCells(
+    const std::function<void(const CanvasCell* from, CanvasCell* to)>& rewrite) {
+    LargeBuffer<CanvasCell> grid =
+        recorder_ ? recorder_->gridForRewrite() : LargeBuffer<CanvasCell>();
+    if (grid.empty()) {
+        CanvasCell* cells = cellsForWriting();
+        rewrite(cells, cells);
+        return;
+    }
+    rewrite(cells_.data(), grid.data());
+    std::swap(cells_, grid);
+    recorder_->beforeReplace(grid, width_, height_);
+    recorder_->keepSpare(std::move(grid));  // when no step took it
+}
+
 void Canvas::exchangeCells(LargeBuffer<CanvasCell>& cells, uint32_t& width, uint32_t& height) {
     std::swap(cells_, cells);
     if (width != width_ || height != height_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "canvas/canvas_cell.h"
@@ -76,6 +77,12 @@ class Canvas {
     CanvasCell& cellForWriting(uint32_t x, uint32_t y) {
         return cellsForWriting({x, y, x + 1, y + 1})[std::size_t(y) * width_ + x];
     }
+    // A rewrite of every cell that reads each cell only to write it: rewrite(from, to) sets
+    // each cell of to from the same cell of from, and is given one grid twice when it may go
+    // in place. When the undo history keeps the painting whole, the rewrite goes into another
+    // grid and the old one becomes the history's copy, which spares copying it first.
+    void rewriteAllCells(
+        const std::function<void(const CanvasCell* from, CanvasCell* to)>& rewrite);
     bool contains(int64_t x, int64_t y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_;
     }

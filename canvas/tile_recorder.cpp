@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "canvas/canvas.h"
@@ -83,13 +84,28 @@ void TileRecorder::keepArea(Target& target, const CellArea& area) {
     }
 }
 
-void TileRecorder::keepWhole(Target& target) {
+LargeBuffer<CanvasCell> TileRecorder::takeSpare() {
     LargeBuffer<CanvasCell> block;
     if (spare_.size() == painting_->cellCount()) {
         block = std::move(spare_);
     }
     spare_.reset();
-    target.changes->saveWhole(*painting_, std::move(block));
+    return block;
+}
+
+void TileRecorder::keepWhole(Target& target) {
+    target.changes->saveWhole(*painting_, takeSpare());
+}
+
+LargeBuffer<CanvasCell> TileRecorder::gridForRewrite() {
+    if (!painting_ || std::none_of(std::begin(targets_), std::end(targets_), [](const Target& t) {
+            return t.changes && !t.changes->whole();
+        })) {
+        return {};
+    }
+    LargeBuffer<CanvasCell> grid = takeSpare();
+    grid.allocate(painting_->cellCount());
+    return grid;
 }
 
 void TileRecorder::beforeReplace(LargeBuffer<CanvasCell>& cells, uint32_t width, uint32_t height) {

@@ -32,8 +32,13 @@ class TileRecorder {
 
     // Called by the painting before it changes cells of area.
     void beforeWrite(const CellArea& area);
-    // Called by the painting before it gives up its grid (a new size or another painting).
+    // Called by the painting as it gives up its grid (a new size, another painting, or a
+    // rewrite of every cell into another grid).
     void beforeReplace(LargeBuffer<CanvasCell>& cells, uint32_t width, uint32_t height);
+    // Called by the painting before it rewrites every cell into another grid: that grid (the
+    // spare when it fits), or none when no step wants the painting whole and the rewrite may
+    // go in place.
+    LargeBuffer<CanvasCell> gridForRewrite();
     Canvas* painting() const { return painting_; }
     // Called by the painting as it ends.
     void forgetPainting() { painting_ = nullptr; }
@@ -63,6 +68,7 @@ class TileRecorder {
 
     void keepArea(Target& target, const CellArea& area);
     void keepWhole(Target& target);
+    LargeBuffer<CanvasCell> takeSpare();
     void check();
 
     Canvas* painting_ = nullptr;

@@ -12,10 +12,10 @@
 namespace dw {
 
 #if !defined(__x86_64__)
-std::size_t invertColourRunAvx2(CanvasCell*, std::size_t) {
+std::size_t invertColourRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
-std::size_t aquaRunAvx2(CanvasCell*, std::size_t) {
+std::size_t aquaRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
 #endif
@@ -64,19 +64,34 @@ struct SolarizeTable {
 // Runs of cells through the wide kernel where the processor has one, the rest cell by cell.
 template <class RewriteCell>
 void rewriteWide(Canvas& painting, UndoHistory& history,
-                 std::size_t (*wide)(CanvasCell*, std::size_t), RewriteCell rewriteCell) {
+                 std::size_t (*wide)(const CanvasCell*, CanvasCell*, std::size_t),
+                 RewriteCell rewriteCell) {
 #if defined(__x86_64__)
     const bool useWide = simdLevel() == SimdLevel::Avx2;
 #else
     const bool useWide = false;
     (void)wide;
 #endif
-    rewriteCellRuns(painting, history, [&](CanvasCell* cells, std::size_t count) {
-        const std::size_t done = useWide ? wide(cells, count) : 0;
-        for (std::size_t i = done; i < count; ++i) {
-            rewriteCell(cells[i]);
-        }
-    });
+    auto rewriteOne = [&](const CanvasCell* from, CanvasCell* to, std::size_t i) {
+        CanvasCell cell = from[i];
+        rewriteCell(cell);
+        to[i] = cell;
+    };
+    rewriteCellRuns(
+        painting, history, [&](const CanvasCell* from, CanvasCell* to, std::size_t count) {
+            std::size_t done = 0;
+            if (useWide) {
+                // The wide kernels store whole vectors, which must be aligned.
+                for (; done < count && reinterpret_cast<std::uintptr_t>(to + done) % kWideAlignment;
+                     ++done) {
+                    rewriteOne(from, to, done);
+                }
+                done += wide(from + done, to + done, count - done);
+            }
+            for (std::size_t i = done; i < count; ++i) {
+                rewriteOne(from, to, i);
+            }
+        });
 }
 
 }  // namespace

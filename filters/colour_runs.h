@@ -9,10 +9,14 @@ namespace dw {
 // Aqua leaves no cell bluer than this below.
 inline constexpr int kAquaMinimumBlue = 30;
 
+// Where the wide kernels' target must start.
+inline constexpr std::size_t kWideAlignment = 32;
+
 // Invert Color and Aqua eight cells at a time, with the very operations of the cell by cell
 // code, lane by lane. Compiled for AVX2 and called only where the processor has it. Each
-// rewrites the leading multiple of eight cells of the run and returns how many it did.
-std::size_t invertColourRunAvx2(CanvasCell* cells, std::size_t count);
-std::size_t aquaRunAvx2(CanvasCell* cells, std::size_t count);
+// writes the leading multiple of eight cells of the run from the cells of from into to
+// (aligned to kWideAlignment; it may be from itself), past the caches, and returns how many it did.
+std::size_t invertColourRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count);
+std::size_t aquaRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count);
 
 }  // namespace dw

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "canvas/canvas.h"
 #include "canvas/row_split.h"
@@ -25,17 +26,19 @@ void rewriteAllRows(const Canvas& painting, RewriteRange rewriteRange) {
 }
 
 // The frame every filter but Paintify shares: the undo snapshot first, then one rewrite of
-// each cell, and the full re-shade left to the main loop. Cells are walked in memory order
-// rather than column by column, which their independence allows: rewriteRun(first, count)
-// is given runs of whole rows.
+// each cell, and the full re-shade left to the main loop. The snapshot costs no copy of its
+// own: the cells are rewritten into another grid and the old one is kept as it is. Cells are
+// walked in memory order rather than column by column, which their independence allows:
+// rewriteRun(from, to, count) is given runs of whole rows, from and to possibly the same.
 template <class RewriteRun>
 void rewriteCellRuns(Canvas& painting, UndoHistory& history, RewriteRun rewriteRun) {
     history.pushSnapshot(painting);
     if (painting.hasCells()) {
-        CanvasCell* const cells = painting.cellsForWriting();
         const std::size_t width = painting.width();
-        rewriteAllRows(painting, [cells, width, &rewriteRun](uint32_t y0, uint32_t y1) {
-            rewriteRun(cells + y0 * width, (y1 - y0) * width);
+        painting.rewriteAllCells([&](const CanvasCell* from, CanvasCell* to) {
+            rewriteAllRows(painting, [&](uint32_t y0, uint32_t y1) {
+                rewriteRun(from + y0 * width, to + y0 * width, (y1 - y0) * width);
+            });
         });
     }
     painting.invalidateShading();
@@ -43,24 +46,33 @@ void rewriteCellRuns(Canvas& painting, UndoHistory& history, RewriteRun rewriteR
 
 template <class RewriteCell>
 void rewriteCells(Canvas& painting, UndoHistory& history, RewriteCell rewriteCell) {
-    rewriteCellRuns(painting, history, [&rewriteCell](CanvasCell* cell, std::size_t count) {
-        for (CanvasCell* const end = cell + count; cell != end; ++cell) {
-            rewriteCell(*cell);
-        }
-    });
+    rewriteCellRuns(painting, history,
+                    [&rewriteCell](const CanvasCell* from, CanvasCell* to, std::size_t count) {
+                        for (std::size_t i = 0; i < count; ++i) {
+                            CanvasCell cell = from[i];
+                            rewriteCell(cell);
+                            to[i] = cell;
+                        }
+                    });
 }
 
-// The same frame for filters that need to know where a cell lies: rewriteRow(y, row, width).
+// The same frame for filters that need to know where a cell lies: rewriteRow(y, row, width)
+// rewrites a row in place, copied over while it is in cache.
 template <class RewriteRow>
 void rewriteRows(Canvas& painting, UndoHistory& history, RewriteRow rewriteRow) {
     history.pushSnapshot(painting);
     if (painting.hasCells()) {
-        CanvasCell* const cells = painting.cellsForWriting();
         const uint32_t width = painting.width();
-        rewriteAllRows(painting, [cells, width, &rewriteRow](uint32_t y0, uint32_t y1) {
-            for (uint32_t y = y0; y < y1; ++y) {
-                rewriteRow(y, cells + std::size_t(y) * width, width);
-            }
+        painting.rewriteAllCells([&](const CanvasCell* from, CanvasCell* to) {
+            rewriteAllRows(painting, [&](uint32_t y0, uint32_t y1) {
+                for (uint32_t y = y0; y < y1; ++y) {
+                    const std::size_t offset = std::size_t(y) * width;
+                    if (from != to) {
+                        std::memcpy(to + offset, from + offset, width * sizeof(CanvasCell));
+                    }
+                    rewriteRow(y, to + offset, width);
+                }
+            });
         });
     }
     painting.invalidateShading();

@@ -93,6 +93,18 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
         }
     }
 
+    // Some actions end by rewriting every cell at once, after their dabs.
+    void maybeRewriteAll() {
+        if (pick(0, 3) == 0) {
+            painting.rewriteAllCells([this](const CanvasCell* from, CanvasCell* to) {
+                for (std::size_t i = 0; i < painting.cellCount(); ++i) {
+                    to[i] = from[i];
+                    to[i].paint = uint8_t(to[i].paint + 17);
+                }
+            });
+        }
+    }
+
     void filter() {
         const auto commands = filterCommands();
         const FilterCommand& command = commands[pick(0, uint32_t(commands.size() - 1))];
@@ -119,8 +131,10 @@ class UndoSequences : public ::testing::TestWithParam<uint32_t> {
             reference.push(shown);
             history.pushSnapshot(painting);
             dabs();
+            maybeRewriteAll();
         } else if (roll < 34) {
             dabs();  // the Hand Tool's press let go of mid-drag: no snapshot
+            maybeRewriteAll();
         } else if (roll < 48) {
             filter();
         } else if (roll < 54) {

@@ -1,11 +1,5 @@
 #include "filters/colour_filters.h"
 
-#include <tbb/global_control.h>
-
-#include <cstring>
-#include <random>
-
-#include "canvas/simd_level.h"
 #include "tests/filters/filter_fixture.h"
 
 namespace dw::test {
@@ -55,49 +49,6 @@ TEST_F(ColourFiltersTest, AquaChainsTheNewRedAndKeepsBlueAt30) {
     aqua(painting, history, inputs());
     expectColour(0, 0, 118, 26, 29);  // blue's target 30, falling
     expectColour(1, 0, 0, 0, 30);
-}
-
-// The wide kernels, on one thread or two, give the cell by cell results byte for byte, on
-// every byte value and on runs that do not fill a group of eight.
-TEST_F(ColourFiltersTest, WidePathsAndThreadCountsMatchTheCellByCellPath) {
-    const SimdLevel detected = simdLevel();
-    std::mt19937 random(5);
-    const uint32_t sizes[][2] = {{1, 1}, {9, 3}, {700, 401}};
-    for (const auto& size : sizes) {
-        Canvas original;
-        original.create(size[0], size[1]);
-        CanvasCell* cells = original.cellsForWriting();
-        for (std::size_t i = 0; i < original.cellCount(); ++i) {
-            auto* bytes = reinterpret_cast<uint8_t*>(cells + i);
-            for (std::size_t b = 0; b < sizeof(CanvasCell); ++b) {
-                bytes[b] = uint8_t(random());
-            }
-        }
-        for (const auto filter : {invertColor, aqua}) {
-            ASSERT_TRUE(setSimdLevel(SimdLevel::Portable));
-            painting.copyFrom(original);
-            filter(painting, history, inputs());
-            Canvas expected;
-            expected.copyFrom(painting);
-            for (const SimdLevel level : {SimdLevel::Sse2, SimdLevel::Avx2}) {
-                for (const int threads : {1, 2}) {
-                    if (!setSimdLevel(level)) {
-                        continue;
-                    }
-                    tbb::global_control limit(tbb::global_control::max_allowed_parallelism,
-                                              threads);
-                    painting.copyFrom(original);
-                    filter(painting, history, inputs());
-                    EXPECT_EQ(std::memcmp(painting.cells(), expected.cells(),
-                                          painting.cellCount() * sizeof(CanvasCell)),
-                              0)
-                        << size[0] << " x " << size[1] << ", level " << int(level) << ", threads "
-                        << threads;
-                }
-            }
-        }
-    }
-    setSimdLevel(detected);
 }
 
 }  // namespace
