@@ -49,7 +49,8 @@ class Session:
         if not number.strip():
             fail("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number.decode().strip())
-        self.manager = subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)
+        self.manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
         for _ in range(100):
             if self.run("wmctrl", "-m", check=False).returncode == 0:
                 return
@@ -196,7 +197,8 @@ def main():
     parser.add_argument("--zooms", default="0.25,1,2,3,4")
     parser.add_argument("--ratio-rows", action="store_true",
                         help="rows for the benchmark's table of ratios")
-    parser.add_argument("--shots", help="a folder for screenshots while and after painting")
+    parser.add_argument("--shots", help="a folder for screenshots while and after painting "
+                        "(the one while painting holds up the display: look, do not time)")
     args = parser.parse_args()
     zooms = [float(z) for z in args.zooms.split(",")]
     if any(z not in ZOOMS for z in zooms):
