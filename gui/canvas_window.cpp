@@ -17,6 +17,8 @@
 namespace dw {
 namespace {
 
+constexpr qsizetype kKeptPictureBytes = qsizetype(64) << 20;
+
 QCursor canvasCursor() {
     // The ring's centre is the hotspot.
     return QCursor(QPixmap(QStringLiteral(":/daubwerk/canvas-cursor.png")), 15, 15);
@@ -96,15 +98,20 @@ void CanvasWindow::paintEvent(QPaintEvent* event) {
     if (const BackingStoreTarget target = backingStoreTarget(painter, event->region());
         target.image) {
         const QRect placed = shown.translated(target.offset);
-        for (const QRect& rect : target.clip& placed) {
+        const QRegion parts = target.clip & placed;
+        for (const QRect& rect : parts) {
             const QPoint from = rect.topLeft() - placed.topLeft();
             scaled.write({from.x(), from.y(), from.x() + rect.width(), from.y() + rect.height()},
-                         target.image->scanLine(rect.top()) + rect.left() * 4,
+                         target.image->scanLine(rect.top()) + rect.left() * sizeof(QRgb),
                          target.image->bytesPerLine());
         }
         return;
     }
     painter.drawImage(shown.topLeft(), reusedPicture(shown.size(), scaled));
+    // One larger than any screen (a grab of the whole magnified painting) is not kept.
+    if (picture_.sizeInBytes() > kKeptPictureBytes) {
+        picture_ = QImage();
+    }
 }
 
 // Painters that are not the screen's (grabs, renders) get a picture whose memory outlives the
