@@ -14,16 +14,41 @@ QRgb pixelAt(const uint8_t* pixel) {
     return qRgb(pixel[2], pixel[1], pixel[0]);
 }
 
-// Magnified by a whole factor, each source pixel fills a run of target pixels: no table.
-void writeMagnifiedRow(const uint8_t* from, uint32_t bytes, int factor, int left, int right,
-                       QRgb* to) {
+// Magnified by a whole factor, each source pixel fills a run of target pixels: no table, and
+// for the zooms the program offers a run of known length.
+template <int kFactor>
+void writeRuns(const uint8_t* from, uint32_t bytes, int factor, int left, int right, QRgb* to) {
+    const int run = kFactor > 0 ? kFactor : factor;
+    const uint8_t* pixel = from + uint32_t(left / run) * bytes;
     int i = left;
-    while (i < right) {
-        const int column = i / factor;
-        const QRgb value = pixelAt(from + uint32_t(column) * bytes);
-        for (const int end = std::min(right, (column + 1) * factor); i < end; ++i) {
+    // A part may start and end inside a run.
+    for (const int end = std::min(right, (left / run + 1) * run); i < end; ++i) {
+        *to++ = pixelAt(pixel);
+    }
+    for (pixel += bytes; i + run <= right; i += run, pixel += bytes) {
+        const QRgb value = pixelAt(pixel);
+        for (int k = 0; k < run; ++k) {
             *to++ = value;
         }
+    }
+    for (; i < right; ++i) {
+        *to++ = pixelAt(pixel);
+    }
+}
+
+void writeMagnifiedRow(const uint8_t* from, uint32_t bytes, int factor, int left, int right,
+                       QRgb* to) {
+    switch (factor) {
+        case 1:
+            return writeRuns<1>(from, bytes, factor, left, right, to);
+        case 2:
+            return writeRuns<2>(from, bytes, factor, left, right, to);
+        case 3:
+            return writeRuns<3>(from, bytes, factor, left, right, to);
+        case 4:
+            return writeRuns<4>(from, bytes, factor, left, right, to);
+        default:
+            return writeRuns<0>(from, bytes, factor, left, right, to);
     }
 }
 
