@@ -11,10 +11,13 @@
 #include "canvas/canvas_view.h"
 #include "canvas/truncation.h"
 #include "core/app_state.h"
+#include "gui/backing_store_target.h"
 #include "gui/surface_image.h"
 
 namespace dw {
 namespace {
+
+constexpr qsizetype kKeptPictureBytes = qsizetype(64) << 20;
 
 QCursor canvasCursor() {
     // The ring's centre is the hotspot.
@@ -83,15 +86,44 @@ void CanvasWindow::paintEvent(QPaintEvent* event) {
     const float zoom = state_.zoomFactor;
     const CanvasPaintArea area = canvasPaintArea(
         {update.left(), update.top(), update.right() + 1, update.bottom() + 1}, zoom);
-    const Surface& surface = state_.painting.surface();
-    const IntRect cells = clipToSurface(area.cells, surface);
-    const int width = truncToInt(double(cells.width()) * zoom);
-    const int height = truncToInt(double(cells.height()) * zoom);
-    const QImage image = surfaceImage(surface, cells, width, height);
-    if (!image.isNull()) {
-        QPainter painter(this);
-        painter.drawImage(area.window.left, area.window.top, image);
+    const IntRect cells = clipToSurface(area.cells, state_.painting.surface());
+    const ScaledSurface scaled{state_.painting.surface(), cells,
+                               truncToInt(double(cells.width()) * zoom),
+                               truncToInt(double(cells.height()) * zoom)};
+    if (!scaled.valid()) {
+        return;
     }
+    QPainter painter(this);
+    const QRect shown(area.window.left, area.window.top, scaled.targetWidth, scaled.targetHeight);
+    if (const BackingStoreTarget target = backingStoreTarget(painter, event->region());
+        target.image) {
+        const QRect placed = shown.translated(target.offset);
+        const QRegion parts = target.clip & placed;
+        for (const QRect& rect : parts) {
+            const QPoint from = rect.topLeft() - placed.topLeft();
+            scaled.write({from.x(), from.y(), from.x() + rect.width(), from.y() + rect.height()},
+                         target.image->scanLine(rect.top()) + rect.left() * sizeof(QRgb),
+                         target.image->bytesPerLine());
+        }
+        return;
+    }
+    painter.drawImage(shown.topLeft(), reusedPicture(shown.size(), scaled));
+    // One larger than any screen (a grab of the whole magnified painting) is not kept.
+    if (picture_.sizeInBytes() > kKeptPictureBytes) {
+        picture_ = QImage();
+    }
+}
+
+// Painters that are not the screen's (grabs, renders) get a picture whose memory outlives the
+// paint event.
+QImage CanvasWindow::reusedPicture(QSize size, const ScaledSurface& scaled) {
+    if (picture_.width() < size.width() || picture_.height() < size.height()) {
+        picture_ = QImage(size.expandedTo(picture_.size()), QImage::Format_RGB32);
+    }
+    // A window onto the kept picture's memory, as large as this request.
+    scaled.write({0, 0, size.width(), size.height()}, picture_.bits(), picture_.bytesPerLine());
+    return QImage(picture_.constBits(), size.width(), size.height(), picture_.bytesPerLine(),
+                  QImage::Format_RGB32);
 }
 
 }  // namespace dw

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QImage>
+
 #include "gui/message_widget.h"
 
 namespace dw {
 
 struct AppState;
+struct ScaledSurface;
 
 // The painting's window: painting size x zoom, a child of the frame's client area, moved by
 // the Hand Tool. It paints its update rectangle from the painting's surface; everything else
@@ -25,7 +28,10 @@ class CanvasWindow : public MessageWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QImage reusedPicture(QSize size, const ScaledSurface& scaled);
+
     AppState& state_;
+    QImage picture_;
 };
 
 }  // namespace dw
