@@ -20,8 +20,11 @@ namespace {
 constexpr double kPaintDisplacement = 20.0;
 constexpr double kGlossCentre = 128.0;
 constexpr double kGlossScale = 126.0;
-// Below this many cells handing half to the second processor costs more than it saves.
-constexpr std::size_t kParallelCells = 1u << 14;
+// Below this many cells handing half to the second processor costs more than it saves. A
+// dab's square with the light's reach (up to 240 x 240) stays below it: while painting, the
+// window system needs the other processor to show the dab, and a waiting helper thread
+// would take it.
+constexpr std::size_t kParallelCells = 1u << 16;
 
 // Rows a thread takes at least: each band first reads the 40 rows of paint around its top
 // row, which is waste in bands of a few rows. A small area goes in two halves; a large one in
