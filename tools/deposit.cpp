@@ -47,29 +47,39 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
     const double amount = s.amount;
     const ThicknessAdd thicknessAdd{s.thickness, textured};
 
-    dab::forEachWeightedCell(canvas, square, context.footprint,
-                             [&](CanvasCell& cell, float w, int i, int j) {
-                                 const int tv = textured ? texture.at(i, j) : kUntextured;
-                                 const float fa = float(w * amount);
-                                 float k = fa;
-                                 if constexpr (strength == Strength::Textured) {
-                                     k = float(tv * double(kByteFraction) * fa);
-                                 }
-                                 CanvasCell c = cell;
-                                 c.red = dab::moveToward(c.red, s.red, k);
-                                 c.green = dab::moveToward(c.green, s.green, k);
-                                 c.blue = dab::moveToward(c.blue, s.blue, k);
-                                 c.paint = dab::moveToward(c.paint, style.at(i, j), k);
-                                 const double h = c.height;
-                                 if constexpr (relief == Relief::PullToCentre) {
-                                     c.height = float(h + (centreHeight - h) * 0.5 * k);
-                                 } else {
-                                     c.height = float(h - 0.5 * h * k);
-                                 }
-                                 c.height = float(c.height + thicknessAdd(fa, tv));
-                                 c.gloss = dab::moveToward(c.gloss, s.glossLevel, k);
-                                 cell = c;
-                             });
+    const uint8_t red = s.red;
+    const uint8_t green = s.green;
+    const uint8_t blue = s.blue;
+    const uint8_t gloss = s.glossLevel;
+    // Each field is written on its own: a whole-cell copy made from byte stores stalls the
+    // store forwarding of the next read.
+    dab::forEachWeightedCell(
+        canvas, square, context.footprint, [&](CanvasCell& cell, float w, int i, int j) {
+            const int tv = textured ? texture.at(i, j) : kUntextured;
+            const float fa = float(w * amount);
+            float k = fa;
+            if constexpr (strength == Strength::Textured) {
+                k = float(tv * double(kByteFraction) * fa);
+            }
+            const uint8_t newRed = dab::moveToward(cell.red, red, k);
+            const uint8_t newGreen = dab::moveToward(cell.green, green, k);
+            const uint8_t newBlue = dab::moveToward(cell.blue, blue, k);
+            const uint8_t newPaint = dab::moveToward(cell.paint, style.at(i, j), k);
+            const uint8_t newGloss = dab::moveToward(cell.gloss, gloss, k);
+            const double h = cell.height;
+            float height;
+            if constexpr (relief == Relief::PullToCentre) {
+                height = float(h + (centreHeight - h) * 0.5 * k);
+            } else {
+                height = float(h - 0.5 * h * k);
+            }
+            cell.red = newRed;
+            cell.green = newGreen;
+            cell.blue = newBlue;
+            cell.paint = newPaint;
+            cell.gloss = newGloss;
+            cell.height = float(height + thicknessAdd(fa, tv));
+        });
     if constexpr (shading == Shading::Square) {
         dab::reshade(canvas, square);
     }
