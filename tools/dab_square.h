@@ -87,11 +87,12 @@ inline uint8_t moveToward(int v, int target, double k) {
     return truncToByte(double(target - v) * k + v);
 }
 
-// Calls visit(cell, w, i, j) for every visited cell with a weight above 0, rows outer: for
-// the tools whose result does not depend on the visiting order.
+// Calls visit(cells, weights, count, first, j) for every visited row j with a weight above 0
+// somewhere: the count cells from column first on hold every cell of the row the footprint
+// weighs above 0, and weights holds their weights.
 template <class Visit>
-inline void forEachWeightedCell(Canvas& canvas, const Square& square,
-                                const BrushFootprint& footprint, Visit&& visit) {
+inline void forEachWeightedRow(Canvas& canvas, const Square& square,
+                               const BrushFootprint& footprint, Visit&& visit) {
     const std::size_t width = canvas.width();
     CanvasCell* const grid = canvas.cellsForWriting(square.area());
     for (int j = square.y0; j < square.y1; ++j) {
@@ -99,15 +100,26 @@ inline void forEachWeightedCell(Canvas& canvas, const Square& square,
         const WeightSpan span = footprint.rowSpan(row);
         const int first = std::max(square.x0, square.left + span.first);
         const int end = std::min(square.x1, square.left + span.end);
-        const float* weights = footprint.row(row);
-        CanvasCell* cells = grid + std::size_t(j) * width;
-        for (int i = first; i < end; ++i) {
-            const float w = weights[i - square.left];
-            if (w > 0.0f) {
-                visit(cells[i], w, i, j);
-            }
+        if (first < end) {
+            visit(grid + std::size_t(j) * width + std::size_t(first),
+                  footprint.row(row) + (first - square.left), end - first, first, j);
         }
     }
+}
+
+// Calls visit(cell, w, i, j) for every visited cell with a weight above 0, rows outer: for
+// the tools whose result does not depend on the visiting order.
+template <class Visit>
+inline void forEachWeightedCell(Canvas& canvas, const Square& square,
+                                const BrushFootprint& footprint, Visit&& visit) {
+    forEachWeightedRow(canvas, square, footprint,
+                       [&](CanvasCell* cells, const float* weights, int count, int first, int j) {
+                           for (int n = 0; n < count; ++n) {
+                               if (weights[n] > 0.0f) {
+                                   visit(cells[n], weights[n], first + n, j);
+                               }
+                           }
+                       });
 }
 
 // The same in the order columns outer, rows inner: for Spray Paint's random draws and the
