@@ -65,6 +65,8 @@ class PatternSampler {
   public:
     PatternSampler(const PatternTile& tile, float offsetX, float offsetY, const Square& square)
         : x0_(square.x0), y0_(square.y0) {
+        // A column sum that is not negative at x0 stays so: the columns then climb, wrapping.
+        climbing_ = int64_t(truncToInt(offsetX)) + square.x0 >= 0;
         for (int i = square.x0; i < square.x1; ++i) {
             columns_[i - x0_] = tiledCoordinate(offsetX, i);
         }
@@ -75,7 +77,25 @@ class PatternSampler {
 
     int at(int i, int j) const { return rows_[j - y0_][columns_[i - x0_]]; }
 
+    // The samples of count cells from cell (first, j) on into out, a run of columns at a time.
+    void copyRow(int first, int count, int j, uint8_t* out) const {
+        const uint8_t* row = rows_[j - y0_];
+        const int* columns = columns_ + (first - x0_);
+        if (!climbing_) {
+            for (int n = 0; n < count; ++n) {
+                out[n] = row[columns[n]];
+            }
+            return;
+        }
+        for (int n = 0; n < count;) {
+            const int run = std::min(count - n, kPatternPeriod - columns[n]);
+            std::copy_n(row + columns[n], run, out + n);
+            n += run;
+        }
+    }
+
   private:
+    bool climbing_ = false;
     int x0_;
     int y0_;
     int columns_[kMaxSide];

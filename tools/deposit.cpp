@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "canvas/simd_level.h"
 #include "tools/dab_square.h"
 #include "tools/deposit_row.h"
@@ -42,14 +44,15 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
     const bool wide = simdLevel() == SimdLevel::Avx2;
 #endif
     uint8_t textureRow[dab::kMaxSide];
+    std::fill_n(textureRow, dab::kMaxSide, kUntextured);
     uint8_t styleRow[dab::kMaxSide];
     dab::forEachWeightedRow(
         canvas, square, context.footprint,
         [&](CanvasCell* cells, const float* weights, int count, int first, int j) {
-            for (int n = 0; n < count; ++n) {
-                textureRow[n] = d.textured ? uint8_t(texture.at(first + n, j)) : kUntextured;
-                styleRow[n] = uint8_t(style.at(first + n, j));
+            if (d.textured) {
+                texture.copyRow(first, count, j, textureRow);
             }
+            style.copyRow(first, count, j, styleRow);
             int n = 0;
 #if defined(__x86_64__)
             if (wide) {

@@ -107,6 +107,8 @@ TEST_F(DepositTest, EveryPathLaysThePortablePathsCells) {
             s.paintStyle = 2;
             s.amount = 0.01f + float(dabs() % 100) * 0.01f;
             s.thickness = float(dabs() % 1000) * 0.1f;
+            offsets.styleOffsetX = float(int(dabs() % 600) - 300) + 0.5f;
+            offsets.textureOffsetX = float(int(dabs() % 600) - 300);
             s.red = uint8_t(dabs());
             s.glossLevel = uint8_t(dabs());
             const int x = int(dabs() % 260) - 15;
