@@ -65,6 +65,8 @@ class PatternSampler {
   public:
     PatternSampler(const PatternTile& tile, float offsetX, float offsetY, const Square& square)
         : x0_(square.x0), y0_(square.y0) {
+        // A column sum that is not negative at x0 stays so: the columns then climb, wrapping.
+        climbing_ = int64_t(truncToInt(offsetX)) + square.x0 >= 0;
         for (int i = square.x0; i < square.x1; ++i) {
             columns_[i - x0_] = tiledCoordinate(offsetX, i);
         }
@@ -75,7 +77,25 @@ class PatternSampler {
 
     int at(int i, int j) const { return rows_[j - y0_][columns_[i - x0_]]; }
 
+    // The samples of count cells from cell (first, j) on into out, a run of columns at a time.
+    void copyRow(int first, int count, int j, uint8_t* out) const {
+        const uint8_t* row = rows_[j - y0_];
+        const int* columns = columns_ + (first - x0_);
+        if (!climbing_) {
+            for (int n = 0; n < count; ++n) {
+                out[n] = row[columns[n]];
+            }
+            return;
+        }
+        for (int n = 0; n < count;) {
+            const int run = std::min(count - n, kPatternPeriod - columns[n]);
+            std::copy_n(row + columns[n], run, out + n);
+            n += run;
+        }
+    }
+
   private:
+    bool climbing_ = false;
     int x0_;
     int y0_;
     int columns_[kMaxSide];
@@ -87,11 +107,12 @@ inline uint8_t moveToward(int v, int target, double k) {
     return truncToByte(double(target - v) * k + v);
 }
 
-// Calls visit(cell, w, i, j) for every visited cell with a weight above 0, rows outer: for
-// the tools whose result does not depend on the visiting order.
+// Calls visit(cells, weights, count, first, j) for every visited row j with a weight above 0
+// somewhere: the count cells from column first on hold every cell of the row the footprint
+// weighs above 0, and weights holds their weights.
 template <class Visit>
-inline void forEachWeightedCell(Canvas& canvas, const Square& square,
-                                const BrushFootprint& footprint, Visit&& visit) {
+inline void forEachWeightedRow(Canvas& canvas, const Square& square,
+                               const BrushFootprint& footprint, Visit&& visit) {
     const std::size_t width = canvas.width();
     CanvasCell* const grid = canvas.cellsForWriting(square.area());
     for (int j = square.y0; j < square.y1; ++j) {
@@ -99,15 +120,26 @@ inline void forEachWeightedCell(Canvas& canvas, const Square& square,
         const WeightSpan span = footprint.rowSpan(row);
         const int first = std::max(square.x0, square.left + span.first);
         const int end = std::min(square.x1, square.left + span.end);
-        const float* weights = footprint.row(row);
-        CanvasCell* cells = grid + std::size_t(j) * width;
-        for (int i = first; i < end; ++i) {
-            const float w = weights[i - square.left];
-            if (w > 0.0f) {
-                visit(cells[i], w, i, j);
-            }
+        if (first < end) {
+            visit(grid + std::size_t(j) * width + std::size_t(first),
+                  footprint.row(row) + (first - square.left), end - first, first, j);
         }
     }
+}
+
+// Calls visit(cell, w, i, j) for every visited cell with a weight above 0, rows outer: for
+// the tools whose result does not depend on the visiting order.
+template <class Visit>
+inline void forEachWeightedCell(Canvas& canvas, const Square& square,
+                                const BrushFootprint& footprint, Visit&& visit) {
+    forEachWeightedRow(canvas, square, footprint,
+                       [&](CanvasCell* cells, const float* weights, int count, int first, int j) {
+                           for (int n = 0; n < count; ++n) {
+                               if (weights[n] > 0.0f) {
+                                   visit(cells[n], weights[n], first + n, j);
+                               }
+                           }
+                       });
 }
 
 // The same in the order columns outer, rows inner: for Spray Paint's random draws and the

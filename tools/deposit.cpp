@@ -1,30 +1,18 @@
-#include "canvas/byte_fraction.h"
+#include <algorithm>
+
+#include "canvas/simd_level.h"
 #include "tools/dab_square.h"
+#include "tools/deposit_row.h"
 #include "tools/deposit_tools.h"
 
 namespace dw {
 namespace {
 
-// 1/255 as the float the strength is scaled with.
-constexpr int kUntextured = 255;
-// Height per unit of texture sample.
-constexpr float kTextureLift = 0.001f;
+constexpr uint8_t kUntextured = 255;
 
 enum class Relief { PullToCentre, Scrape };
 enum class Strength { Textured, Solid };
 enum class Shading { Square, Deferred };
-
-// The height a deposit adds: half the strength times the thickness, scaled by the texture
-// sample when there is a texture.
-struct ThicknessAdd {
-    double thickness;
-    bool textured;
-
-    double operator()(float fa, int tv) const {
-        const double add = 0.5 * fa * thickness;
-        return textured ? tv * double(kTextureLift) * add : add;
-    }
-};
 
 // Paint Brush, Tube Paint and Knife differ only in their strength and in where they push the
 // relief; one loop serves all three so that they cannot drift apart.
@@ -33,43 +21,50 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
     if (!canvas.contains(x, y)) {
         return;
     }
-    const double centreHeight = canvas.at(uint32_t(x), uint32_t(y)).height;
     const dab::Square square = dab::visitedSquare(canvas, x, y, s.size);
     if (square.empty()) {
         return;
     }
-    const bool textured = s.texture != 0;
+    const DepositDab d{s.amount,
+                       canvas.at(uint32_t(x), uint32_t(y)).height,
+                       s.thickness,
+                       s.red,
+                       s.green,
+                       s.blue,
+                       s.glossLevel,
+                       s.texture != 0,
+                       strength == Strength::Solid,
+                       relief == Relief::Scrape};
     const SamplingOffsets& offsets = context.offsets;
     const dab::PatternSampler style(context.patterns.styleTiles[dab::patternNumber(s.paintStyle)],
                                     offsets.styleOffsetX, offsets.styleOffsetY, square);
     const dab::PatternSampler texture(context.patterns.textureTiles[dab::patternNumber(s.texture)],
                                       offsets.textureOffsetX, offsets.textureOffsetY, square);
-    const double amount = s.amount;
-    const ThicknessAdd thicknessAdd{s.thickness, textured};
-
-    dab::forEachWeightedCell(canvas, square, context.footprint,
-                             [&](CanvasCell& cell, float w, int i, int j) {
-                                 const int tv = textured ? texture.at(i, j) : kUntextured;
-                                 const float fa = float(w * amount);
-                                 float k = fa;
-                                 if constexpr (strength == Strength::Textured) {
-                                     k = float(tv * double(kByteFraction) * fa);
-                                 }
-                                 CanvasCell c = cell;
-                                 c.red = dab::moveToward(c.red, s.red, k);
-                                 c.green = dab::moveToward(c.green, s.green, k);
-                                 c.blue = dab::moveToward(c.blue, s.blue, k);
-                                 c.paint = dab::moveToward(c.paint, style.at(i, j), k);
-                                 const double h = c.height;
-                                 if constexpr (relief == Relief::PullToCentre) {
-                                     c.height = float(h + (centreHeight - h) * 0.5 * k);
-                                 } else {
-                                     c.height = float(h - 0.5 * h * k);
-                                 }
-                                 c.height = float(c.height + thicknessAdd(fa, tv));
-                                 c.gloss = dab::moveToward(c.gloss, s.glossLevel, k);
-                                 cell = c;
-                             });
+#if defined(__x86_64__)
+    const bool wide = simdLevel() == SimdLevel::Avx2;
+#endif
+    uint8_t textureRow[dab::kMaxSide];
+    std::fill_n(textureRow, dab::kMaxSide, kUntextured);
+    uint8_t styleRow[dab::kMaxSide];
+    dab::forEachWeightedRow(
+        canvas, square, context.footprint,
+        [&](CanvasCell* cells, const float* weights, int count, int first, int j) {
+            if (d.textured) {
+                texture.copyRow(first, count, j, textureRow);
+            }
+            style.copyRow(first, count, j, styleRow);
+            int n = 0;
+#if defined(__x86_64__)
+            if (wide) {
+                n = depositRowAvx2(d, cells, weights, textureRow, styleRow, count);
+            }
+#endif
+            for (; n < count; ++n) {
+                if (weights[n] > 0.0f) {
+                    depositCell(d, cells[n], weights[n], textureRow[n], styleRow[n]);
+                }
+            }
+        });
     if constexpr (shading == Shading::Square) {
         dab::reshade(canvas, square);
     }

@@ -1,3 +1,10 @@
+#include <array>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "canvas/simd_level.h"
 #include "tests/tools/tool_fixture.h"
 #include "tools/deposit_tools.h"
 
@@ -61,6 +68,61 @@ TEST_F(DepositTest, SizesPastTheTableVisitOnlyTheLargestSquare) {
     EXPECT_EQ(canvas.at(150, 85).red, 10);  // inside the disc of radius 70.7
     EXPECT_EQ(canvas.at(150, 40).red, 255);
     EXPECT_EQ(canvas.at(150, 0).red, 255);
+}
+
+// The wide path gives the portable one's cells bit for bit, the bytes no tool uses included,
+// on random cells with extreme heights, for every deposit, texture, hardness and clipped edge.
+TEST_F(DepositTest, EveryPathLaysThePortablePathsCells) {
+    std::mt19937 draw(7);
+    const auto byte = [&](uint32_t, uint32_t) { return uint8_t(draw()); };
+    setPattern(patterns->styles, 2, byte);
+    setPattern(patterns->textures, 4, byte);
+    constexpr float kHeights[] = {
+        0.0f, -0.0f, 1e-40f, -3.5f, 1e30f, -3e38f, std::numeric_limits<float>::infinity()};
+    canvas.create(230, 210);
+    CanvasCell* cells = canvas.cellsForWriting();
+    for (std::size_t n = 0; n < canvas.cellCount(); ++n) {
+        uint8_t bytes[8];
+        for (uint8_t& b : bytes) {
+            b = uint8_t(draw());
+        }
+        std::memcpy(&cells[n], bytes, 8);
+        cells[n].height = draw() % 4 ? float(int(draw() % 2000) - 1000) * 0.37f
+                                     : kHeights[draw() % std::size(kHeights)];
+    }
+    const std::size_t bytes = canvas.cellCount() * sizeof(CanvasCell);
+    const std::vector<CanvasCell> start(cells, cells + canvas.cellCount());
+    const SimdLevel detected = simdLevel();
+    std::vector<CanvasCell> expected;
+    for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
+        if (!setSimdLevel(level)) {
+            continue;
+        }
+        std::memcpy(canvas.cellsForWriting(), start.data(), bytes);
+        std::mt19937 dabs(11);
+        for (int round = 0; round < 60; ++round) {
+            s.size = std::array{100, 1, 13, 58}[round % 4];
+            s.hardness = std::array{0, 37, 100}[round % 3];
+            s.texture = round % 5 == 0 ? 0 : 4;
+            s.paintStyle = 2;
+            s.amount = 0.01f + float(dabs() % 100) * 0.01f;
+            s.thickness = float(dabs() % 1000) * 0.1f;
+            offsets.styleOffsetX = float(int(dabs() % 600) - 300) + 0.5f;
+            offsets.textureOffsetX = float(int(dabs() % 600) - 300);
+            s.red = uint8_t(dabs());
+            s.glossLevel = uint8_t(dabs());
+            const int x = int(dabs() % 260) - 15;
+            const int y = int(dabs() % 240) - 15;
+            dab(std::array{PaintBrush, TubePaint, Knife}[round % 3], x, y);
+        }
+        if (expected.empty()) {
+            expected.assign(canvas.cells(), canvas.cells() + canvas.cellCount());
+        } else {
+            EXPECT_EQ(std::memcmp(canvas.cells(), expected.data(), bytes), 0) << int(level);
+        }
+    }
+    setSimdLevel(detected);
+    EXPECT_NE(std::memcmp(expected.data(), start.data(), bytes), 0);
 }
 
 }  // namespace
