@@ -18,6 +18,14 @@ const std::vector<RatioRow>& ratioRows() {
          "memcpy of the cell array", "BM_MemcpyCells5000/real_time", "<= 1.5x"},
         {"Aqua including its undo snapshot", "BM_Filter5000/aqua/real_time",
          "memcpy of the cell array", "BM_MemcpyCells5000/real_time", "<= 1.5x"},
+        {"Import a 5000 x 5000 PNG (File > Import Image from the disk)",
+         "BM_ImportPicture5000/png/real_time",
+         "libpng reading the same file from the disk into its own RGB rows",
+         "BM_BarePngDecode5000/real_time", "<= 1.2x"},
+        {"Import a 5000 x 5000 JPEG (File > Import Image from the disk)",
+         "BM_ImportPicture5000/jpg/real_time",
+         "libjpeg-turbo reading the same file from the disk into its own RGB rows",
+         "BM_BareJpegDecode5000/real_time", "<= 1.2x"},
     };
     return rows;
 }
