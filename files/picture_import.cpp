@@ -1,5 +1,6 @@
 #include "files/picture_import.h"
 
+#include <cstring>
 #include <new>
 
 #include "canvas/canvas.h"
@@ -17,13 +18,25 @@ void pixelsToCells(const uint8_t* pixel, uint32_t width, CanvasCell* cell) {
 
 }  // namespace
 
+// Large enough that handing a band over costs nothing, small enough to stay in the cache.
+constexpr uint32_t kBandRows = 16;
+
+CellRows::~CellRows() noexcept {
+    converting_.wait();
+}
+
 void CellRows::allocate(uint32_t width, uint32_t height) {
+    converting_.wait();
     width_ = width;
     height_ = height;
-    if (Canvas::sizeAllowed(width, height)) {
-        cells_.allocate(std::size_t(width) * height);
-    } else {
+    if (!Canvas::sizeAllowed(width, height)) {
         cells_.reset();
+        return;
+    }
+    cells_.allocate(std::size_t(width) * height);
+    for (Band& band : bands_) {
+        band.pixels.resize(std::size_t(width) * 4 * kBandRows);
+        band.count = 0;
     }
 }
 
@@ -31,15 +44,56 @@ void CellRows::put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel, Ch
     if (cells_.empty()) {
         return;
     }
-    CanvasCell* cells = cells_.data() + std::size_t(y) * width_;
-    const bool rgb = order == ChannelOrder::Rgb;
-    if (bytesPerPixel == 4) {
-        rgb ? pixelsToCells<4, 0>(pixels, width_, cells)
-            : pixelsToCells<4, 2>(pixels, width_, cells);
-    } else {
-        rgb ? pixelsToCells<3, 0>(pixels, width_, cells)
-            : pixelsToCells<3, 2>(pixels, width_, cells);
+    Band* band = &bands_[filling_];
+    if (band->count > 0 && (y != band->first + band->count ||
+                            bytesPerPixel != band->bytesPerPixel || order != band->order)) {
+        handOver();
+        band = &bands_[filling_];
     }
+    if (band->count == 0) {
+        band->first = y;
+        band->bytesPerPixel = bytesPerPixel;
+        band->order = order;
+    }
+    const std::size_t rowBytes = std::size_t(width_) * bytesPerPixel;
+    std::memcpy(band->pixels.data() + band->count * rowBytes, pixels, rowBytes);
+    if (++band->count == kBandRows) {
+        handOver();
+    }
+}
+
+// The other band may be refilled only once its cells are written.
+void CellRows::handOver() {
+    Band& band = bands_[filling_];
+    if (band.count == 0) {
+        return;
+    }
+    converting_.wait();
+    converting_.run([this, &band] { convert(band); });
+    filling_ ^= 1;
+}
+
+void CellRows::convert(Band& band) {
+    const std::size_t rowBytes = std::size_t(width_) * band.bytesPerPixel;
+    const bool rgb = band.order == ChannelOrder::Rgb;
+    for (uint32_t row = 0; row < band.count; ++row) {
+        const uint8_t* pixels = band.pixels.data() + row * rowBytes;
+        CanvasCell* cells = cells_.data() + std::size_t(band.first + row) * width_;
+        if (band.bytesPerPixel == 4) {
+            rgb ? pixelsToCells<4, 0>(pixels, width_, cells)
+                : pixelsToCells<4, 2>(pixels, width_, cells);
+        } else {
+            rgb ? pixelsToCells<3, 0>(pixels, width_, cells)
+                : pixelsToCells<3, 2>(pixels, width_, cells);
+        }
+    }
+    band.count = 0;
+}
+
+LargeBuffer<CanvasCell> CellRows::release() {
+    handOver();
+    converting_.wait();
+    return std::move(cells_);
 }
 
 LargeBuffer<CanvasCell> cellsFromPicture(const Surface& picture) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <tbb/task_group.h>
+
 #include <cstdint>
+#include <vector>
 
 #include "canvas/canvas_cell.h"
 #include "canvas/large_buffer.h"
@@ -26,24 +29,43 @@ inline CanvasCell cellFromPixel(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 // A decoded picture straight into one cell per pixel, rows from the top: cell (x, y) sits at
-// y * width + x. A picture of a size no painting has is measured but not kept, so that the
-// importer can say why it is refused.
+// y * width + x. Bands of rows are turned into cells on another core while the decoder goes
+// on. A picture of a size no painting has is measured but not kept, so that the importer can
+// say why it is refused.
 class CellRows final : public PixelRows {
   public:
+    CellRows() = default;
+    CellRows(const CellRows&) = delete;
+    CellRows& operator=(const CellRows&) = delete;
+    ~CellRows() noexcept override;
+
     void put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel,
              ChannelOrder order) override;
 
     uint32_t width() const { return width_; }
     uint32_t height() const { return height_; }
     // Once the decoder succeeded, for a picture of a painting's size.
-    LargeBuffer<CanvasCell> release() { return std::move(cells_); }
+    LargeBuffer<CanvasCell> release();
 
   private:
+    struct Band {
+        std::vector<uint8_t> pixels;
+        uint32_t first = 0;
+        uint32_t count = 0;
+        uint32_t bytesPerPixel = 3;
+        ChannelOrder order = ChannelOrder::Bgr;
+    };
+
     void allocate(uint32_t width, uint32_t height) override;
+    void handOver();
+    void convert(Band& band);
 
     LargeBuffer<CanvasCell> cells_;
     uint32_t width_ = 0;
     uint32_t height_ = 0;
+    Band bands_[2];
+    int filling_ = 0;
+    tbb::task_group converting_;
 };
 
 // The cells of a picture already decoded, of a painting's size. Throws std::bad_alloc when they do
