@@ -22,11 +22,17 @@ void pixelsToCells(const uint8_t* pixel, uint32_t width, CanvasCell* cell) {
 constexpr uint32_t kBandRows = 16;
 
 CellRows::~CellRows() noexcept {
-    converting_.wait();
+    waitForAll();
+}
+
+void CellRows::waitForAll() {
+    for (Band& band : bands_) {
+        band.converting.wait();
+    }
 }
 
 void CellRows::allocate(uint32_t width, uint32_t height) {
-    converting_.wait();
+    waitForAll();
     width_ = width;
     height_ = height;
     if (!Canvas::sizeAllowed(width, height)) {
@@ -62,15 +68,15 @@ void CellRows::put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel, Ch
     }
 }
 
-// The other band may be refilled only once its cells are written.
+// A band is refilled only once its cells are written.
 void CellRows::handOver() {
     Band& band = bands_[filling_];
     if (band.count == 0) {
         return;
     }
-    converting_.wait();
-    converting_.run([this, &band] { convert(band); });
-    filling_ ^= 1;
+    band.converting.run([this, &band] { convert(band); });
+    filling_ = (filling_ + 1) % kBands;
+    bands_[filling_].converting.wait();
 }
 
 void CellRows::convert(Band& band) {
@@ -92,7 +98,7 @@ void CellRows::convert(Band& band) {
 
 LargeBuffer<CanvasCell> CellRows::release() {
     handOver();
-    converting_.wait();
+    waitForAll();
     return std::move(cells_);
 }
 

@@ -54,18 +54,21 @@ class CellRows final : public PixelRows {
         uint32_t count = 0;
         uint32_t bytesPerPixel = 3;
         ChannelOrder order = ChannelOrder::Bgr;
+        tbb::task_group converting;
     };
+    // Enough that a converting core held up for a moment does not stop the decoder.
+    static constexpr int kBands = 4;
 
     void allocate(uint32_t width, uint32_t height) override;
     void handOver();
     void convert(Band& band);
+    void waitForAll();
 
     LargeBuffer<CanvasCell> cells_;
     uint32_t width_ = 0;
     uint32_t height_ = 0;
-    Band bands_[2];
+    Band bands_[kBands];
     int filling_ = 0;
-    tbb::task_group converting_;
 };
 
 // The cells of a picture already decoded, of a painting's size. Throws std::bad_alloc when they do
