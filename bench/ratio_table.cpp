@@ -20,6 +20,14 @@ const std::vector<RatioRow>& ratioRows() {
          "memcpy of the cell array", "BM_MemcpyCells5000/real_time", "<= 1.5x"},
         {"One size-100 Paint Brush dab including the relight of its square", "dab/PaintBrush/100",
          "a reference brush library's r = 100 hard opaque dab", "BM_ReferenceDab/100", "<= 1.4x"},
+        {"Import a 5000 x 5000 PNG (File > Import Image from the disk)",
+         "BM_ImportPicture5000/png/real_time",
+         "libpng reading the same file from the disk into its own RGB rows",
+         "BM_BarePngDecode5000/real_time", "<= 1.2x"},
+        {"Import a 5000 x 5000 JPEG (File > Import Image from the disk)",
+         "BM_ImportPicture5000/jpg/real_time",
+         "libjpeg-turbo reading the same file from the disk into its own RGB rows",
+         "BM_BareJpegDecode5000/real_time", "<= 1.2x"},
     };
     return rows;
 }

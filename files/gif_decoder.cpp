@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "canvas/surface.h"
-#include "files/decoded_pixels.h"
 #include "files/picture_decoders.h"
 
 namespace dw {
@@ -97,7 +95,7 @@ bool readFirstImage(GifFileType* gif, int transparent, std::vector<Colour>& scre
 
 }  // namespace
 
-bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
+bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows) {
     MemoryFile file{bytes};
     int error = 0;
     const Gif gif(DGifOpen(&file, readMemory, &error), closeGif);
@@ -131,8 +129,8 @@ bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfac
         return false;
     }
     static_assert(sizeof(Colour) == 3);
-    return adoptPixels(reinterpret_cast<const uint8_t*>(screen.data()), uint32_t(gif->SWidth),
-                       uint32_t(gif->SHeight), 3, ChannelOrder::Bgr, surface);
+    return putPixels(rows, reinterpret_cast<const uint8_t*>(screen.data()), uint32_t(gif->SWidth),
+                     uint32_t(gif->SHeight), 3, ChannelOrder::Bgr);
 }
 
 }  // namespace dw

@@ -22,6 +22,7 @@
 #include "files/picture_kind.h"
 #include "files/picture_structure.h"
 #include "files/safe_file_writer.h"
+#include "files/surface_rows.h"
 #include "files/webp_export.h"
 #include "platform/message_box.h"
 
@@ -45,7 +46,7 @@ void reportFailedLoad(const std::string& path, ImageMessages messages) {
 
 // The file's signature picks the decoder; the kinds only the old picture library reads are
 // decoded behind the fence.
-bool loadPicture(Surface& surface, const std::string& path) {
+bool loadPicture(PixelRows& rows, const std::string& path) {
     FileStream file;
     uint8_t head[kSignatureBytes];
     if (!file.open(path, FileMode::Read) || file.size() > kMaxPictureFileBytes) {
@@ -56,22 +57,26 @@ bool loadPicture(Surface& surface, const std::string& path) {
     if (!kind || !file.seek(0) || pictureEndsEarly(file)) {
         return false;
     }
-    Surface picture;
     if (isFenced(*kind)) {
         file.close();
-        if (!decodeFenced(path, *kind, picture)) {
-            return false;
-        }
-    } else {
-        std::vector<uint8_t> bytes(std::size_t(file.size()));
-        if (!file.seek(0) || !readExact(file, bytes.data(), bytes.size()) ||
-            !decodeInProcess(*kind, bytes, Surface::kMaxSide, picture)) {
-            return false;
-        }
+        Surface picture;
+        return decodeFenced(path, *kind, picture) && rows.take(std::move(picture));
     }
-    picture.setName(path);
-    surface = std::move(picture);
-    return true;
+    std::vector<uint8_t> bytes(std::size_t(file.size()));
+    return file.seek(0) && readExact(file, bytes.data(), bytes.size()) &&
+           decodeInProcess(*kind, bytes, Surface::kMaxSide, rows);
+}
+
+// The program's own formats, which their readers report themselves.
+std::optional<bool> loadOwnFormat(PixelRows& rows, const std::string& path) {
+    const std::string extension = extensionOf(path);
+    const bool jgi = extension == "JGI" || extension == "jgi";
+    if (!jgi && extension != "JG8" && extension != "jg8") {
+        return std::nullopt;
+    }
+    Surface picture;
+    return (jgi ? LoadJGI(picture, path) : LOADJGI8(picture, path)) &&
+           rows.take(std::move(picture));
 }
 
 enum class Writer { Png, Jpeg, Tiff, WebP, Devil };
@@ -151,29 +156,41 @@ bool saveThroughDevil(const Surface& surface, const std::string& path,
 
 }  // namespace
 
-bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages messages) {
+bool LoadImageRows(PixelRows& rows, const std::string& path, ImageMessages messages) {
     // A folder, a device or a pipe is no picture; opening a pipe would wait for ever.
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         reportFailedLoad(path, messages);
         return false;
     }
-    const std::string extension = extensionOf(path);
-    if (extension == "JGI" || extension == "jgi") {
-        return LoadJGI(surface, path);
-    }
-    if (extension == "JG8" || extension == "jg8") {
-        return LOADJGI8(surface, path);
+    if (const auto own = loadOwnFormat(rows, path)) {
+        return *own;
     }
     bool loaded = false;
     try {
-        loaded = loadPicture(surface, path);
+        loaded = loadPicture(rows, path);
     } catch (const std::bad_alloc&) {
     }
-    if (!loaded) {
+    // Memory the rows could not have is the caller's to report.
+    if (!loaded && !rows.outOfMemory()) {
         reportFailedLoad(path, messages);
     }
     return loaded;
+}
+
+bool LoadImageFile(Surface& surface, const std::string& path, ImageMessages messages) {
+    SurfaceRows rows;
+    Surface picture;
+    if (!LoadImageRows(rows, path, messages)) {
+        return false;
+    }
+    if (!rows.moveTo(picture)) {
+        reportFailedLoad(path, messages);
+        return false;
+    }
+    picture.setName(path);
+    surface = std::move(picture);
+    return true;
 }
 
 bool SaveImageFile(const Surface& surface, const std::string& path, FileReplacement replacement,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/devil_library.h"
+#include "files/pixel_rows.h"
 
 namespace dw {
 
@@ -17,6 +18,10 @@ class Surface;
 // reported ("%s Failed to load!") when messages are shown; the JG8 and JGI readers always
 // report their own. A path naming a folder, a device or a pipe is refused without being opened.
 bool LoadImageFile(Surface& surface, const std::string& path,
+                   ImageMessages messages = ImageMessages::Shown);
+// The same into rows, without a picture of its own in between for the kinds whose library
+// gives rows. When the rows could not be held (rows.outOfMemory()) nothing is reported.
+bool LoadImageRows(PixelRows& rows, const std::string& path,
                    ImageMessages messages = ImageMessages::Shown);
 
 enum class FileReplacement {

@@ -5,8 +5,6 @@
 
 #include <jpeglib.h>
 
-#include "canvas/surface.h"
-#include "files/decoded_pixels.h"
 #include "files/jpeg_errors.h"
 #include "files/picture_decoders.h"
 
@@ -28,12 +26,12 @@ void cmykToBgr(const uint8_t* ink, uint32_t width, bool inverted, uint8_t* targe
 struct JpegWork {
     jpeg_decompress_struct info{};
     JpegErrors errors{};
-    Surface picture;
+    std::vector<uint8_t> row;
     std::vector<uint8_t> inkRow;
     uint64_t size = 0;
 };
 
-bool decode(JpegWork& work, uint32_t maxSide) {
+bool decode(JpegWork& work, uint32_t maxSide, PixelRows& rows) {
     jpeg_decompress_struct& info = work.info;
     if (setjmp(work.errors.escape)) {
         return false;
@@ -49,20 +47,22 @@ bool decode(JpegWork& work, uint32_t maxSide) {
     const bool ink = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = ink ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&info);
-    work.picture.create(info.output_width, info.output_height);
-    if (!work.picture.valid()) {
+    if (!rows.start(info.output_width, info.output_height)) {
         return false;
     }
+    work.row.resize(std::size_t(info.output_width) * 3);
     work.inkRow.resize(ink ? std::size_t(info.output_width) * 4 : 0);
     while (info.output_scanline < info.output_height) {
-        uint8_t* target = work.picture.row(info.output_scanline);
-        JSAMPROW row = ink ? work.inkRow.data() : target;
+        const uint32_t y = info.output_scanline;
+        JSAMPROW row = ink ? work.inkRow.data() : work.row.data();
         if (jpeg_read_scanlines(&info, &row, 1) != 1) {
             return false;
         }
         if (ink) {
-            cmykToBgr(work.inkRow.data(), info.output_width, info.saw_Adobe_marker, target);
+            cmykToBgr(work.inkRow.data(), info.output_width, info.saw_Adobe_marker,
+                      work.row.data());
         }
+        rows.put(y, work.row.data(), 3, ChannelOrder::Bgr);
     }
     jpeg_finish_decompress(&info);
     return true;
@@ -70,17 +70,14 @@ bool decode(JpegWork& work, uint32_t maxSide) {
 
 }  // namespace
 
-bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
+bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows) {
     const auto work = std::make_unique<JpegWork>();
     work->info.err = work->errors.install();
     jpeg_create_decompress(&work->info);
     jpeg_mem_src(&work->info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     work->size = bytes.size();
-    const bool decoded = decode(*work, maxSide);
+    const bool decoded = decode(*work, maxSide, rows);
     jpeg_destroy_decompress(&work->info);
-    if (decoded) {
-        surface = std::move(work->picture);
-    }
     return decoded;
 }
 

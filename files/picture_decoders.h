@@ -4,20 +4,26 @@
 #include <span>
 
 #include "files/picture_kind.h"
+#include "files/pixel_rows.h"
 
 namespace dw {
 
 class Surface;
 
 // The maintained decoders, each on a whole file held in memory: true when the bytes were
-// decoded into the surface, re-created as a 24-bit picture of their size, top row first, with
-// any alpha dropped (as the old library's pictures drop it). A picture declaring a side above
-// maxSide is refused before its pixels are allocated. On failure the surface is left as it was.
+// decoded into the rows, top row first, with any alpha dropped (as the old library's pictures
+// drop it). A picture declaring a side above maxSide is refused before its pixels are
+// allocated. Rows of a picture refused part way must not be used.
+bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows);
+bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows);
+bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows);
+bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows);
+bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows);
+
+// These into a surface, re-created as a 24-bit picture of the file's size; on failure it is
+// left as it was.
 bool decodePng(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 bool decodeJpeg(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
-bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
-bool decodeGif(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
-bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
 // Every kind of BMP (an embedded JPEG or PNG file by its own decoder); binary PGM and PPM
 // (P5, P6).
 bool decodeBmp(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface);
@@ -29,6 +35,6 @@ bool decodeOpenRaster(std::span<const uint8_t> bytes, uint32_t maxSide, Surface&
 // The decoder for a kind read in this process (not a fenced one); false for the others, and
 // when memory runs out.
 bool decodeInProcess(PictureKind kind, std::span<const uint8_t> bytes, uint32_t maxSide,
-                     Surface& surface);
+                     PixelRows& rows);
 
 }  // namespace dw

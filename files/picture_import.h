@@ -1,9 +1,13 @@
 #pragma once
 
+#include <tbb/task_group.h>
+
 #include <cstdint>
+#include <vector>
 
 #include "canvas/canvas_cell.h"
 #include "canvas/large_buffer.h"
+#include "files/pixel_rows.h"
 
 namespace dw {
 
@@ -24,8 +28,51 @@ inline CanvasCell cellFromPixel(uint8_t red, uint8_t green, uint8_t blue) {
             1.0f};
 }
 
-// One cell per pixel of the picture, rows from the top: cell (x, y) sits at y * width + x.
-// Throws std::bad_alloc when the cells do not fit in memory.
+// A decoded picture straight into one cell per pixel, rows from the top: cell (x, y) sits at
+// y * width + x. Bands of rows are turned into cells on another core while the decoder goes
+// on. A picture of a size no painting has is measured but not kept, so that the importer can
+// say why it is refused.
+class CellRows final : public PixelRows {
+  public:
+    CellRows() = default;
+    CellRows(const CellRows&) = delete;
+    CellRows& operator=(const CellRows&) = delete;
+    ~CellRows() noexcept override;
+
+    void put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel,
+             ChannelOrder order) override;
+
+    uint32_t width() const { return width_; }
+    uint32_t height() const { return height_; }
+    // Once the decoder succeeded, for a picture of a painting's size.
+    LargeBuffer<CanvasCell> release();
+
+  private:
+    struct Band {
+        std::vector<uint8_t> pixels;
+        uint32_t first = 0;
+        uint32_t count = 0;
+        uint32_t bytesPerPixel = 3;
+        ChannelOrder order = ChannelOrder::Bgr;
+        tbb::task_group converting;
+    };
+    // Enough that a converting core held up for a moment does not stop the decoder.
+    static constexpr int kBands = 4;
+
+    void allocate(uint32_t width, uint32_t height) override;
+    void handOver();
+    void convert(Band& band);
+    void waitForAll();
+
+    LargeBuffer<CanvasCell> cells_;
+    uint32_t width_ = 0;
+    uint32_t height_ = 0;
+    Band bands_[kBands];
+    int filling_ = 0;
+};
+
+// The cells of a picture already decoded, of a painting's size. Throws std::bad_alloc when they do
+// not fit in memory.
 LargeBuffer<CanvasCell> cellsFromPicture(const Surface& picture);
 
 }  // namespace dw

@@ -4,8 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "canvas/surface.h"
-#include "files/decoded_pixels.h"
 #include "files/picture_decoders.h"
 
 namespace dw {
@@ -56,7 +54,7 @@ constexpr tmsize_t kLargestTiffBlock = tmsize_t(1) << 30;
 
 }  // namespace
 
-bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
+bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows) {
     static const bool quiet = [] {
         TIFFSetErrorHandler(nullptr);
         TIFFSetWarningHandler(nullptr);
@@ -89,13 +87,20 @@ bool decodeTiff(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
                                    1)) {
         return false;
     }
-    std::vector<uint8_t> pixels(count * 4);
-    for (std::size_t i = 0; i < count; ++i) {
-        pixels[i * 4] = uint8_t(TIFFGetR(raster[i]));
-        pixels[i * 4 + 1] = uint8_t(TIFFGetG(raster[i]));
-        pixels[i * 4 + 2] = uint8_t(TIFFGetB(raster[i]));
+    if (!rows.start(width, height)) {
+        return false;
     }
-    return adoptPixels(pixels.data(), width, height, 4, ChannelOrder::Rgb, surface);
+    std::vector<uint8_t> row(std::size_t(width) * 3);
+    for (uint32_t y = 0; y < height; ++y) {
+        const uint32_t* abgr = raster.get() + std::size_t(y) * width;
+        for (uint32_t x = 0; x < width; ++x) {
+            row[x * 3] = uint8_t(TIFFGetR(abgr[x]));
+            row[x * 3 + 1] = uint8_t(TIFFGetG(abgr[x]));
+            row[x * 3 + 2] = uint8_t(TIFFGetB(abgr[x]));
+        }
+        rows.put(y, row.data(), 3, ChannelOrder::Rgb);
+    }
+    return true;
 }
 
 }  // namespace dw

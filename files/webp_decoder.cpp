@@ -2,12 +2,11 @@
 
 #include <memory>
 
-#include "files/decoded_pixels.h"
 #include "files/picture_decoders.h"
 
 namespace dw {
 
-bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surface) {
+bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, PixelRows& rows) {
     int width = 0;
     int height = 0;
     if (!WebPGetInfo(bytes.data(), bytes.size(), &width, &height) ||
@@ -17,8 +16,7 @@ bool decodeWebP(std::span<const uint8_t> bytes, uint32_t maxSide, Surface& surfa
     const std::unique_ptr<uint8_t, void (*)(void*)> pixels(
         WebPDecodeBGR(bytes.data(), bytes.size(), &width, &height), WebPFree);
     return pixels && sidesFit(width, height, maxSide) &&
-           adoptPixels(pixels.get(), uint32_t(width), uint32_t(height), 3, ChannelOrder::Bgr,
-                       surface);
+           putPixels(rows, pixels.get(), uint32_t(width), uint32_t(height), 3, ChannelOrder::Bgr);
 }
 
 }  // namespace dw

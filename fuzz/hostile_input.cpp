@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "files/image_store.h"
 #include "files/jg8_file.h"
 #include "files/jgi_file.h"
+#include "files/picture_import.h"
 #include "files/preset_table_file.h"
 #include "tools/brush_fields.h"
 #include "tools/stroke_fields.h"
@@ -116,19 +118,45 @@ Outcome feedGreyStore(std::span<const uint8_t> bytes) {
     return feedStore(bytes, "data/ppack", LoadPackedGreyImage);
 }
 
+namespace {
+
+bool cellsShow(CellRows& rows, const Surface& picture) {
+    if (rows.width() != picture.width() || rows.height() != picture.height()) {
+        return false;
+    }
+    const LargeBuffer<CanvasCell> cells = rows.release();
+    for (uint32_t y = 0; y < picture.height() && !cells.empty(); ++y) {
+        for (uint32_t x = 0; x < picture.width(); ++x) {
+            const Pixel p = picture.getPixel(x, y);
+            const CanvasCell want = cellFromPixel(p.red, p.green, p.blue);
+            if (std::memcmp(&cells[std::size_t(y) * picture.width() + x], &want, sizeof want)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 Outcome feedPicture(std::span<const uint8_t> bytes, std::string_view extension) {
     const std::string path = "picture." + std::string(extension);
     if (!writeFile(path, bytes)) {
         return Outcome::Refused;
     }
     Surface surface = marker();
-    if (LoadImageFile(surface, path, ImageMessages::Hidden)) {
-        return Outcome::Accepted;
-    }
-    if (!stillMarker(surface)) {
+    const bool loaded = LoadImageFile(surface, path, ImageMessages::Hidden);
+    if (!loaded && !stillMarker(surface)) {
         std::abort();  // a refusal that changed the picture: let the fuzzer keep the input
     }
-    return Outcome::Refused;
+    // The import decodes into cells by the same decoders: it must take what was taken, as the
+    // cells of the same picture. (A refused file is not decoded twice: some take seconds.)
+    CellRows cells;
+    if (loaded &&
+        (!LoadImageRows(cells, path, ImageMessages::Hidden) || !cellsShow(cells, surface))) {
+        std::abort();
+    }
+    return loaded ? Outcome::Accepted : Outcome::Refused;
 }
 
 Outcome feedPresetTable(std::span<const uint8_t> bytes) {

@@ -1,8 +1,5 @@
 #include "core/pictures/import_picture.h"
 
-#include <new>
-
-#include "canvas/surface.h"
 #include "core/painting_commands.h"
 #include "files/image_file.h"
 #include "files/picture_import.h"
@@ -18,22 +15,16 @@ bool importPicture(AppState& state, const std::string& path) {
     if (declared && !sizeAcceptable(declared->width, declared->height)) {
         return false;
     }
-    Surface picture;
-    if (!LoadImageFile(picture, path)) {
-        platform::showMessage("Image failed to load!", "Error");
+    CellRows rows;
+    if (!LoadImageRows(rows, path)) {
+        platform::showMessage(rows.outOfMemory() ? "Out of memory!" : "Image failed to load!",
+                              "Error");
         return false;
     }
-    if (!sizeAcceptable(picture.width(), picture.height())) {
+    if (!sizeAcceptable(rows.width(), rows.height())) {
         return false;
     }
-    LargeBuffer<CanvasCell> cells;
-    try {
-        cells = cellsFromPicture(picture);
-    } catch (const std::bad_alloc&) {
-        platform::showMessage("Out of memory!", "Error");
-        return false;
-    }
-    state.painting.adoptCells(std::move(cells), picture.width(), picture.height());
+    state.painting.adoptCells(rows.release(), rows.width(), rows.height());
     state.painting.displayState = Canvas::kPaintingDisplayState;
     state.history.clearHistory();
     state.documentPath.clear();

@@ -1,6 +1,7 @@
 #include "files/picture_import.h"
 #include "core/painting_commands.h"
 #include "core/pictures/import_picture.h"
+#include "files/image_file.h"
 #include "files/jg8_file.h"
 #include "tests/pictures/picture_fixture.h"
 #include "tests/support/message_texts.h"
@@ -68,6 +69,58 @@ TEST_F(ImportTest, PictureLargerThan5000IsRefusedWithTheSizeWarning) {
         EXPECT_EQ(boxes.shown()[0].text, kSizeWarning);
         EXPECT_EQ(boxes.shown()[0].caption, "Warning");
         expectPaintingUnchanged();
+    }
+}
+
+// The kinds decoded row by row straight into the cells, against what the decoders that gave a
+// whole picture made of each kept file (expected/picture/<file>.ppm): grey of 1 to 16 bits,
+// palettes with transparency, 16-bit colour with and without a declared gamma, alpha,
+// interlacing, progressive, grey and CMYK JPEG, TIFF strips and palettes, GIF, lossy WebP.
+TEST_F(ImportTest, RowByRowDecodingGivesWhatTheWholePictureDecodersGave) {
+    const std::filesystem::path data = DAUBWERK_TEST_DATA;
+    std::size_t compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(data / "expected" / "picture")) {
+        const std::string name = entry.path().stem().string();
+        const std::string file = (data / "valid" / "picture" / name).string();
+        Surface expected;
+        Surface loaded;
+        ASSERT_TRUE(LoadImageFile(expected, entry.path().string()));
+        ASSERT_TRUE(LoadImageFile(loaded, file)) << name;
+        EXPECT_EQ(colours(loaded), colours(expected)) << name;
+        ASSERT_TRUE(importPicture(state, file)) << name;
+        ASSERT_EQ(state.painting.cellCount(), std::size_t(expected.width()) * expected.height());
+        std::vector<float> imported;
+        std::vector<float> wanted;
+        for (uint32_t y = 0; y < expected.height(); ++y) {
+            for (uint32_t x = 0; x < expected.width(); ++x) {
+                const Pixel p = expected.getPixel(x, y);
+                const std::vector<float> cell = fields(state.painting.at(x, y));
+                const std::vector<float> want = fields(cellFromPixel(p.red, p.green, p.blue));
+                imported.insert(imported.end(), cell.begin(), cell.end());
+                wanted.insert(wanted.end(), want.begin(), want.end());
+            }
+        }
+        EXPECT_EQ(imported, wanted) << name;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 25u);
+}
+
+TEST_F(ImportTest, FileCutAnywhereLeavesThePaintingAndItsHistoryAsTheyWere) {
+    const std::filesystem::path kept =
+        std::filesystem::path(DAUBWERK_TEST_DATA) / "valid" / "picture";
+    for (const std::string name :
+         {"import_rgba.png", "import_interlaced_passes.png", "import_interlaced_lines.gif",
+          "import_lossy.webp", "import_grey16_strips.tif"}) {
+        const std::vector<uint8_t> whole = fileBytes((kept / name).string());
+        for (const std::size_t cut : {whole.size() / 3, whole.size() / 2, whole.size() - 9}) {
+            const std::string path = "cut" + std::filesystem::path(name).extension().string();
+            writeFileBytes(path, {whole.begin(), whole.begin() + std::ptrdiff_t(cut)});
+            boxes.clear();
+            EXPECT_FALSE(importPicture(state, path)) << name << " cut at " << cut;
+            EXPECT_EQ(shownTexts().back(), "Image failed to load!") << name;
+            expectPaintingUnchanged();
+        }
     }
 }
 
