@@ -23,19 +23,6 @@ TEST(CanvasModel, CreatedCellsAreWhitePaperAndSurfaceIsWhite) {
     EXPECT_EQ(canvas.surface().getPixel(0, 0), (Pixel{255, 255, 255, 0}));
 }
 
-TEST(CanvasModel, CopyFromResizesAndCopiesEveryByte) {
-    Canvas source;
-    source.create(3, 2);
-    source.cellForWriting(2, 1) = CanvasCell{1, 2, 3, 4, 5, {6, 7, 8}, -2.5f};
-    Canvas copy;
-    copy.create(7, 7);
-    copy.copyFrom(source);
-    ASSERT_EQ(copy.width(), 3u);
-    ASSERT_EQ(copy.height(), 2u);
-    EXPECT_EQ(std::memcmp(&copy.at(2, 1), &source.at(2, 1), sizeof(CanvasCell)), 0);
-    EXPECT_EQ(copy.surface().width(), 3u);
-}
-
 TEST(CanvasModel, FillWithPaperHalvesColourAndPaperGrain) {
     Surface paper;
     paper.create(200, 200);
