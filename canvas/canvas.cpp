@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "canvas/pattern_images.h"
 #include "canvas/tile_recorder.h"
@@ -132,10 +133,22 @@ void Canvas::copyFrom(const Canvas& other) {
 }
 
 void Canvas::adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height) {
+    // What can fail comes first, so that a painting which cannot take the cells keeps its own.
+    const bool sameShape =
+        surface_.valid() && surface_.width() == width && surface_.height() == height;
+    Surface shown;
+    if (!sameShape) {
+        shown.create(width, height);
+        if (!shown.valid()) {
+            throw std::bad_alloc();
+        }
+    }
     beforeReplacingCells();
     width_ = width;
     height_ = height;
-    surface_.create(width, height);
+    if (!sameShape) {
+        surface_ = std::move(shown);
+    }
     surface_.fillWhite();
     cells_ = std::move(cells);
     invalidateShading();

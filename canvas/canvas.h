@@ -89,7 +89,8 @@ class Canvas {
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
     // Takes a block of width x height cells as the grid; the surface is recreated white and
-    // the painting is left unshaded.
+    // the painting is left unshaded. Throws std::bad_alloc, changing nothing, when there is no
+    // memory for the new surface or for the history's copy of the old cells.
     void adoptCells(LargeBuffer<CanvasCell> cells, uint32_t width, uint32_t height);
     // Swaps the grid and its size with the given ones, unrecorded: Undo and Redo themselves.
     // A new size recreates the surface white; the cells are left unshaded either way.

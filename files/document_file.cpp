@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -136,13 +137,17 @@ DocumentReadResult readDocument(ByteSource& source, uint64_t fileSize, Canvas& p
         return DocumentReadResult::Corrupt;
     }
     // Fill a block of fresh cells and hand it to the painting only when the whole body is in.
-    LargeBuffer<CanvasCell> cells(std::size_t(width) * std::size_t(height));
-    const bool complete = version == 1 ? readRawCells(source, cells)
-                                       : readCompressedCells(source, cells, width, height);
-    if (!complete) {
-        return DocumentReadResult::Corrupt;
+    try {
+        LargeBuffer<CanvasCell> cells(std::size_t(width) * std::size_t(height));
+        const bool complete = version == 1 ? readRawCells(source, cells)
+                                           : readCompressedCells(source, cells, width, height);
+        if (!complete) {
+            return DocumentReadResult::Corrupt;
+        }
+        painting.adoptCells(std::move(cells), uint32_t(width), uint32_t(height));
+    } catch (const std::bad_alloc&) {
+        return DocumentReadResult::OutOfMemory;
     }
-    painting.adoptCells(std::move(cells), uint32_t(width), uint32_t(height));
     return DocumentReadResult::Loaded;
 }
 
@@ -165,6 +170,9 @@ bool LoadDocument(Canvas& painting, const std::string& path) {
             platform::showMessage(kLaterVersion, "Error");
             return false;
         case DocumentReadResult::UnreadableVersion:
+            return false;
+        case DocumentReadResult::OutOfMemory:
+            platform::showMessage("Out of memory!", "Error");
             return false;
     }
     return false;

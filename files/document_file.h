@@ -22,6 +22,7 @@ enum class DocumentReadResult {
     Corrupt,            // not a document, or its body does not match its header
     LaterVersion,       // a version this program does not know
     UnreadableVersion,  // version 3: known, but never given a body reader
+    OutOfMemory,        // a sound document this run cannot hold
 };
 
 // Reads a document of fileSize bytes (the header included) into the painting. A header

@@ -1,5 +1,7 @@
 #include "core/pictures/import_picture.h"
 
+#include <new>
+
 #include "core/painting_commands.h"
 #include "files/image_file.h"
 #include "files/picture_import.h"
@@ -24,7 +26,12 @@ bool importPicture(AppState& state, const std::string& path) {
     if (!sizeAcceptable(rows.width(), rows.height())) {
         return false;
     }
-    state.painting.adoptCells(rows.release(), rows.width(), rows.height());
+    try {
+        state.painting.adoptCells(rows.release(), rows.width(), rows.height());
+    } catch (const std::bad_alloc&) {
+        platform::showMessage("Out of memory!", "Error");
+        return false;
+    }
     state.painting.displayState = Canvas::kPaintingDisplayState;
     state.history.clearHistory();
     state.documentPath.clear();

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -205,6 +209,40 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndNoLitter) {
     Canvas empty;
     EXPECT_FALSE(SaveDocument(empty, dir.file("keep.pai")));
     EXPECT_EQ(test::fileBytes(dir.file("keep.pai")), before);
+}
+
+TEST_F(DocumentFile, ADocumentTooLargeForTheMemoryLeftIsReportedAndLosesNothing) {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#endif
+#elif defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#endif
+    {
+        Canvas large;
+        large.create(4000, 4000);
+        ASSERT_TRUE(SaveDocument(large, dir.file("large.pai")));
+    }
+    // In a child held to 64 MB more address space than it has: the 192 MB of cells cannot come.
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (64u << 20);
+        const rlimit held{limit, limit};
+        test::MessageCapture messages;
+        Canvas target;
+        const bool loaded = setrlimit(RLIMIT_AS, &held) == 0 && load(dir.file("large.pai"), target);
+        const bool kept = target.width() == 3 && target.at(1, 1).red == 42;
+        _exit(!loaded && kept && messages.texts() == std::vector<std::string>{"Out of memory!"}
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
