@@ -19,6 +19,8 @@ import sys
 import tempfile
 import time
 
+import virtual_display
+
 PASS_MS = 3.0
 SIDE = 5000
 START_SIZE = 30  # the brush size the program starts with
@@ -39,42 +41,18 @@ class Session:
     """A display of our own with a window manager."""
 
     def __init__(self, priority):
-        read_end, write_end = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL,
-            preexec_fn=raised(priority))
-        os.close(write_end)
-        number = b""
-        while not number.endswith(b"\n"):
-            piece = os.read(read_end, 16)
-            if not piece:
-                break
-            number += piece
-        os.close(read_end)
-        if not number.strip():
-            fail("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip())
-        self.manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if self.run("wmctrl", "-m", check=False).returncode == 0:
-                return
-            time.sleep(0.05)
-        fail("openbox did not start")
+        try:
+            display, self.processes = virtual_display.start(1280, 1024, raised(priority))
+        except RuntimeError as error:
+            fail(str(error))
+        self.env = dict(os.environ, DISPLAY=display)
 
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, check=check, stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, text=True)
 
     def close(self):
-        for process in (self.manager, self.server):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        virtual_display.stop(self.processes)
 
 
 def frame_window(session, timeout):

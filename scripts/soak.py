@@ -18,6 +18,8 @@ import sys
 import tempfile
 import time
 
+import virtual_display
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILT = os.path.join(ROOT, "build", "release", "bin")
 PROGRAM = os.path.join(BUILT, "daubwerk")
@@ -84,31 +86,10 @@ class Session:
     def __init__(self):
         self.processes = []
         self.root = tempfile.mkdtemp(prefix="daubwerk-soak-")
-        read_end, write_end = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                   "%dx%dx24" % (SCREEN_W, SCREEN_H), "-nolisten", "tcp"],
-                                  pass_fds=[write_end], stderr=subprocess.DEVNULL)
-        self.processes.append(server)
-        os.close(write_end)
-        number = b""
-        while not number.endswith(b"\n"):
-            c = os.read(read_end, 1)
-            if not c:
-                break
-            number += c
-        os.close(read_end)
-        if not number.strip():
-            raise Failed("no virtual display (Xvfb) could be started")
-        self.display = ":" + number.decode().strip()
-        self.processes.append(subprocess.Popen(["openbox"], env=self.env(),
-                                               stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL))
-        for _ in range(100):
-            if self.run("wmctrl -m", check=False).returncode == 0:
-                break
-            time.sleep(0.05)
-        else:
-            raise Failed("the window manager (openbox) did not come up")
+        try:
+            self.display, self.processes = virtual_display.start(SCREEN_W, SCREEN_H)
+        except RuntimeError as error:
+            raise Failed(str(error))
 
     def env(self, more=None):
         env = dict(os.environ, DISPLAY=self.display)
