@@ -52,6 +52,10 @@ class UndoHistory {
     RestoreResult restoreEntry(Canvas& painting);
     // Another painting replaces the current one: nothing of the old one can come back.
     void clearHistory();
+    // While another painting is read in over the shown one, which clearHistory() then lets go:
+    // its cells need no copy. A refused painting resumes the recording as it was.
+    void pauseRecording() { recorder_.detach(); }
+    void resumeRecording(Canvas& painting) { recordWrites(painting); }
 
     // The Edit menu's rule.
     bool undoEnabled() const { return position_ < count(); }

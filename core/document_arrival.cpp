@@ -21,7 +21,9 @@ void adoptDocument(AppState& state, const std::string& ownFile, const ArrivalRul
 }
 
 bool loadArrivedDocument(AppState& state, const std::string& path, const ArrivalRules& rules) {
+    state.history.pauseRecording();
     if (!LoadDocument(state.painting, path)) {
+        state.history.resumeRecording(state.painting);
         if (rules.confirmsLoadFailure) {
             platform::showMessage("File Load failed!", "Error");
         }

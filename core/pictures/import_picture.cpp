@@ -26,9 +26,11 @@ bool importPicture(AppState& state, const std::string& path) {
     if (!sizeAcceptable(rows.width(), rows.height())) {
         return false;
     }
+    state.history.pauseRecording();
     try {
         state.painting.adoptCells(rows.release(), rows.width(), rows.height());
     } catch (const std::bad_alloc&) {
+        state.history.resumeRecording(state.painting);
         platform::showMessage("Out of memory!", "Error");
         return false;
     }

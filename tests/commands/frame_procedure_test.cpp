@@ -204,6 +204,11 @@ TEST_F(FrameProcedureTest, DroppedAndHandedOverDocumentsAskFirstAndReplaceThePai
     ASSERT_TRUE(state.history.undoEnabled());
     command(command::kUndo);
     EXPECT_EQ(state.painting.at(0, 0).red, 255);
+    // Refused while an older state is shown: Redo still goes forward.
+    answer(MessageAnswer::No);
+    deliver(MessageKind::DropFile, cut);
+    command(command::kRedo);
+    EXPECT_EQ(state.painting.at(0, 0).red, 0);
 }
 
 TEST_F(FrameProcedureTest, ArrivingPicturesAreImportedByWhatTheyHoldAndOtherFilesRefusedOnce) {
