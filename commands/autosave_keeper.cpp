@@ -3,11 +3,11 @@
 #include <time.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "commands/file_flows.h"
 #include "commands/shell.h"
 #include "core/app_state.h"
+#include "platform/environment_seconds.h"
 #include "platform/message_box.h"
 
 namespace dw {
@@ -47,13 +47,9 @@ bool betweenStrokes(const AppState& state) {
 }  // namespace
 
 std::chrono::seconds autosavePeriod(std::optional<int> settingMinutes) {
-    if (const char* seconds = std::getenv("DAUBWERK_AUTOSAVE_SECONDS")) {
-        char* end = nullptr;
-        const long value = std::strtol(seconds, &end, 10);
-        if (end != seconds && *end == '\0' && value >= 1 &&
-            value <= kLongestAutosavePeriod.count()) {
-            return std::chrono::seconds(value);
-        }
+    if (const auto seconds =
+            platform::secondsFromEnvironment("DAUBWERK_AUTOSAVE_SECONDS", kLongestAutosavePeriod)) {
+        return *seconds;
     }
     if (settingMinutes && *settingMinutes >= 1 &&
         std::chrono::minutes(*settingMinutes) <= kLongestAutosavePeriod) {

@@ -104,11 +104,8 @@ LargeBuffer<CanvasCell> CellRows::release() {
 
 LargeBuffer<CanvasCell> cellsFromPicture(const Surface& picture) {
     CellRows rows;
-    if (!rows.start(picture.width(), picture.height())) {
+    if (!rows.putPicture(picture)) {
         throw std::bad_alloc();
-    }
-    for (uint32_t y = 0; y < picture.height(); ++y) {
-        rows.put(y, picture.row(y), picture.bytesPerPixel(), ChannelOrder::Bgr);
     }
     return rows.release();
 }

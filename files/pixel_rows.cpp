@@ -18,6 +18,10 @@ bool PixelRows::start(uint32_t width, uint32_t height) {
 }
 
 bool PixelRows::take(Surface&& picture) {
+    return putPicture(picture);
+}
+
+bool PixelRows::putPicture(const Surface& picture) {
     if (!start(picture.width(), picture.height())) {
         return false;
     }

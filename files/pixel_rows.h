@@ -25,6 +25,8 @@ class PixelRows {
                      ChannelOrder order) = 0;
     // A picture a decoder could only give whole. False when it cannot be held.
     virtual bool take(Surface&& picture);
+    // The rows of a picture already held. False when they cannot be held here.
+    bool putPicture(const Surface& picture);
 
     bool outOfMemory() const { return outOfMemory_; }
 

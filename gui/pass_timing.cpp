@@ -4,21 +4,15 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/environment_seconds.h"
+
 namespace dw {
 namespace {
 
 // Periods from a second to a day; anything else is taken for a mistake and ignored.
 PassTiming::Clock::duration periodFromEnvironment() {
-    const char* text = std::getenv("DAUBWERK_TIMING_EVERY");
-    if (!text || !*text) {
-        return {};
-    }
-    char* end = nullptr;
-    const long seconds = std::strtol(text, &end, 10);
-    if (*end != '\0' || seconds < 1 || seconds > 24 * 60 * 60) {
-        return {};
-    }
-    return std::chrono::seconds(seconds);
+    return platform::secondsFromEnvironment("DAUBWERK_TIMING_EVERY", std::chrono::hours(24))
+        .value_or(std::chrono::seconds::zero());
 }
 
 // Sorts the figures in place.
