@@ -1,11 +1,8 @@
 // The preset list files: their bytes, what a damaged or hostile file becomes on the way in.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/preset_records.h"
 #include "files/preset_table_file.h"
-#include "tests/support/temp_dir.h"
 
 namespace dw {
 namespace {
@@ -88,21 +85,6 @@ TEST(PresetTableFile, UsedSlotsMoveToTheFrontAndTheIndexStaysInside) {
     storeLE32(bytes.data() + 10880, uint32_t(-4));
     ASSERT_EQ(readBytes(kStrokeListLayout, bytes, table), PresetFileResult::Read);
     EXPECT_EQ(table.current, 0);
-}
-
-TEST(PresetTableFile, FilesAreReplacedWholeOrNotAtAll) {
-    test::TempDir dir;
-    const std::string path = dir.file("list.pal");
-    PresetTable table = emptyTable(kBrushPaletteLayout);
-    table.slots[0] = {true, recordOf(BrushSettings{})};
-    ASSERT_TRUE(writePresetTableFile(path, kBrushPaletteLayout, table));
-    PresetTable back;
-    ASSERT_EQ(readPresetTableFile(path, kBrushPaletteLayout, back), PresetFileResult::Read);
-    EXPECT_EQ(back.slots[0].record, table.slots[0].record);
-    EXPECT_EQ(readPresetTableFile(dir.file("none.pal"), kBrushPaletteLayout, back),
-              PresetFileResult::CannotOpen);
-    EXPECT_FALSE(writePresetTableFile(dir.file("no/such/folder.pal"), kBrushPaletteLayout, table));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace
