@@ -53,7 +53,7 @@ TEST(PresetTableFile, PaletteAndStrokeFilesAreTheRawTables) {
                                             0, 0, 0xA0, 0x40, 0, 0, 0,    0,    0, 0, 0,    0}));
 }
 
-TEST(PresetTableFile, ShortFilesAreRefusedAndLongerOnesReadToTheirTable) {
+TEST(PresetTableFile, ShortFilesAreRefusedLongerOnesReadToTheirTableUsedSlotsFirst) {
     PresetTable table = emptyTable(kBrushPaletteLayout);
     table.slots[0] = {true, recordOf(BrushSettings{})};
     std::vector<uint8_t> bytes = bytesOf(kBrushPaletteLayout, table);
@@ -67,24 +67,23 @@ TEST(PresetTableFile, ShortFilesAreRefusedAndLongerOnesReadToTheirTable) {
     ASSERT_EQ(readBytes(kBrushPaletteLayout, bytes, kept), PresetFileResult::Read);
     EXPECT_TRUE(kept.slots[0].used);
     EXPECT_FALSE(kept.slots[1].used);
-}
 
-TEST(PresetTableFile, UsedSlotsMoveToTheFrontAndTheIndexStaysInside) {
-    std::vector<uint8_t> bytes(kStrokeListLayout.tableSize(), 0);
-    bytes[1 * 1088] = 7;  // any non-zero used byte counts
-    bytes[1 * 1088 + 1064] = 0x11;
-    bytes[3 * 1088] = 1;
-    bytes[3 * 1088 + 1064] = 0x33;
-    storeLE32(bytes.data() + 10880, 5);
-    PresetTable table;
-    ASSERT_EQ(readBytes(kStrokeListLayout, bytes, table), PresetFileResult::Read);
-    EXPECT_TRUE(table.slots[0].used && table.slots[1].used && !table.slots[2].used);
-    EXPECT_EQ(table.slots[0].record[0], 0x11);
-    EXPECT_EQ(table.slots[1].record[0], 0x33);
-    EXPECT_EQ(table.current, 1);
-    storeLE32(bytes.data() + 10880, uint32_t(-4));
-    ASSERT_EQ(readBytes(kStrokeListLayout, bytes, table), PresetFileResult::Read);
-    EXPECT_EQ(table.current, 0);
+    // Used slots move to the front and the index stays inside.
+    std::vector<uint8_t> strokes(kStrokeListLayout.tableSize(), 0);
+    strokes[1 * 1088] = 7;  // any non-zero used byte counts
+    strokes[1 * 1088 + 1064] = 0x11;
+    strokes[3 * 1088] = 1;
+    strokes[3 * 1088 + 1064] = 0x33;
+    storeLE32(strokes.data() + 10880, 5);
+    PresetTable read;
+    ASSERT_EQ(readBytes(kStrokeListLayout, strokes, read), PresetFileResult::Read);
+    EXPECT_TRUE(read.slots[0].used && read.slots[1].used && !read.slots[2].used);
+    EXPECT_EQ(read.slots[0].record[0], 0x11);
+    EXPECT_EQ(read.slots[1].record[0], 0x33);
+    EXPECT_EQ(read.current, 1);
+    storeLE32(strokes.data() + 10880, uint32_t(-4));
+    ASSERT_EQ(readBytes(kStrokeListLayout, strokes, read), PresetFileResult::Read);
+    EXPECT_EQ(read.current, 0);
 }
 
 }  // namespace
