@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "resources/artwork/artwork_catalogue.h"
+#include "widgets/panel_layout.h"
 
 namespace dw::artwork {
 namespace {
@@ -35,11 +36,8 @@ class Catalogue : public ::testing::Test {
 std::vector<ArtworkEntry>* Catalogue::entries_ = nullptr;
 std::map<std::string, const ArtworkEntry*>* Catalogue::byName_ = nullptr;
 
-TEST_F(Catalogue, DrawsEveryListedPictureOnceAtItsSize) {
+TEST_F(Catalogue, DrawsEveryListedPictureOnceAtItsSizeAndNamesEachMismatch) {
     EXPECT_EQ(catalogueMismatches(*entries_), std::vector<std::string>{});
-}
-
-TEST_F(Catalogue, MismatchesAreNamed) {
     std::vector<ArtworkEntry> entries = *entries_;
     entries.push_back(entries.front());
     entries.push_back({"stray", "", Store::Colour, Picture(2, 2)});
@@ -63,40 +61,29 @@ TEST_F(Catalogue, BothLooksOfAButtonHaveOneSize) {
     }
 }
 
-// The tools panel is 3 x (H + 2) + 226 high for a header of height H; the rows of tool
-// buttons that the program stacks into it must end inside it.
-TEST_F(Catalogue, ToolButtonsFitTheToolsPanel) {
-    const int header = picture("brushes").height();
-    const int button = picture("brush0").height();
-    EXPECT_EQ(picture("tools").height(), header);
-    EXPECT_EQ(picture("effects").height(), header);
-    const Picture& panel = picture("toolsview");
-    EXPECT_EQ(panel.height(), 3 * (header + 2) + 226);
-    int y = header;   // first row of tools
-    y += 3 * button;  // three more rows of brushes
-    y += button + 2;  // the "tools" header
-    y += header;      // Hand Tool and Eye Dropper
-    y += button + 2;  // the "effects" header
-    y += header;      // Brighten and Darken
-    y += 2 * button;  // Gloss and Matte, Raise and Lower
-    EXPECT_LE(y + 2 + button, panel.height());
-    EXPECT_LE(34 + picture("brush0").width(), panel.width());
-}
-
+// Each button picture fits where the layout table places it, clear of its neighbours.
 TEST_F(Catalogue, ButtonsFitTheirPanelsWithoutOverlapping) {
-    const int palette = picture("palette").width();
-    EXPECT_LE(245 + picture("add0").width(), palette);
-    EXPECT_LT(213 + picture("delete0").width(), 245);
-    EXPECT_LT(8 + picture("savelist0").width(), 78);
-    EXPECT_LE(178 + picture("add0").height(), picture("palette").height());
-    EXPECT_LE(130 + picture("cancel0").width(), picture("filenew").width());
-    EXPECT_LT(30 + picture("okay0").width(), 130);
-    EXPECT_LE(100 + picture("okay0").height(), picture("filenew").height());
-    // Three tabs sharing border columns on the 280-wide styles panel.
-    EXPECT_LE(3 + 3 * (picture("tpaint0").width() - 1) + 1, picture("styles").width());
-    EXPECT_LE(18 + picture("shape").height(), picture("styles").height());
-    EXPECT_LE(picture("tpaint0").height() + 1, 19) << "tabs reach into the thumbnail grid";
-    EXPECT_LT(144 + picture("check0").width(), 167) << "switch meets a slider knob";
+    using namespace layout;
+    for (const char* header : {"brushes", "tools", "effects"}) {
+        EXPECT_EQ(picture(header).height(), kToolHeaderHeight) << header;
+    }
+    EXPECT_EQ(picture("brush0").height(), kToolButtonHeight);
+    EXPECT_EQ(picture("toolsview").height(), kToolsHeight);
+    EXPECT_LE(kToolColumnRight + picture("brush0").width(), picture("toolsview").width());
+    const Picture& palette = picture("palette");
+    EXPECT_LE(kAddButton.x + picture("add0").width(), palette.width());
+    EXPECT_LT(kDeleteButton.x + picture("delete0").width(), kAddButton.x);
+    EXPECT_LT(kSaveListButton.x + picture("savelist0").width(), kLoadListButton.x);
+    EXPECT_LE(kAddButton.y + picture("add0").height(), palette.height());
+    EXPECT_LE(kCancelButton.x + picture("cancel0").width(), picture("filenew").width());
+    EXPECT_LT(kOkButton.x + picture("okay0").width(), kCancelButton.x);
+    EXPECT_LE(kOkButton.y + picture("okay0").height(), picture("filenew").height());
+    EXPECT_LE(styleTabX(2) + picture("tpaint0").width(), picture("styles").width());
+    EXPECT_LE(kPageTop + picture("shape").height(), picture("styles").height());
+    EXPECT_LE(kTabTop + picture("tpaint0").height(), kGridOrigin.y) << "tabs reach the grid";
+    EXPECT_LT(kFadeAmountSwitch.x + picture("check0").width(),
+              knobLeft(kFadeAmountSlider, 0.0f, kKnobWidth))
+        << "switch meets a slider knob";
 }
 
 // The colours panel picks from "colors" at (4, 76) but shows "colordlg": they must agree.

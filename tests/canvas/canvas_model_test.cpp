@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "canvas/canvas.h"
 
 namespace dw {
@@ -10,17 +8,6 @@ namespace {
 void setRed(Canvas& canvas, uint32_t x, uint32_t y, uint8_t red, float height = 0.0f) {
     canvas.cellForWriting(x, y).red = red;
     canvas.cellForWriting(x, y).height = height;
-}
-
-TEST(CanvasModel, CreatedCellsAreWhitePaperAndSurfaceIsWhite) {
-    Canvas canvas;
-    EXPECT_EQ(canvas.width(), 400u);  // a constructed canvas says 400 x 400 before it has cells
-    EXPECT_FALSE(canvas.hasCells());
-    canvas.create(1, 1);
-    const CanvasCell paper{255, 255, 255, 0, 0, {0, 0, 0}, 0.0f};
-    EXPECT_EQ(std::memcmp(&canvas.at(0, 0), &paper, sizeof paper), 0);
-    EXPECT_EQ(canvas.surface().width(), 1u);
-    EXPECT_EQ(canvas.surface().getPixel(0, 0), (Pixel{255, 255, 255, 0}));
 }
 
 TEST(CanvasModel, FillWithPaperHalvesColourAndPaperGrain) {

@@ -94,18 +94,20 @@ TEST_F(FileTypeRegistration, SecondRunLeavesEveryFileAsItWas) {
     }
 }
 
-TEST_F(FileTypeRegistration, UnwritableDataHomeShowsTheFirstMessageOnceAndReturns) {
-    std::ofstream(share()) << "a file where the folder should be";
-    EXPECT_FALSE(RegisterFileType(target()));
-    ASSERT_EQ(messages.texts(), std::vector<std::string>{"Couldn't set filetype key!"});
-    EXPECT_EQ(messages.shown()[0].caption, "Error");
-}
-
-TEST_F(FileTypeRegistration, IconFailureNamesTheIconStep) {
-    fs::create_directories(share() / "icons");
-    std::ofstream(share() / "icons/hicolor") << "in the way";
-    EXPECT_FALSE(RegisterFileType(target()));
-    ASSERT_EQ(messages.texts(), std::vector<std::string>{"Couldn't set icon key!"});
+// A file where a folder belongs stops the registration at the step it blocks, said once.
+TEST_F(FileTypeRegistration, ABlockedStepShowsItsMessageOnceAndReturns) {
+    const std::pair<fs::path, const char*> blocked[] = {
+        {share(), "Couldn't set filetype key!"},
+        {share() / "icons/hicolor", "Couldn't set icon key!"}};
+    for (const auto& [path, message] : blocked) {
+        fs::remove_all(share());
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << "in the way";
+        messages.boxes().clear();
+        EXPECT_FALSE(RegisterFileType(target()));
+        ASSERT_EQ(messages.texts(), std::vector<std::string>{message});
+        EXPECT_EQ(messages.shown()[0].caption, "Error");
+    }
 }
 
 TEST_F(FileTypeRegistration, DesktopKnowsPaintingsByNameAndByContent) {

@@ -10,7 +10,7 @@
 namespace dw::platform {
 namespace {
 
-TEST(HandOffFrame, PathsOfAnyLengthArriveWholeHoweverTheBytesAreSplit) {
+TEST(HandOffFrame, PathsOfAnyLengthArriveWholeHoweverSplitAndAnAbsurdLengthBreaksTheStream) {
     const std::string longPath = "/" + std::string(10000, 'p') + ".pai";
     const std::string stream = encodeHandOff("/a b/ü.pai") + encodeHandOff(longPath);
     HandOffDecoder decoder;
@@ -25,10 +25,9 @@ TEST(HandOffFrame, PathsOfAnyLengthArriveWholeHoweverTheBytesAreSplit) {
     EXPECT_EQ(paths[0], "/a b/ü.pai");
     EXPECT_EQ(paths[1], longPath);
     EXPECT_FALSE(decoder.broken());
-}
 
-TEST(HandOffFrame, AbsurdLengthBreaksTheStreamInsteadOfWaitingForMemory) {
-    HandOffDecoder decoder;
+    // An absurd length breaks the stream instead of waiting for memory.
+    decoder = HandOffDecoder();
     decoder.feed(std::string("\xff\xff\xff\xff\xff\xff\xff\x7f", 8));
     EXPECT_EQ(decoder.next(), std::nullopt);
     EXPECT_TRUE(decoder.broken());

@@ -67,7 +67,7 @@ class ThumbnailCommand : public ::testing::Test {
     test::TempDir dir;
 };
 
-TEST_F(ThumbnailCommand, WelcomePaintingBecomesA256PixelPng) {
+TEST_F(ThumbnailCommand, WelcomePaintingBecomesA256PixelPngADamagedOneNothing) {
     // Thumbnailers are handed output names of any kind; the file is PNG all the same.
     const std::string output = dir.file("thumbnail.tmp");
     ASSERT_EQ(run(DAUBWERK_WELCOME_PATH, output), 0) << errors();
@@ -77,9 +77,8 @@ TEST_F(ThumbnailCommand, WelcomePaintingBecomesA256PixelPng) {
     EXPECT_EQ(header.substr(0, 8), "\x89PNG\r\n\x1a\n");
     EXPECT_EQ(header.substr(16, 8), std::string("\0\0\1\0\0\0\1\0", 8));  // 256 x 256
     EXPECT_FALSE(std::filesystem::exists(output + ".png"));
-}
 
-TEST_F(ThumbnailCommand, DamagedPaintingFailsClearlyAndWritesNothing) {
+    // A damaged painting fails clearly and writes nothing.
     std::ofstream(dir.file("damaged.pai"), std::ios::binary) << std::string("\xD7\x5E\0\0junk", 8);
     EXPECT_EQ(run(dir.file("damaged.pai"), dir.file("out.png")), 1);
     EXPECT_NE(errors().find("failed"), std::string::npos) << errors();

@@ -24,18 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 // Each kill costs a start of the program, which the sanitizers make several times slower: a
 // few kills there look for memory faults, the thirty of the plain build prove the saves.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define DAUBWERK_UNDER_SANITIZER
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-#define DAUBWERK_UNDER_SANITIZER
-#endif
-#ifdef DAUBWERK_UNDER_SANITIZER
-constexpr int kKills = 8;
-#else
-constexpr int kKills = 30;
-#endif
+constexpr int kKills = DAUBWERK_SANITIZED ? 8 : 30;
 constexpr int kSide = 3000;
 
 class KillDuringSave : public ProgramRun {

@@ -20,45 +20,22 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
+TEST_F(ProgramRun, PaintSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
     const Surface welcome = session.screenshot((root / "welcome.png").string());
     const CanvasSpot canvas = findCanvas(welcome, frame);
 
-    const int y = canvas.y + 300;
-    ASSERT_TRUE(session.run("xdotool mousemove " + std::to_string(canvas.x + 150) + " " +
-                            std::to_string(y) + " mousedown 1"));
-    for (int x = canvas.x + 150; x <= canvas.x + 450; x += 30) {
-        session.run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
-        std::this_thread::sleep_for(30ms);
-    }
-    session.run("xdotool mouseup 1");
-    auto changed = [&](const Surface& a, const Surface& b) {
-        return differingPixels(a, canvas, b, canvas);
-    };
+    scribble(canvas);
     // The stroke has landed when two screenshots in a row change as many pixels.
     int previous = -1;
     const Surface painted = screenshotShowing("painted.png", [&](const Surface& shot) {
-        const int now = changed(welcome, shot);
+        const int now = differingPixels(welcome, canvas, shot, canvas);
         const bool settled = now > 2000 && now == previous;
         previous = now;
         return settled;
     });
-    EXPECT_GT(changed(welcome, painted), 2000);
-
-    ASSERT_TRUE(session.run("xdotool key ctrl+z"));
-    const Surface undone = screenshotShowing(
-        "undone.png", [&](const Surface& shot) { return changed(welcome, shot) == 0; });
-    EXPECT_EQ(changed(welcome, undone), 0);
-    ASSERT_TRUE(session.run("xdotool key ctrl+y"));
-    // Redo shades every pixel that reads a restored cell; while painting, each dab shaded only
-    // its own square, so the light on the cells just around it was not yet brought up to date.
-    const Surface redone = screenshotShowing("redone.png", [&](const Surface& shot) {
-        return changed(painted, shot) < 400 && changed(welcome, shot) > 2000;
-    });
-    EXPECT_LT(changed(painted, redone), 400);
-    EXPECT_GT(changed(welcome, redone), 2000);
+    EXPECT_GT(differingPixels(welcome, canvas, painted, canvas), 2000);
 
     const std::string saved = (root / "stroke.pai").string();
     key("ctrl+s");
@@ -77,8 +54,8 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOve
     ASSERT_TRUE(LoadDocument(welcomeDocument.painting,
                              (root / "program" / "Examples" / "welcome.pai").string()));
     ASSERT_TRUE(LoadDocument(strokeDocument.painting, saved));
-    const CanvasCell& before = welcomeDocument.painting.at(300, 300);
-    const CanvasCell& after = strokeDocument.painting.at(300, 300);
+    const CanvasCell& before = welcomeDocument.painting.at(100, 100);
+    const CanvasCell& after = strokeDocument.painting.at(100, 100);
     EXPECT_NE(before.height, after.height);
     EXPECT_EQ(welcomeDocument.painting.at(300, 30).height,
               strokeDocument.painting.at(300, 30).height);
@@ -95,7 +72,6 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOve
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
 
-    // The Window menu toggles a panel and brings back one closed by its close box.
     const auto shown = [&](const std::string& title) {
         return session.run("xdotool search --onlyvisible --name '^" + title + "$' >/dev/null");
     };
@@ -115,16 +91,6 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOve
         ASSERT_TRUE(session.waitWhileWindow("Daubwerk", 5s));
         ASSERT_TRUE(session.waitWhileWindow(" Tools", 5s));
     };
-    key("alt+w");
-    key("Return");  // Window > Tools
-    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
-    key("alt+w");
-    key("Return");
-    EXPECT_NE(session.waitForWindow(" Tools", 5s), 0u);
-    ASSERT_TRUE(session.closeWindow(" Tools"));
-    EXPECT_TRUE(session.waitWhileWindow(" Tools", 5s));
-    key("alt+w");
-    key("Return");
     const unsigned long tools = session.waitForWindow(" Tools", 5s);
     ASSERT_NE(tools, 0u);
     // The panels carry a title and a close box only.
@@ -180,22 +146,9 @@ TEST_F(ProgramRun, PaintUndoRedoSaveQuitReopenMinimiseRestoreAndTakeOneHandedOve
     quit();
 }
 
-TEST_F(ProgramRun, ExportABrushKeptInThePaletteAndTheLightingSwitchComeBackEvenPastAnError) {
+TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackEvenPastAnError) {
     const unsigned long frame = start();
     ASSERT_NE(frame, 0u);
-    key("alt+f");
-    key("e");  // File > Export Image
-    ASSERT_NE(session.waitForWindow("Export Image", 10s), 0u);
-    const fs::path exported = root / "home" / "out.png";
-    ASSERT_TRUE(session.run("xdotool type --delay 10 '" + exported.string() + "'"));
-    key("Return");
-    awaitFile(exported);
-    std::string identified;
-    EXPECT_TRUE(
-        session.run("identify -format '%m %w %h' '" + exported.string() + "'", &identified));
-    EXPECT_EQ(identified, "PNG 600 600");
-    ASSERT_TRUE(session.waitWhileWindow("Export Image", 10s));
-
     const std::string tools = std::to_string(session.waitForWindow(" Tools", 5s));
     const std::string colours = std::to_string(session.waitForWindow(" Colors", 5s));
     const std::string palette = std::to_string(session.waitForWindow(" Palette", 5s));
@@ -217,21 +170,6 @@ TEST_F(ProgramRun, ExportABrushKeptInThePaletteAndTheLightingSwitchComeBackEvenP
     std::this_thread::sleep_for(500ms);
     const Surface painted = session.screenshot((root / "painted.png").string());
     ASSERT_GT(differingPixels(before, canvas, painted, canvas), 1000);
-    // Putting the closing question away, by Escape or by its close box, keeps the painting.
-    for (const bool escape : {true, false}) {
-        ASSERT_TRUE(session.closeWindow("Daubwerk"));
-        ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
-        if (escape) {
-            key("Escape");
-        } else {
-            ASSERT_TRUE(session.closeWindow("Save Changes?"));
-        }
-        ASSERT_TRUE(session.waitWhileWindow("Save Changes\\?", 10s));
-        std::this_thread::sleep_for(500ms);
-        EXPECT_TRUE(program.running());
-        const Surface kept = session.screenshot((root / "kept.png").string());
-        EXPECT_EQ(differingPixels(painted, canvas, kept, canvas), 0);
-    }
     ASSERT_TRUE(session.closeWindow("Daubwerk"));
     ASSERT_NE(session.waitForWindow("Save Changes\\?", 10s), 0u);
     key("alt+n");  // No: leave without saving

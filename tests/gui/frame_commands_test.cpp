@@ -14,20 +14,14 @@ namespace {
 
 using FrameCommands = GuiTest;
 
-TEST_F(FrameCommands, ZoomPutsTheCanvasWindowHomeAndShowsEachCellAsASquareOfItsShadedPixel) {
+TEST_F(FrameCommands, ZoomPutsTheCanvasWindowHomeAndDrawsEveryPixelOfARequest) {
     gui->moveCanvasWindow({-400, 7});
     command(command::kZoomFirst + 3);  // 200%
     EXPECT_EQ(gui->canvas().geometry(), QRect(90, 10, 1200, 1200));
-    state.painting.cellForWriting(3, 2).red = 0;
-    state.painting.cellForWriting(3, 2).paint = 0;
-    state.painting.invalidateShading();
-    command(1262);  // 300%
-    const QImage shown = gui->canvas().grab().toImage();
-    const Pixel cell = state.painting.surface().getPixel(3, 2);
-    for (const QPoint& p : {QPoint(9, 6), QPoint(11, 8)}) {
-        EXPECT_EQ(QColor(shown.pixel(p)), QColor(cell.red, cell.green, cell.blue));
+    for (uint32_t x = 0; x < 40; ++x) {
+        state.painting.cellForWriting(x, x / 2).paint = uint8_t(x * 6);
     }
-    EXPECT_EQ(QColor(shown.pixel(12, 6)), QColor(Qt::white));
+    state.painting.invalidateShading();
 
     // Every pixel of a request is drawn, also where its edges cut magnified cells, as the
     // strips a moved window uncovers do; one left out keeps what the screen had there.

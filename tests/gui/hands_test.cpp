@@ -77,6 +77,7 @@ TEST_F(Hands, TheMiddleButtonDragsThePaintingAndAltClickPicksTheColourWithAnyToo
     mouse(QEvent::MouseButtonRelease, {50, 50}, grip + QPoint(30, -20), Qt::MiddleButton);
     EXPECT_EQ(gui->canvas().pos(), home + QPoint(30, -20));
     EXPECT_EQ(state.brush.tool, ToolId::PaintBrush);
+    EXPECT_EQ(state.history.count(), 0u);  // moving the painting is no step to undo
 
     state.painting.cellForWriting(20, 20) = {10, 120, 230, 0, 0, {}, 0.0f};
     state.painting.invalidateShading();

@@ -33,34 +33,39 @@ class ButtonSetTest : public ::testing::Test {
     ButtonSet set;
 };
 
-TEST_F(ButtonSetTest, RightAndBottomEdgesBelongToTheButton) {
+TEST_F(ButtonSetTest, PushButtonClicksOnlyWhenReleasedOverItRightAndBottomEdgesIncluded) {
     place(0, 30, 100, ButtonKind::Push);
     for (int x : {30, 60, 90}) {
         UpdateButtons(set, x, 120, kDown);
         EXPECT_EQ(UpdateButtons(set, x, 120, kUp), 0) << x;
     }
-    UpdateButtons(set, 91, 110, kDown);
-    EXPECT_EQ(UpdateButtons(set, 91, 110, kUp), kNoButton);
-    UpdateButtons(set, 60, 121, kDown);
-    EXPECT_EQ(UpdateButtons(set, 60, 121, kUp), kNoButton);
-}
-
-TEST_F(ButtonSetTest, PushButtonClicksOnlyWhenReleasedOverIt) {
-    place(0, 0, 0, ButtonKind::Push);
-    EXPECT_EQ(UpdateButtons(set, 5, 5, kDown), kNoButton);
+    for (const auto& [x, y] : {std::pair{91, 110}, std::pair{60, 121}}) {
+        UpdateButtons(set, x, y, kDown);
+        EXPECT_EQ(UpdateButtons(set, x, y, kUp), kNoButton) << x << "," << y;
+    }
+    EXPECT_EQ(UpdateButtons(set, 35, 105, kDown), kNoButton);
     EXPECT_EQ(set[0].state, ButtonState::Pressed);
-    EXPECT_EQ(UpdateButtons(set, 100, 100, kDown), kNoButton);  // dragged off
-    EXPECT_EQ(UpdateButtons(set, 5, 5, kUp), kNoButton);        // released back over it
+    EXPECT_EQ(UpdateButtons(set, 200, 200, kDown), kNoButton);  // dragged off
+    EXPECT_EQ(UpdateButtons(set, 35, 105, kUp), kNoButton);     // released back over it
     EXPECT_EQ(set[0].state, ButtonState::Hover);
 }
 
-TEST_F(ButtonSetTest, OverlappingButtonsLeaveThePointerToTheLowerIndex) {
+// Overlapping buttons leave the pointer to the lower index; a repeat button reports while
+// held, an inert one never.
+TEST_F(ButtonSetTest, RepeatReportsWhileHeldInertNeverAndTheLowerIndexWins) {
     place(3, 0, 0, ButtonKind::Repeat);
     place(7, 10, 0, ButtonKind::Repeat);
-    EXPECT_EQ(UpdateButtons(set, 20, 5, kDown), 3);
+    place(1, 0, 30, ButtonKind::Inert);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(UpdateButtons(set, 20, 5, kDown), 3);
+    }
     EXPECT_EQ(set[7].state, ButtonState::Normal);
+    EXPECT_EQ(UpdateButtons(set, 20, 5, kUp), kNoButton);
     set[3].enabled = false;
     EXPECT_EQ(UpdateButtons(set, 20, 5, kDown), 7);
+    UpdateButtons(set, 20, 5, kUp);
+    EXPECT_EQ(UpdateButtons(set, 5, 35, kDown), kNoButton);
+    EXPECT_EQ(set[1].state, ButtonState::Normal);
 }
 
 TEST_F(ButtonSetTest, ToggleFlipsOncePerPress) {
@@ -82,17 +87,6 @@ TEST_F(ButtonSetTest, ToggleFlipsOncePerPress) {
     UpdateButtons(set, 200, 5, kUp);
     EXPECT_EQ(UpdateButtons(set, 5, 5, kDown), 0);
     EXPECT_EQ(set[0].state, ButtonState::Normal);
-}
-
-TEST_F(ButtonSetTest, RepeatReportsWhileHeldAndInertNever) {
-    place(0, 0, 0, ButtonKind::Repeat);
-    place(1, 0, 30, ButtonKind::Inert);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(UpdateButtons(set, 5, 5, kDown), 0);
-    }
-    EXPECT_EQ(UpdateButtons(set, 5, 5, kUp), kNoButton);
-    EXPECT_EQ(UpdateButtons(set, 5, 35, kDown), kNoButton);
-    EXPECT_EQ(set[1].state, ButtonState::Normal);
 }
 
 TEST_F(ButtonSetTest, DrawsThePictureOfEachStateAndIgnoresBadIndices) {

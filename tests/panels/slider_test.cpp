@@ -19,7 +19,7 @@ class SliderTest : public ::testing::Test {
     int32_t dragId = 0;
 };
 
-TEST_F(SliderTest, TakesPressesTenPixelsBeyondTheKnobAndClamps) {
+TEST_F(SliderTest, TakesPressesTenPixelsBeyondTheKnobPictureAndClamps) {
     EXPECT_FLOAT_EQ(slider.value, 100.0f);
     EXPECT_TRUE(track(slider, 70));
     EXPECT_FLOAT_EQ(slider.value, 50.0f);
@@ -34,6 +34,18 @@ TEST_F(SliderTest, TakesPressesTenPixelsBeyondTheKnobAndClamps) {
     EXPECT_TRUE(track(slider, 70, 44));
     EXPECT_FALSE(track(slider, 70, 56));
     EXPECT_FALSE(TrackSlider(slider, dragId, 70, 50, PointerPress::Up));
+
+    // With a knob picture of its own, half of its 8 is 4 pixels either way, half of 4 is 2 rows.
+    SliderPictures withTab;
+    Surface tab;
+    tab.create(8, 4);
+    withTab.build(tab);
+    Slider s;
+    SetUpSlider(s, withTab, 0, 10, 50);
+    dragId = 0;
+    EXPECT_TRUE(TrackSlider(s, dragId, -14, 8, kDown));
+    EXPECT_FALSE(TrackSlider(s, dragId, -15, 8, kDown));
+    EXPECT_FALSE(TrackSlider(s, dragId, 0, 12, kDown));
 }
 
 TEST_F(SliderTest, TheSliderHoldingTheDragKeepsItAcrossAnother) {
@@ -66,19 +78,6 @@ TEST_F(SliderTest, DisabledSliderIgnoresThePointerAndDrawsGreyed) {
     for (const auto& spot : spots) {
         EXPECT_EQ(image.getPixel(spot.x, spot.y).red, spot.red) << spot.x << "," << spot.y;
     }
-}
-
-TEST_F(SliderTest, TheKnobPictureIsTakenWhenItLoaded) {
-    SliderPictures withTab;
-    Surface tab;
-    tab.create(8, 4);
-    withTab.build(tab);
-    Slider s;
-    SetUpSlider(s, withTab, 0, 10, 50);
-    // Half of 8 is 4 pixels either way, half of 4 is 2 rows.
-    EXPECT_TRUE(TrackSlider(s, dragId, -14, 8, kDown));
-    EXPECT_FALSE(TrackSlider(s, dragId, -15, 8, kDown));
-    EXPECT_FALSE(TrackSlider(s, dragId, 0, 12, kDown));
 }
 
 }  // namespace

@@ -75,12 +75,5 @@ TEST_F(FencedDecodingTest, CancelInTheProgressWindowEndsTheWaitBeforeTheDeadline
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"sleep.tga Failed to load!"});
 }
 
-TEST_F(FencedDecodingTest, TheStreamAsPromisedBecomesThePicture) {
-    Surface surface;
-    ASSERT_TRUE(decodeOrder("good", surface));
-    EXPECT_EQ(colours(surface), (std::vector<uint8_t>{1, 1, 3, 2, 1}));
-    EXPECT_EQ(surface.name(), "good.tga");
-}
-
 }  // namespace
 }  // namespace dw::test

@@ -30,6 +30,13 @@ TEST_F(ImageFileTest, FailedSaveKeepsTheOldFileAndLeavesNoScraps) {
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"invalid extension"});
     EXPECT_EQ(fileBytes("keep.weird"), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+    // The bitmap writer takes only a shaded picture, and only where it can write.
+    Surface alpha;
+    alpha.createWithAlpha(2, 2);
+    EXPECT_FALSE(WriteBitmapFile(Surface(), "none.bmp"));
+    EXPECT_FALSE(WriteBitmapFile(alpha, "alpha.bmp"));
+    EXPECT_FALSE(WriteBitmapFile(solidPicture(1, 1, {}), "missing/folder/x.bmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
 }  // namespace

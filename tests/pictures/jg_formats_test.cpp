@@ -72,7 +72,7 @@ TEST_F(JgFormatTest, DamagedJg8IsRefusedAndLeavesTheSurfaceAlone) {
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"bad.jg8 Failed to load!"});
 }
 
-TEST_F(JgFormatTest, RawJgiIsTheMemoryOfA24BitSurface) {
+TEST_F(JgFormatTest, RawJgiIsTheMemoryOfA24BitSurfaceCodedItsChannelsBlueFirst) {
     // 2 x 2: rows of 8 bytes (6 padded), bottom row first, blue-green-red.
     writeFileBytes("raw.jgi", header(0, 2, 2) + std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 0, 0,  //
                                                                      7, 8, 9, 10, 11, 12, 0, 0});
@@ -86,9 +86,8 @@ TEST_F(JgFormatTest, RawJgiIsTheMemoryOfA24BitSurface) {
     EXPECT_FALSE(LoadImageFile(surface, "none.jgi"));
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{"JGI could not load!", "JGI could not load!"}));
-}
 
-TEST_F(JgFormatTest, CodedJgiCarriesBlueThenGreenThenRed) {
+    // Coded, it carries blue, then green, then red.
     MemorySink sink;
     sink.write(header(1, 5, 3).data(), 12);
     for (uint8_t value : {30, 120, 200}) {
@@ -96,7 +95,6 @@ TEST_F(JgFormatTest, CodedJgiCarriesBlueThenGreenThenRed) {
         ASSERT_TRUE(WriteCompressed2(sink, plane.data(), 5, 3, 1));
     }
     writeFileBytes("coded.jgi", sink.bytes());
-    Surface surface;
     ASSERT_TRUE(LoadImageFile(surface, "coded.jgi"));
     const Pixel p = surface.getPixel(4, 2);
     EXPECT_NEAR(p.blue, 30, 1);

@@ -13,7 +13,7 @@ class PictureDecoders : public PictureTest {
         return std::string(DAUBWERK_TEST_DATA) + "/valid/picture/" + name;
     }
 
-    void expectTheQuad(const std::string& path, const std::vector<uint8_t>& quad) {
+    void expectTheQuad(const std::string& path, const std::vector<uint8_t>& quad = kQuad) {
         Surface surface;
         ASSERT_TRUE(LoadImageFile(surface, path)) << path;
         EXPECT_EQ(colours(surface), quad) << path;
@@ -27,8 +27,6 @@ class PictureDecoders : public PictureTest {
         EXPECT_EQ(surface.width(), 2u) << name;
         EXPECT_EQ(shownTexts(), std::vector<std::string>{name + " Failed to load!"});
     }
-
-    void expectTheQuad(const std::string& path) { expectTheQuad(path, kQuad); }
 
     // The quad as a Targa file, stored top row first.
     std::vector<uint8_t> quadTga() {
@@ -54,7 +52,7 @@ class PictureDecoders : public PictureTest {
         return bytes;
     }
 
-    const std::vector<uint8_t> kQuad = {
+    static inline const std::vector<uint8_t> kQuad = {
         4,   3,                                                 // width, height
         255, 0,  0,  0,   255, 0,   0,  0, 255, 255, 255, 255,  // top row
         10,  20, 30, 200, 100, 50,  0,  0, 0,   128, 128, 128,  //
@@ -78,6 +76,10 @@ TEST_F(PictureDecoders, EveryLosslessKindIsReadExactly) {
     expectTheQuad("plain.ppm");
     writeFileBytes("quad.tga", quadTga());
     expectTheQuad("quad.tga");
+    // WebP declares its size before decoding, as the size checks need.
+    const auto size = probePictureSize(example("quad.webp"));
+    ASSERT_TRUE(size);
+    EXPECT_EQ(std::make_pair(size->width, size->height), std::make_pair(4u, 3u));
 }
 
 // Every kind of BMP file writers make, each against the picture its writer started from: the
@@ -97,7 +99,7 @@ TEST_F(PictureDecoders, EveryKindOfBmpGivesThePictureItWasWrittenFrom) {
     EXPECT_EQ(compared, 40u);
 }
 
-TEST_F(PictureDecoders, TheSignatureDecidesNotTheName) {
+TEST_F(PictureDecoders, TheSignatureDecidesNotTheNameAndDamagedFilesAreRefused) {
     std::filesystem::copy_file(example("quad.png"), "png_named.jpg");
     std::filesystem::copy_file(example("quad_v3.bmp"), "no_extension");
     expectTheQuad("png_named.jpg");
@@ -108,13 +110,7 @@ TEST_F(PictureDecoders, TheSignatureDecidesNotTheName) {
     writeFileBytes("tga_named.png", quadTga());
     writeFileBytes("tga_without_extension", quadTga());
     writeFileBytes("unknown.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'});
-    for (const std::string name :
-         {"plain_named.webp", "tga_named.png", "tga_without_extension", "unknown.png"}) {
-        expectRefused(name);
-    }
-}
-
-TEST_F(PictureDecoders, DamagedFilesAreRefusedWithTheUsualMessage) {
+    // Damaged files of each kind.
     std::vector<uint8_t> webp = fileBytes(example("quad.webp"));
     webp.resize(40);
     writeFileBytes("cut.webp", webp);
@@ -126,16 +122,10 @@ TEST_F(PictureDecoders, DamagedFilesAreRefusedWithTheUsualMessage) {
     writeFileBytes("cut.ppm", pnm);
     writeFileBytes("huge.ppm", {'P', '6', '\n', '9', '0', '0', '0',  ' ', '9', '0',
                                 '0', '0', '\n', '2', '5', '5', '\n', 1,   2,   3});
-    for (const std::string name : {"cut.webp", "cut.png", "cut.ppm", "huge.ppm"}) {
+    for (const std::string name : {"plain_named.webp", "tga_named.png", "tga_without_extension",
+                                   "unknown.png", "cut.webp", "cut.png", "cut.ppm", "huge.ppm"}) {
         expectRefused(name);
     }
-}
-
-TEST_F(PictureDecoders, WebPDeclaresItsSizeBeforeDecoding) {
-    const auto size = probePictureSize(example("quad.webp"));
-    ASSERT_TRUE(size);
-    EXPECT_EQ(size->width, 4u);
-    EXPECT_EQ(size->height, 3u);
 }
 
 }  // namespace

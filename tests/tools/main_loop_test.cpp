@@ -11,12 +11,11 @@ namespace {
 
 struct RecordingWindows : LoopWindows {
     void invalidateCanvas(const IntRect& rect) override { invalidated.push_back(rect); }
-    void moveCanvasWindow(const ScreenPoint& position) override { moves.push_back(position); }
+    void moveCanvasWindow(const ScreenPoint&) override {}
     void colourPicked(AppState&) override { ++colourPicks; }
     void keyboard(AppState&, const LoopMessage&) override { ++keys; }
 
     std::vector<IntRect> invalidated;
-    std::vector<ScreenPoint> moves;
     int colourPicks = 0;
     int keys = 0;
 };
@@ -110,18 +109,6 @@ TEST_F(MainLoopTest, WaitingMovesMergeSoAStrokeKeepsItsLength) {
     EXPECT_TRUE(queue.empty());
     EXPECT_EQ(state.drags.canvas.x, 80);
     EXPECT_FLOAT_EQ(state.painting.strokeLength, 6.0f);  // a tenth of the 60 pixels travelled
-}
-
-TEST_F(MainLoopTest, HandToolMovesTheCanvasWindowByTheCursorTravel) {
-    state.brush.tool = ToolId::HandTool;
-    send(MessageKind::PointerMove, 100, 100);
-    send(MessageKind::LeftButtonDown);
-    send(MessageKind::PointerMove, 110, 105);
-    passes(3);
-    EXPECT_EQ(state.canvasWindowPos, (ScreenPoint{100, 15}));
-    ASSERT_FALSE(windows.moves.empty());
-    EXPECT_EQ(windows.moves.back(), (ScreenPoint{100, 15}));
-    EXPECT_EQ(state.history.count(), 0u);
 }
 
 TEST_F(MainLoopTest, EyeDropperPicksTheShownColourNotTheStoredOne) {
