@@ -107,8 +107,10 @@ RowsRead readRows(PngWork& work, uint32_t maxSide, PixelRows& rows) {
     }
     work.row.resize(std::size_t(width) * bytesPerPixel);
     for (uint32_t y = 0; y < height; ++y) {
-        png_read_row(png, work.row.data(), nullptr);
-        rows.put(y, work.row.data(), bytesPerPixel, order);
+        uint8_t* row = rows.placeForRow(y, bytesPerPixel, order);
+        row = row ? row : work.row.data();
+        png_read_row(png, row, nullptr);
+        rows.put(y, row, bytesPerPixel, order);
     }
     return RowsRead::All;
 }
