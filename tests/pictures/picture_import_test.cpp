@@ -20,6 +20,23 @@ std::vector<float> fields(const CanvasCell& c) {
     return {float(c.red), float(c.green), float(c.blue), float(c.paint), float(c.gloss), c.height};
 }
 
+// The fields of every cell of the painting, and those the import makes of pixel(i), cell i's
+// red, green and blue.
+template <class PixelOf>
+std::pair<std::vector<float>, std::vector<float>> importedAndWanted(const Canvas& painting,
+                                                                    PixelOf pixel) {
+    std::vector<float> imported;
+    std::vector<float> wanted;
+    for (std::size_t i = 0; i < painting.cellCount(); ++i) {
+        const Pixel p = pixel(i);
+        const std::vector<float> cell = fields(painting.cells()[i]);
+        const std::vector<float> want = fields(cellFromPixel(p.red, p.green, p.blue));
+        imported.insert(imported.end(), cell.begin(), cell.end());
+        wanted.insert(wanted.end(), want.begin(), want.end());
+    }
+    return {imported, wanted};
+}
+
 // What a PNG file declares besides its pixels.
 struct PngLayout {
     int colourType = PNG_COLOR_TYPE_RGB;
@@ -173,17 +190,10 @@ TEST_F(ImportTest, RowByRowDecodingGivesWhatTheWholePictureDecodersGave) {
         EXPECT_EQ(colours(loaded), colours(expected)) << name;
         ASSERT_TRUE(importPicture(state, file)) << name;
         ASSERT_EQ(state.painting.cellCount(), std::size_t(expected.width()) * expected.height());
-        std::vector<float> imported;
-        std::vector<float> wanted;
-        for (uint32_t y = 0; y < expected.height(); ++y) {
-            for (uint32_t x = 0; x < expected.width(); ++x) {
-                const Pixel p = expected.getPixel(x, y);
-                const std::vector<float> cell = fields(state.painting.at(x, y));
-                const std::vector<float> want = fields(cellFromPixel(p.red, p.green, p.blue));
-                imported.insert(imported.end(), cell.begin(), cell.end());
-                wanted.insert(wanted.end(), want.begin(), want.end());
-            }
-        }
+        const auto [imported, wanted] = importedAndWanted(state.painting, [&](std::size_t i) {
+            return expected.getPixel(uint32_t(i % expected.width()),
+                                     uint32_t(i / expected.width()));
+        });
         EXPECT_EQ(imported, wanted) << name;
         ++compared;
     }
@@ -219,15 +229,11 @@ TEST_F(ImportTest, PngOfEveryLayoutGivesTheCellsOfTheSimplifiedReader) {
                                          std::to_string(variant);
                 ASSERT_TRUE(importPicture(state, "random.png")) << name;
                 ASSERT_EQ(state.painting.cellCount(), std::size_t(width) * height) << name;
-                std::vector<float> imported;
-                std::vector<float> wanted;
-                for (std::size_t i = 0; i < state.painting.cellCount(); ++i) {
-                    const std::vector<float> cell = fields(state.painting.cells()[i]);
-                    const uint8_t* p = pixels.data() + i * 4;
-                    const std::vector<float> want = fields(cellFromPixel(p[2], p[1], p[0]));
-                    imported.insert(imported.end(), cell.begin(), cell.end());
-                    wanted.insert(wanted.end(), want.begin(), want.end());
-                }
+                const auto [imported, wanted] =
+                    importedAndWanted(state.painting, [&](std::size_t i) {
+                        const uint8_t* bgra = pixels.data() + i * 4;
+                        return Pixel{bgra[2], bgra[1], bgra[0]};
+                    });
                 EXPECT_EQ(imported, wanted) << name;
             }
         }
