@@ -13,6 +13,7 @@
 
 #include "canvas/large_buffer.h"
 #include "canvas/surface.h"
+#include "files/byte_stream.h"
 #include "files/fenced_decoding.h"
 #include "files/file_stream.h"
 #include "files/jg8_file.h"
@@ -54,17 +55,25 @@ bool loadPicture(PixelRows& rows, const std::string& path) {
     }
     const std::size_t got = file.read(head, sizeof head);
     const auto kind = pictureKindOf({head, got}, extensionOf(path));
-    if (!kind || !file.seek(0) || pictureEndsEarly(file)) {
+    if (!kind || !file.seek(0)) {
         return false;
     }
     if (isFenced(*kind)) {
+        if (pictureEndsEarly(file)) {
+            return false;
+        }
         file.close();
         Surface picture;
         return decodeFenced(path, *kind, picture) && rows.take(std::move(picture));
     }
-    std::vector<uint8_t> bytes(std::size_t(file.size()));
-    return file.seek(0) && readExact(file, bytes.data(), bytes.size()) &&
-           decodeInProcess(*kind, bytes, Surface::kMaxSide, rows);
+    // In one read, into memory met in huge pages: a picture file can be tens of megabytes.
+    LargeBuffer<uint8_t> bytes(std::size_t(file.size()));
+    if (!readExact(file, bytes.data(), bytes.size())) {
+        return false;
+    }
+    MemorySource structure({bytes.data(), bytes.size()});
+    return !pictureEndsEarly(structure) &&
+           decodeInProcess(*kind, {bytes.data(), bytes.size()}, Surface::kMaxSide, rows);
 }
 
 // The program's own formats, which their readers report themselves.

@@ -54,15 +54,16 @@ bool decode(JpegWork& work, uint32_t maxSide, PixelRows& rows) {
     work.inkRow.resize(ink ? std::size_t(info.output_width) * 4 : 0);
     while (info.output_scanline < info.output_height) {
         const uint32_t y = info.output_scanline;
-        JSAMPROW row = ink ? work.inkRow.data() : work.row.data();
+        uint8_t* place = rows.placeForRow(y, 3, ChannelOrder::Bgr);
+        place = place ? place : work.row.data();
+        JSAMPROW row = ink ? work.inkRow.data() : place;
         if (jpeg_read_scanlines(&info, &row, 1) != 1) {
             return false;
         }
         if (ink) {
-            cmykToBgr(work.inkRow.data(), info.output_width, info.saw_Adobe_marker,
-                      work.row.data());
+            cmykToBgr(work.inkRow.data(), info.output_width, info.saw_Adobe_marker, place);
         }
-        rows.put(y, work.row.data(), 3, ChannelOrder::Bgr);
+        rows.put(y, place, 3, ChannelOrder::Bgr);
     }
     jpeg_finish_decompress(&info);
     return true;

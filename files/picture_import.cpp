@@ -46,10 +46,7 @@ void CellRows::allocate(uint32_t width, uint32_t height) {
     }
 }
 
-void CellRows::put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel, ChannelOrder order) {
-    if (cells_.empty()) {
-        return;
-    }
+CellRows::Band& CellRows::bandFor(uint32_t y, uint32_t bytesPerPixel, ChannelOrder order) {
     Band* band = &bands_[filling_];
     if (band->count > 0 && (y != band->first + band->count ||
                             bytesPerPixel != band->bytesPerPixel || order != band->order)) {
@@ -61,9 +58,28 @@ void CellRows::put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel, Ch
         band->bytesPerPixel = bytesPerPixel;
         band->order = order;
     }
+    return *band;
+}
+
+uint8_t* CellRows::placeForRow(uint32_t y, uint32_t bytesPerPixel, ChannelOrder order) {
+    if (cells_.empty()) {
+        return nullptr;
+    }
+    Band& band = bandFor(y, bytesPerPixel, order);
+    return band.pixels.data() + band.count * std::size_t(width_) * bytesPerPixel;
+}
+
+void CellRows::put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel, ChannelOrder order) {
+    if (cells_.empty()) {
+        return;
+    }
+    Band& band = bandFor(y, bytesPerPixel, order);
     const std::size_t rowBytes = std::size_t(width_) * bytesPerPixel;
-    std::memcpy(band->pixels.data() + band->count * rowBytes, pixels, rowBytes);
-    if (++band->count == kBandRows) {
+    uint8_t* place = band.pixels.data() + band.count * rowBytes;
+    if (pixels != place) {
+        std::memcpy(place, pixels, rowBytes);
+    }
+    if (++band.count == kBandRows) {
         handOver();
     }
 }

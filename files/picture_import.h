@@ -41,6 +41,7 @@ class CellRows final : public PixelRows {
 
     void put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel,
              ChannelOrder order) override;
+    uint8_t* placeForRow(uint32_t y, uint32_t bytesPerPixel, ChannelOrder order) override;
 
     uint32_t width() const { return width_; }
     uint32_t height() const { return height_; }
@@ -56,10 +57,13 @@ class CellRows final : public PixelRows {
         ChannelOrder order = ChannelOrder::Bgr;
         tbb::task_group converting;
     };
-    // Enough that a converting core held up for a moment does not stop the decoder.
-    static constexpr int kBands = 4;
+    // Enough that a converting core held up for a moment (a page of fresh memory met, another
+    // program's turn) does not stop the decoder.
+    static constexpr int kBands = 16;
 
     void allocate(uint32_t width, uint32_t height) override;
+    // The band that row y goes to, the filled one handed over first when y cannot join it.
+    Band& bandFor(uint32_t y, uint32_t bytesPerPixel, ChannelOrder order);
     void handOver();
     void convert(Band& band);
     void waitForAll();

@@ -17,6 +17,10 @@ bool PixelRows::start(uint32_t width, uint32_t height) {
     return true;
 }
 
+uint8_t* PixelRows::placeForRow(uint32_t, uint32_t, ChannelOrder) {
+    return nullptr;
+}
+
 bool PixelRows::take(Surface&& picture) {
     return putPicture(picture);
 }

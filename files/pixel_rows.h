@@ -23,6 +23,9 @@ class PixelRows {
     // Row y from the top: width pixels of bytesPerPixel bytes (3, or 4 with the fourth dropped).
     virtual void put(uint32_t y, const uint8_t* pixels, uint32_t bytesPerPixel,
                      ChannelOrder order) = 0;
+    // Where the decoder may write row y, laid out as it will then put it, so that the row is
+    // not copied again; null when the rows keep no such place.
+    virtual uint8_t* placeForRow(uint32_t y, uint32_t bytesPerPixel, ChannelOrder order);
     // A picture a decoder could only give whole. False when it cannot be held.
     virtual bool take(Surface&& picture);
     // The rows of a picture already held. False when they cannot be held here.

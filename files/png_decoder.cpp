@@ -64,6 +64,18 @@ void askForBgra(png_structp png, png_infop info) {
     png_set_bgr(png);
 }
 
+// An 8-bit colour file that declares no gamma, colour space or transparency comes out of the
+// transformations above with its samples as stored: its rows are taken as they are, which
+// spares libpng a pass over each of them.
+bool storedRowsWillDo(png_structp png, png_infop info) {
+    const int type = png_get_color_type(png, info);
+    return png_get_bit_depth(png, info) == 8 &&
+           (type == PNG_COLOR_TYPE_RGB || type == PNG_COLOR_TYPE_RGB_ALPHA) &&
+           !png_get_valid(
+               png, info,
+               PNG_INFO_gAMA | PNG_INFO_sRGB | PNG_INFO_iCCP | PNG_INFO_cHRM | PNG_INFO_tRNS);
+}
+
 RowsRead readRows(PngWork& work, uint32_t maxSide, PixelRows& rows) {
     png_structp png = work.png;
     png_infop info = work.info;
@@ -81,15 +93,24 @@ RowsRead readRows(PngWork& work, uint32_t maxSide, PixelRows& rows) {
     if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
         return RowsRead::Interlaced;
     }
-    askForBgra(png, info);
+    const bool stored = storedRowsWillDo(png, info);
+    if (!stored) {
+        askForBgra(png, info);
+    }
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != std::size_t(width) * 4 || !rows.start(width, height)) {
+    const uint32_t bytesPerPixel = png_get_channels(png, info);
+    const ChannelOrder order = stored ? ChannelOrder::Rgb : ChannelOrder::Bgr;
+    if ((bytesPerPixel != 3 && bytesPerPixel != 4) ||
+        png_get_rowbytes(png, info) != std::size_t(width) * bytesPerPixel ||
+        !rows.start(width, height)) {
         return RowsRead::Failed;
     }
-    work.row.resize(std::size_t(width) * 4);
+    work.row.resize(std::size_t(width) * bytesPerPixel);
     for (uint32_t y = 0; y < height; ++y) {
-        png_read_row(png, work.row.data(), nullptr);
-        rows.put(y, work.row.data(), 4, ChannelOrder::Bgr);
+        uint8_t* row = rows.placeForRow(y, bytesPerPixel, order);
+        row = row ? row : work.row.data();
+        png_read_row(png, row, nullptr);
+        rows.put(y, row, bytesPerPixel, order);
     }
     return RowsRead::All;
 }
