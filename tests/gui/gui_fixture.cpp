@@ -16,6 +16,7 @@ void GuiTest::SetUp() {
     folder_ = pattern;
     std::filesystem::create_directory_symlink(DAUBWERK_WORKDATA, folder_ / "WorkData");
     std::filesystem::current_path(folder_);
+    setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
     boxes.setEcho(false);
     platform::installMessageBoxes(&boxes);
     platform::installFileDialogs(&dialogs);
@@ -46,6 +47,7 @@ void GuiTest::TearDown() {
     gui.reset();
     platform::installMessageBoxes(nullptr);
     platform::installFileDialogs(nullptr);
+    unsetenv("XDG_CONFIG_HOME");
     std::filesystem::current_path(previous_);
     std::filesystem::remove_all(folder_);
 }

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -25,7 +23,8 @@
 namespace dw::test {
 
 // The program's windows on Qt's offscreen platform, in a folder of their own beside the
-// build's pictures. Message boxes and file dialogs answer from queues the test fills.
+// build's pictures, with the user's settings file in it too. Message boxes and file dialogs answer
+// from queues the test fills.
 class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -80,19 +79,6 @@ class GuiTest : public ::testing::Test {
     std::unique_ptr<QTimer> watch_;
     std::filesystem::path previous_;
     std::filesystem::path folder_;
-};
-
-// The same, with the user's settings file in the test's own folder.
-class GuiTestWithSettings : public GuiTest {
-  protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        GuiTest::TearDown();
-    }
 };
 
 }  // namespace dw::test
