@@ -19,6 +19,7 @@
 #include "panels/panels.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
+#include "tests/support/temp_dir.h"
 
 namespace dw::test {
 
@@ -36,7 +37,7 @@ class GuiTest : public ::testing::Test {
     void command(int commandId);
     // A short stroke of the current tool on the canvas window.
     void stroke(int x0, int y0, int x1, int y1);
-    std::string file(const std::string& name) const { return (folder_ / name).string(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
     // The painting's cells, byte for byte.
     std::vector<uint8_t> cells() const {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&state.painting.at(0, 0));
@@ -78,7 +79,7 @@ class GuiTest : public ::testing::Test {
   private:
     std::unique_ptr<QTimer> watch_;
     std::filesystem::path previous_;
-    std::filesystem::path folder_;
+    TempDir folder_;
 };
 
 }  // namespace dw::test
