@@ -25,9 +25,6 @@ int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpo
 void ProgramRun::SetUp() {
     initialiseImageLibrary();
     ASSERT_TRUE(session.ready()) << "no virtual display (Xvfb) could be started";
-    char pattern[] = "/tmp/daubwerk-run-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root = pattern;
     const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
     fs::create_directories(root / "program");
     fs::create_directories(root / "home");
@@ -41,7 +38,6 @@ void ProgramRun::SetUp() {
 
 void ProgramRun::TearDown() {
     program.kill();
-    fs::remove_all(root);
 }
 
 unsigned long ProgramRun::start(const std::vector<std::string>& arguments) {

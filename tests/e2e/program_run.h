@@ -11,6 +11,7 @@
 
 #include "canvas/surface.h"
 #include "tests/e2e/x_session.h"
+#include "tests/support/temp_dir.h"
 
 namespace dw::test {
 
@@ -62,7 +63,8 @@ class ProgramRun : public ::testing::Test {
     // Set before start(): more of the environment the program runs in (a scale factor, ...).
     std::map<std::string, std::string> moreEnvironment;
     Process program;
-    std::filesystem::path root;
+    TempDir folder;
+    std::filesystem::path root = folder.path();
 };
 
 }  // namespace dw::test
