@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,47 +10,35 @@
 namespace dw::artwork {
 namespace {
 
-class Catalogue : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        entries_ = new std::vector<ArtworkEntry>(drawArtwork());
-        byName_ = new std::map<std::string, const ArtworkEntry*>;
-        for (const ArtworkEntry& entry : *entries_) {
-            (*byName_)[entry.name] = &entry;
-        }
-    }
-    static void TearDownTestSuite() {
-        delete byName_;
-        delete entries_;
-    }
-    static const ArtworkEntry* find(const std::string& name) {
-        const auto it = byName_->find(name);
-        return it == byName_->end() ? nullptr : it->second;
-    }
-    static const Picture& picture(const std::string& name) { return find(name)->picture; }
+// Drawn once, at first use, for all the cases.
+const std::vector<ArtworkEntry>& entries() {
+    static const std::vector<ArtworkEntry> all = drawArtwork();
+    return all;
+}
+const ArtworkEntry* find(const std::string& name) {
+    const auto it = std::find_if(entries().begin(), entries().end(),
+                                 [&](const ArtworkEntry& entry) { return entry.name == name; });
+    return it == entries().end() ? nullptr : &*it;
+}
+const Picture& picture(const std::string& name) {
+    return find(name)->picture;
+}
 
-    static std::vector<ArtworkEntry>* entries_;
-    static std::map<std::string, const ArtworkEntry*>* byName_;
-};
-
-std::vector<ArtworkEntry>* Catalogue::entries_ = nullptr;
-std::map<std::string, const ArtworkEntry*>* Catalogue::byName_ = nullptr;
-
-TEST_F(Catalogue, DrawsEveryListedPictureOnceAtItsSizeAndNamesEachMismatch) {
-    EXPECT_EQ(catalogueMismatches(*entries_), std::vector<std::string>{});
-    std::vector<ArtworkEntry> entries = *entries_;
-    entries.push_back(entries.front());
-    entries.push_back({"stray", "", Store::Colour, Picture(2, 2)});
-    entries.erase(entries.begin() + 1);         // pbrush1
-    entries.front().picture = Picture(31, 28);  // pbrush0
-    EXPECT_EQ(catalogueMismatches(entries),
+TEST(Catalogue, DrawsEveryListedPictureOnceAtItsSizeAndNamesEachMismatch) {
+    EXPECT_EQ(catalogueMismatches(entries()), std::vector<std::string>{});
+    std::vector<ArtworkEntry> changed = entries();
+    changed.push_back(changed.front());
+    changed.push_back({"stray", "", Store::Colour, Picture(2, 2)});
+    changed.erase(changed.begin() + 1);         // pbrush1
+    changed.front().picture = Picture(31, 28);  // pbrush0
+    EXPECT_EQ(catalogueMismatches(changed),
               (std::vector<std::string>{
                   "pbrush0 is drawn at 31 x 28, listed at 32 x 28", "pbrush0 is drawn twice",
                   "stray is drawn but not in the catalogue", "pbrush1 is listed but not drawn"}));
 }
 
-TEST_F(Catalogue, BothLooksOfAButtonHaveOneSize) {
-    for (const ArtworkEntry& entry : *entries_) {
+TEST(Catalogue, BothLooksOfAButtonHaveOneSize) {
+    for (const ArtworkEntry& entry : entries()) {
         if (entry.name.back() != '0' || entry.folder != "") {
             continue;
         }
@@ -62,7 +50,7 @@ TEST_F(Catalogue, BothLooksOfAButtonHaveOneSize) {
 }
 
 // Each button picture fits where the layout table places it, clear of its neighbours.
-TEST_F(Catalogue, ButtonsFitTheirPanelsWithoutOverlapping) {
+TEST(Catalogue, ButtonsFitTheirPanelsWithoutOverlapping) {
     using namespace layout;
     for (const char* header : {"brushes", "tools", "effects"}) {
         EXPECT_EQ(picture(header).height(), kToolHeaderHeight) << header;
@@ -87,7 +75,7 @@ TEST_F(Catalogue, ButtonsFitTheirPanelsWithoutOverlapping) {
 }
 
 // The colours panel picks from "colors" at (4, 76) but shows "colordlg": they must agree.
-TEST_F(Catalogue, ColourPanelShowsWhatItPicks) {
+TEST(Catalogue, ColourPanelShowsWhatItPicks) {
     const Picture& pick = picture("colors");
     const Picture& panel = picture("colordlg");
     ASSERT_LE(4 + pick.width(), panel.width());
@@ -103,7 +91,7 @@ TEST_F(Catalogue, ColourPanelShowsWhatItPicks) {
     EXPECT_EQ(different, 0);
 }
 
-TEST_F(Catalogue, PickPictureOffersPureWhiteBlackAndPrimaries) {
+TEST(Catalogue, PickPictureOffersPureWhiteBlackAndPrimaries) {
     const Surface pick = find("colors")->surface();
     bool white = false, black = false, red = false, green = false, blue = false;
     for (uint32_t y = 0; y < pick.height(); ++y) {

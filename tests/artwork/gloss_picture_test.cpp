@@ -6,15 +6,11 @@
 namespace dw::artwork {
 namespace {
 
-class GlossPicture : public ::testing::Test {
-  protected:
-    void SetUp() override { map.fillFrom(glossPicture().toGreySurface()); }
-    GlossMap map;
-};
-
 // Slopes that rise to the right and downward give a normal to the low gx and gz side: the
 // flanks that face the upper left. Flat paint stays unwashed.
-TEST_F(GlossPicture, HighlightLobeFacesTheUpperLeft) {
+TEST(GlossPicture, HighlightLobeFacesTheUpperLeft) {
+    GlossMap map;
+    map.fillFrom(glossPicture().toGreySurface());
     EXPECT_LE(map.at(128, 128), 12);
     int bestX = 0;
     int bestZ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -19,39 +20,28 @@ struct Tile {
     std::vector<int> values;  // red, row by row
     int at(int x, int y) const { return values[std::size_t(y) * kSide + x]; }
     double mean() const {
-        double sum = 0.0;
-        for (int v : values) {
-            sum += v;
-        }
-        return sum / double(values.size());
+        return std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
     }
 };
 
-Tile tileOf(const std::string& name, const Picture& picture) {
-    Tile tile{name, {}};
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
-            tile.values.push_back(toByte(picture.at(x, y).r));
+// Every picture of a set, named by its prefix and number.
+std::vector<Tile> drawn(const std::string& prefix, Picture (*draw)(int)) {
+    std::vector<Tile> set;
+    for (int i = 0; i < kPatternPictures; ++i) {
+        Tile tile{prefix + std::to_string(i), {}};
+        const Picture picture = draw(i);
+        for (int y = 0; y < kSide; ++y) {
+            for (int x = 0; x < kSide; ++x) {
+                tile.values.push_back(toByte(picture.at(x, y).r));
+            }
         }
+        set.push_back(tile);
     }
-    return tile;
+    return set;
 }
 
 class PatternPictures : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        styles_ = new std::vector<Tile>;
-        textures_ = new std::vector<Tile>;
-        for (int i = 0; i < kPatternPictures; ++i) {
-            styles_->push_back(tileOf("paint" + std::to_string(i), paintStylePicture(i)));
-            textures_->push_back(tileOf("bump" + std::to_string(i), paperTexturePicture(i)));
-        }
-    }
-    static void TearDownTestSuite() {
-        delete styles_;
-        delete textures_;
-    }
-
     // The step across the wrap edge, summed over the edge, must be no larger than the largest
     // step between two neighbouring columns (or rows) inside the tile, or the tiling shows a
     // seam. Woven patterns repeat within the tile, so an average would be too strict.
@@ -75,24 +65,25 @@ class PatternPictures : public ::testing::Test {
         }
     }
 
-    static std::vector<Tile>* styles_;
-    static std::vector<Tile>* textures_;
+    // Drawn once, at first use, for all the cases.
+    static const std::vector<Tile>& styles() {
+        static const std::vector<Tile> set = drawn("paint", paintStylePicture);
+        return set;
+    }
+    static const std::vector<Tile>& textures() {
+        static const std::vector<Tile> set = drawn("bump", paperTexturePicture);
+        return set;
+    }
 };
 
-std::vector<Tile>* PatternPictures::styles_ = nullptr;
-std::vector<Tile>* PatternPictures::textures_ = nullptr;
-
 TEST_F(PatternPictures, RepeatWithoutSeams) {
-    for (const Tile& tile : *styles_) {
-        expectSeamless(tile);
-    }
-    for (const Tile& tile : *textures_) {
-        expectSeamless(tile);
+    for (const std::vector<Tile>* set : {&styles(), &textures()}) {
+        std::for_each(set->begin(), set->end(), expectSeamless);
     }
 }
 
 TEST_F(PatternPictures, EachIsItsOwnPattern) {
-    for (const std::vector<Tile>* set : {styles_, textures_}) {
+    for (const std::vector<Tile>* set : {&styles(), &textures()}) {
         for (std::size_t a = 0; a < set->size(); ++a) {
             for (std::size_t b = a + 1; b < set->size(); ++b) {
                 long difference = 0;
@@ -108,27 +99,19 @@ TEST_F(PatternPictures, EachIsItsOwnPattern) {
 
 // A style's value is added to the paint colour: bright styles would wash colours out.
 TEST_F(PatternPictures, PaintStylesStayDarkButShowGrain) {
-    for (const Tile& tile : *styles_) {
-        const double mean = tile.mean();
-        EXPECT_LE(mean, tile.name == "paint1" ? 130.0 : 60.0) << tile.name;
-        int lo = 255;
-        int hi = 0;
-        for (int v : tile.values) {
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-        }
-        EXPECT_GE(hi - lo, 6) << tile.name << " has no visible grain";
+    for (const Tile& tile : styles()) {
+        EXPECT_LE(tile.mean(), tile.name == "paint1" ? 130.0 : 60.0) << tile.name;
+        const auto [lo, hi] = std::minmax_element(tile.values.begin(), tile.values.end());
+        EXPECT_GE(*hi - *lo, 6) << tile.name << " has no visible grain";
     }
 }
 
 // A texture scales the deposit: dark areas take no paint, so textures stay mostly bright.
 TEST_F(PatternPictures, TexturesStayMostlyBright) {
-    for (const Tile& tile : *textures_) {
+    for (const Tile& tile : textures()) {
         EXPECT_GE(tile.mean(), 150.0) << tile.name;
-        int black = 0;
-        for (int v : tile.values) {
-            black += v < 40 ? 1 : 0;
-        }
+        const auto black =
+            std::count_if(tile.values.begin(), tile.values.end(), [](int v) { return v < 40; });
         EXPECT_LT(black, kSide * kSide / 50) << tile.name << " leaves holes in the paint";
     }
 }

@@ -79,14 +79,16 @@ class AutosaveKeeperTest : public ::testing::Test {
         state.history.pushSnapshot(state.painting);
         state.painting.cellForWriting(1, 1).red += 40;
     }
-    void pollAndWait(AutosaveKeeper& keeper) {
+    void pollAndWait(AutosaveKeeper& keeper, int secondsLater = 0) {
+        wall += secondsLater;
+        steady += std::chrono::seconds(secondsLater);
         keeper.poll(state, shell);
         keeper.waitForWriter();
     }
     // This run's entry: its note, or nothing while there is none.
     std::optional<RecoveryNote> ownNote() {
         for (const std::string& name : namesIn(folder)) {
-            if (name.size() > 5 && name.substr(name.size() - 5) == ".note") {
+            if (name.ends_with(".note")) {
                 std::ifstream in(folder / name);
                 std::optional<RecoveryNote> note =
                     parseRecoveryNote({std::istreambuf_iterator<char>(in), {}});
@@ -195,17 +197,11 @@ TEST_F(AutosaveKeeperTest, ChangesAreWrittenBetweenStrokesOncePerPeriodAndGoWhen
 
     // Then once a period, and only when the painting changed.
     change();
-    wall += 30;
-    steady += 30s;
-    pollAndWait(*run);
+    pollAndWait(*run, 30);
     EXPECT_EQ(ownNote()->savedAt, wall - 30);
-    wall += 30;
-    steady += 30s;
-    pollAndWait(*run);
+    pollAndWait(*run, 30);
     EXPECT_EQ(ownNote()->savedAt, wall);
-    wall += 60;
-    steady += 60s;
-    pollAndWait(*run);
+    pollAndWait(*run, 60);
     EXPECT_EQ(ownNote()->savedAt, wall - 60);
 
     // Saved: the entry goes. Thrown away for a new painting: it goes too.
@@ -228,8 +224,7 @@ TEST_F(AutosaveKeeperTest, ChangesAreWrittenBetweenStrokesOncePerPeriodAndGoWhen
     fs::create_directory(folder / (id + ".pai"));
     for (int attempt = 0; attempt < 2; ++attempt) {
         change();
-        steady += 60s;
-        pollAndWait(*run);
+        pollAndWait(*run, 60);
         run->poll(state, shell);
     }
     EXPECT_EQ(shell.calls, (Texts{std::string("notice: ") + kAutosaveFailedNotice}));
@@ -237,8 +232,7 @@ TEST_F(AutosaveKeeperTest, ChangesAreWrittenBetweenStrokesOncePerPeriodAndGoWhen
     fs::remove(folder / (id + ".pai"));
 
     // A clean exit leaves nothing behind, unsaved changes thrown away or not.
-    steady += 60s;
-    pollAndWait(*run);
+    pollAndWait(*run, 60);
     ASSERT_TRUE(ownNote());
     run->programClosed();
     run.reset();

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <thread>
 
@@ -64,9 +62,8 @@ TEST_F(CrashRecovery, AKilledRunsPaintingComesBackAsAutosavedAndSaveOffersItsFil
     const CanvasSpot canvas = findCanvas(session.screenshot((root / "shot.png").string()), frame);
     scribble(canvas);
     scribble({canvas.x + 40, canvas.y + 200});
-    for (int i = 0; i < 100 && filesEndingIn(recovery, ".note").empty(); ++i) {
-        std::this_thread::sleep_for(100ms);
-    }
+    within(
+        10s, [&] { return !filesEndingIn(recovery, ".note").empty(); }, 100ms);
     ASSERT_EQ(filesEndingIn(recovery, ".note").size(), 1u);
     // Two periods with nothing painted: the last strokes are in, and nothing is written again.
     std::this_thread::sleep_for(2500ms);
@@ -90,10 +87,7 @@ TEST_F(CrashRecovery, AKilledRunsPaintingComesBackAsAutosavedAndSaveOffersItsFil
 
     // Cell for cell the autosave, through the same lossy document writer.
     const fs::path expected = root / "expected.pai";
-    ASSERT_EQ(std::system((std::string(DAUBWERK_BATCH_PATH) + " --open '" + autosaved.string() +
-                           "' --save '" + expected.string() + "'")
-                              .c_str()),
-              0);
+    ASSERT_TRUE(batch("--open '" + autosaved.string() + "' --save '" + expected.string() + "'"));
     const Canvas saved = documentAt(original);
     EXPECT_EQ(differingCells(saved, documentAt(expected)), 0);
     Canvas white;

@@ -22,11 +22,8 @@ class HighDensity : public ProgramRun {
 
 TEST_F(HighDensity, EachCellIsASharpSquareOfFourPixelsAStrokeLandsUnderThePointerAndThePanelsFit) {
     const std::string welcome = (root / "welcome.png").string();
-    ASSERT_EQ(std::system((std::string(DAUBWERK_BATCH_PATH) + " --open '" +
-                           (root / "program" / "Examples" / "welcome.pai").string() +
-                           "' --export '" + welcome + "'")
-                              .c_str()),
-              0);
+    ASSERT_TRUE(batch("--open '" + (root / "program" / "Examples" / "welcome.pai").string() +
+                      "' --export '" + welcome + "'"));
     Surface painting;
     ASSERT_TRUE(LoadImageFile(painting, welcome, ImageMessages::Hidden));
     const unsigned long frame = start();

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <thread>
@@ -32,16 +30,18 @@ class KillDuringSave : public ProgramRun {
     // Starts the program on the painting and answers File > Save with the target, replacing
     // the file there; returns once the program writes into the target's folder.
     bool startSavingOver(const fs::path& painting, const fs::path& target) {
-        program =
-            Process({(root / "program" / "daubwerk").string(), painting.string()}, environment());
+        program = launch({painting.string()});
         // A key puts the splash away at once: its two and a half seconds, thirty times, would
         // be most of the test.
-        for (int i = 0; i < 100 && session.waitForWindow("Daubwerk", 0ms) == 0; ++i) {
-            session.run(
-                "xdotool search --onlyvisible --name '^Splash Screen$' windowactivate --sync key "
-                "Escape");
-            std::this_thread::sleep_for(30ms);
-        }
+        within(
+            8s,
+            [&] {
+                session.run(
+                    "xdotool search --onlyvisible --name '^Splash Screen$' windowactivate "
+                    "--sync key Escape");
+                return !session.windows("Daubwerk").empty();
+            },
+            30ms);
         const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
         if (frame == 0) {
             return false;
@@ -60,27 +60,13 @@ class KillDuringSave : public ProgramRun {
         // The question whether to replace the file comes up over the dialog, under its title.
         // A search meets windows that close under it and then finds nothing: what one search
         // saw counts, not the next one's.
-        int dialogs = 0;
-        for (int i = 0; i < 200 && (dialogs = dialogWindows()) < 2; ++i) {
-            std::this_thread::sleep_for(20ms);
-        }
-        if (dialogs < 2) {
+        if (!within(
+                10s, [&] { return session.windows("Save As").size() >= 2; }, 20ms)) {
             return false;
         }
         session.run("xdotool key y");
-        for (const auto deadline = Clock::now() + 20s; Clock::now() < deadline;) {
-            if (writesInto(target.parent_path())) {
-                return true;
-            }
-            std::this_thread::sleep_for(1ms);
-        }
-        return false;
-    }
-
-    int dialogWindows() {
-        std::string out;
-        session.run("xdotool search --onlyvisible --name '^Save As$'", &out);
-        return int(std::count(out.begin(), out.end(), '\n'));
+        return within(
+            20s, [&] { return writesInto(target.parent_path()); }, 1ms);
     }
 
     // The program holds a file of that folder open: the save is writing it.
@@ -104,13 +90,10 @@ TEST_F(KillDuringSave, AKilledSaveLeavesTheOldFileWholeOrTheNewOneCompleteAndNoL
     const fs::path saves = root / "saves";
     fs::create_directories(saves);
     const fs::path target = saves / "target.pai";
-    const std::string batch = DAUBWERK_BATCH_PATH;
     const std::string side = std::to_string(kSide);
-    ASSERT_EQ(std::system((batch + " --new " + side + " " + side + " --filter invert-color " +
-                           "--save-exact '" + painting.string() + "' --new " + side + " " + side +
-                           " --save '" + target.string() + "'")
-                              .c_str()),
-              0);
+    ASSERT_TRUE(batch("--new " + side + " " + side + " --filter invert-color --save-exact '" +
+                      painting.string() + "' --new " + side + " " + side + " --save '" +
+                      target.string() + "'"));
     const std::vector<uint8_t> oldBytes = fileBytes(target);
 
     // One save carried through gives the new file and how long a save writes.
@@ -118,9 +101,8 @@ TEST_F(KillDuringSave, AKilledSaveLeavesTheOldFileWholeOrTheNewOneCompleteAndNoL
     fs::copy_file(target, whole);
     ASSERT_TRUE(startSavingOver(painting, whole));
     const auto writing = Clock::now();
-    while (writesInto(saves) && Clock::now() - writing < 30s) {
-        std::this_thread::sleep_for(1ms);
-    }
+    within(
+        30s, [&] { return !writesInto(saves); }, 1ms);
     const auto saveTime = Clock::now() - writing;
     quit();
     const std::vector<uint8_t> newBytes = fileBytes(whole);
@@ -155,8 +137,7 @@ TEST_F(KillDuringSave, AKilledSaveLeavesTheOldFileWholeOrTheNewOneCompleteAndNoL
         // Nothing but the file itself: no half-written temporary of any earlier run either.
         EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 1);
         if (!old) {
-            std::ofstream(target, std::ios::binary)
-                .write(reinterpret_cast<const char*>(oldBytes.data()), oldBytes.size());
+            writeFileBytes(target, oldBytes);
         }
     }
     std::cout << "kills while writing: " << killedWhileWriting << " of " << kKills

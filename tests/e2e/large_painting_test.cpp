@@ -40,13 +40,13 @@ TEST_F(ProgramRun, APressAndDragOnTheLargestPaintingPaintsFromItsFirstMovement) 
     const int probeX = canvas.x + 500;
     const int probeY = canvas.y + 400;
     ASSERT_TRUE(session.run("xdotool mousemove " + at(probeX, probeY) + " click 1"));
-    bool shown = false;
-    for (int i = 0; i < 60 && !shown; ++i) {
-        std::this_thread::sleep_for(500ms);
-        const Surface shot = session.screenshot((root / "probe.png").string());
-        shown = shot.getPixel(probeX, probeY) != shot.getPixel(probeX + 120, probeY);
-    }
-    ASSERT_TRUE(shown);
+    ASSERT_TRUE(within(
+        30s,
+        [&] {
+            const Surface shot = session.screenshot((root / "probe.png").string());
+            return shot.getPixel(probeX, probeY) != shot.getPixel(probeX + 120, probeY);
+        },
+        500ms));
     const Surface before = session.screenshot((root / "before.png").string());
 
     // A slow drag, as a painter starts a stroke: each move is taken by its own passes, so

@@ -11,10 +11,11 @@ namespace dw::test {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt) {
+int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt, int width,
+                    int height) {
     int count = 0;
-    for (int y = 0; y < kCanvasSide; ++y) {
-        for (int x = 0; x < kCanvasSide; ++x) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             count += a.getPixel(at.x + x, at.y + y) != b.getPixel(bAt.x + x, bAt.y + y);
         }
     }
@@ -24,9 +25,6 @@ int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpo
 void ProgramRun::SetUp() {
     initialiseImageLibrary();
     ASSERT_TRUE(session.ready()) << "no virtual display (Xvfb) could be started";
-    char pattern[] = "/tmp/daubwerk-run-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root = pattern;
     const fs::path built = fs::path(DAUBWERK_PROGRAM_PATH).parent_path();
     fs::create_directories(root / "program");
     fs::create_directories(root / "home");
@@ -40,16 +38,23 @@ void ProgramRun::SetUp() {
 
 void ProgramRun::TearDown() {
     program.kill();
-    fs::remove_all(root);
 }
 
 unsigned long ProgramRun::start(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    program = Process(command, environment());
+    program = launch(arguments);
     const unsigned long frame = session.waitForWindow("Daubwerk", 30s);
     std::this_thread::sleep_for(1500ms);  // the first passes shade the painting
     return frame;
+}
+
+Process ProgramRun::launch(const std::vector<std::string>& arguments) const {
+    std::vector<std::string> command = {(root / "program" / "daubwerk").string()};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return Process(command, environment());
+}
+
+bool ProgramRun::batch(const std::string& arguments) {
+    return std::system((DAUBWERK_BATCH_PATH " " + arguments).c_str()) == 0;
 }
 
 std::map<std::string, std::string> ProgramRun::environment() const {
@@ -70,10 +75,8 @@ std::map<std::string, std::string> ProgramRun::environment() const {
 
 std::string ProgramRun::paintingOf(uint32_t width, uint32_t height, const std::string& extension) {
     const std::string path = (root / ("painting." + extension)).string();
-    const std::string command = std::string(DAUBWERK_BATCH_PATH) + " --new " +
-                                std::to_string(width) + " " + std::to_string(height) +
-                                (extension == "pai" ? " --save '" : " --export '") + path + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(batch("--new " + std::to_string(width) + " " + std::to_string(height) +
+                      (extension == "pai" ? " --save '" : " --export '") + path + "'"));
     return path;
 }
 
@@ -92,12 +95,9 @@ CanvasSpot ProgramRun::findCanvas(const Surface& shot, unsigned long frame, int 
 
 Surface ProgramRun::screenshotShowing(const std::string& name,
                                       const std::function<bool(const Surface&)>& shown) {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    Surface shot = session.screenshot((root / name).string());
-    while (!shown(shot) && std::chrono::steady_clock::now() < giveUp) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        shot = session.screenshot((root / name).string());
-    }
+    Surface shot;
+    within(
+        10s, [&] { return shown(shot = session.screenshot((root / name).string())); }, 200ms);
     return shot;
 }
 
@@ -120,9 +120,8 @@ void ProgramRun::quit() {
 }
 
 void ProgramRun::awaitFile(const std::filesystem::path& path) {
-    for (int i = 0; i < 100 && !std::filesystem::exists(path); ++i) {
-        std::this_thread::sleep_for(100ms);
-    }
+    within(
+        10s, [&] { return fs::exists(path); }, 100ms);
 }
 
 }  // namespace dw::test

@@ -11,6 +11,7 @@
 
 #include "canvas/surface.h"
 #include "tests/e2e/x_session.h"
+#include "tests/support/temp_dir.h"
 
 namespace dw::test {
 
@@ -21,8 +22,9 @@ struct CanvasSpot {
     int y = 0;
 };
 
-// Pixels that differ between two kCanvasSide squares of two screenshots.
-int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt);
+// Pixels that differ between two squares (or width x height areas) of two screenshots.
+int differingPixels(const Surface& a, CanvasSpot at, const Surface& b, CanvasSpot bAt,
+                    int width = kCanvasSide, int height = kCanvasSide);
 
 // The program as a person runs it: a program folder of its own with nothing written in it
 // yet, a display with a window manager, the mouse and the keyboard.
@@ -33,6 +35,10 @@ class ProgramRun : public ::testing::Test {
 
     // Starts the program and waits for its frame; the frame's window id, or 0.
     unsigned long start(const std::vector<std::string>& arguments = {});
+    // The program started on these arguments in environment(), not waited for.
+    Process launch(const std::vector<std::string>& arguments = {}) const;
+    // Runs the batch tool on these arguments (quoted as the shell needs); true on success.
+    static bool batch(const std::string& arguments);
     // The user's own folders are the test's: the lock, the socket, the file type.
     std::map<std::string, std::string> environment() const;
     // A white painting of this size written by the batch tool as a document ("pai") or as a
@@ -57,7 +63,8 @@ class ProgramRun : public ::testing::Test {
     // Set before start(): more of the environment the program runs in (a scale factor, ...).
     std::map<std::string, std::string> moreEnvironment;
     Process program;
-    std::filesystem::path root;
+    TempDir folder;
+    std::filesystem::path root = folder.path();
 };
 
 }  // namespace dw::test

@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <thread>
 
 #include "core/app_state.h"
-#include "files/devil_library.h"
 #include "files/document_file.h"
 #include "files/image_file.h"
 #include "tests/e2e/program_run.h"
+#include "tests/support/file_contents.h"
 #include "widgets/panel_layout.h"
 
 namespace dw::test {
@@ -45,36 +42,27 @@ TEST_F(ProgramRun, PaintSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     awaitFile(saved);
     ASSERT_TRUE(fs::exists(saved));
     quit();
-    std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\1", 2));
+    EXPECT_EQ(fileText(root / "program" / "prefs.dat"), std::string("\0\1", 2));
 
     // The document holds the stroke: its cells differ from the welcome painting's there.
-    AppState welcomeDocument;
-    AppState strokeDocument;
-    ASSERT_TRUE(LoadDocument(welcomeDocument.painting,
-                             (root / "program" / "Examples" / "welcome.pai").string()));
-    ASSERT_TRUE(LoadDocument(strokeDocument.painting, saved));
-    const CanvasCell& before = welcomeDocument.painting.at(100, 100);
-    const CanvasCell& after = strokeDocument.painting.at(100, 100);
-    EXPECT_NE(before.height, after.height);
-    EXPECT_EQ(welcomeDocument.painting.at(300, 30).height,
-              strokeDocument.painting.at(300, 30).height);
+    Canvas welcomeDocument;
+    Canvas strokeDocument;
+    ASSERT_TRUE(
+        LoadDocument(welcomeDocument, (root / "program" / "Examples" / "welcome.pai").string()));
+    ASSERT_TRUE(LoadDocument(strokeDocument, saved));
+    EXPECT_NE(welcomeDocument.at(100, 100).height, strokeDocument.at(100, 100).height);
+    EXPECT_EQ(welcomeDocument.at(300, 30).height, strokeDocument.at(300, 30).height);
 
     const unsigned long again = start({saved});
     ASSERT_NE(again, 0u);
     const Surface reopened = session.screenshot((root / "reopened.png").string());
     const std::string exported = (root / "exported.bmp").string();
-    ASSERT_EQ(std::system((std::string(DAUBWERK_BATCH_PATH) + " --open '" + saved + "' --export '" +
-                           exported + "'")
-                              .c_str()),
-              0);
+    ASSERT_TRUE(batch("--open '" + saved + "' --export '" + exported + "'"));
     Surface expected;
     ASSERT_TRUE(LoadImageFile(expected, exported, ImageMessages::Hidden));
     EXPECT_EQ(differingPixels(reopened, findCanvas(reopened, again), expected, {0, 0}), 0);
 
-    const auto shown = [&](const std::string& title) {
-        return session.run("xdotool search --onlyvisible --name '^" + title + "$' >/dev/null");
-    };
+    const auto shown = [&](const std::string& title) { return !session.windows(title).empty(); };
     const auto property = [&](unsigned long window, const std::string& name) {
         std::string out;
         session.run("xprop -id " + std::to_string(window) + " " + name, &out);
@@ -112,27 +100,17 @@ TEST_F(ProgramRun, PaintSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     const Surface restored = session.screenshot((root / "restored.png").string());
     const CanvasSpot shownAt = findCanvas(unminimised, again);
     EXPECT_EQ(differingPixels(unminimised, shownAt, restored, shownAt), 0);
-    int toolsX = 0;
-    int toolsY = 0;
-    ASSERT_TRUE(session.windowOrigin(tools, toolsX, toolsY));
-    int toolsDiffer = 0;
-    for (int row = toolsY; row < toolsY + 200; ++row) {
-        for (int column = toolsX; column < toolsX + 60; ++column) {
-            toolsDiffer += unminimised.getPixel(column, row) != restored.getPixel(column, row);
-        }
-    }
-    EXPECT_EQ(toolsDiffer, 0);
+    CanvasSpot toolsAt;
+    ASSERT_TRUE(session.windowOrigin(tools, toolsAt.x, toolsAt.y));
+    EXPECT_EQ(differingPixels(unminimised, toolsAt, restored, toolsAt, 60, 200), 0);
 
     // A second start hands its picture to the running program, which comes back from the
     // taskbar and imports it, and leaves, as does a third with none.
     minimise();
     const std::string handed = paintingOf(123, 77, "png");
-    const std::string programPath = (root / "program" / "daubwerk").string();
-    Process second({programPath, handed}, environment());
-    EXPECT_EQ(second.wait(10s), 0);
+    EXPECT_EQ(launch({handed}).wait(10s), 0);
     EXPECT_TRUE(staysShown());
-    Process third({programPath}, environment());
-    EXPECT_EQ(third.wait(10s), 0);
+    EXPECT_EQ(launch().wait(10s), 0);
     std::this_thread::sleep_for(1s);
     const Surface shot = session.screenshot((root / "handed.png").string());
     const CanvasSpot spot = findCanvas(shot, again);
@@ -140,9 +118,7 @@ TEST_F(ProgramRun, PaintSaveQuitReopenMinimiseRestoreAndTakeOneHandedOver) {
     EXPECT_NE(shot.getPixel(spot.x + 122, spot.y + 76), grey);
     EXPECT_EQ(shot.getPixel(spot.x + 123, spot.y + 40), grey);
     EXPECT_EQ(shot.getPixel(spot.x + 60, spot.y + 77), grey);
-    std::string windows;
-    session.run("xdotool search --onlyvisible --name '^Daubwerk$'", &windows);
-    EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
+    EXPECT_EQ(session.windows("Daubwerk").size(), 1u);
     quit();
 }
 
@@ -178,21 +154,18 @@ TEST_F(ProgramRun, ABrushKeptInThePaletteAndTheLightingSwitchComeBackEvenPastAnE
     EXPECT_FALSE(fs::exists(root / "home" / "data" / "applications"));
     EXPECT_FALSE(fs::exists(root / "home" / "data" / "mime"));
 
-    std::ifstream list(root / "program" / "data" / "palette.dat", std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(list), {});
+    const std::string bytes = fileText(root / "program" / "data" / "palette.dat");
     ASSERT_EQ(bytes.size(), 1444u);
     EXPECT_EQ(bytes[32], 1);                            // slot 1 is used
     EXPECT_EQ(bytes[32 + 8 + 8], char(ToolId::Knife));  // by a knife
-    std::ifstream preferences(root / "program" / "prefs.dat", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(preferences), {}), std::string("\0\0", 2));
+    EXPECT_EQ(fileText(root / "program" / "prefs.dat"), std::string("\0\0", 2));
 
     // Installed, the program writes its file type at start: a data home that cannot be
     // written (a file where the folder should be) is reported and the painting goes on.
     std::ofstream(root / "not-a-folder") << "x";
     std::ofstream(root / "program" / "installed") << "as the installers write it";
-    std::map<std::string, std::string> blocked = environment();
-    blocked["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
-    program = Process({(root / "program" / "daubwerk").string()}, blocked);
+    moreEnvironment["XDG_DATA_HOME"] = (root / "not-a-folder" / "share").string();
+    program = launch();
     ASSERT_NE(session.waitForWindow("Error", 30s), 0u);
     key("Return");
     ASSERT_NE(session.waitForWindow("Daubwerk", 30s), 0u);

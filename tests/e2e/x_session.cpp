@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -15,57 +15,37 @@
 extern char** environ;
 
 namespace dw::test {
-namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<std::string> environmentWith(const std::map<std::string, std::string>& changes) {
-    std::map<std::string, std::string> merged;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string text = *entry;
-        const std::size_t equals = text.find('=');
-        merged[text.substr(0, equals)] = equals == std::string::npos ? "" : text.substr(equals + 1);
-    }
-    for (const auto& [name, value] : changes) {
-        if (value.empty()) {
-            merged.erase(name);
-        } else {
-            merged[name] = value;
+bool within(std::chrono::milliseconds timeout, const std::function<bool()>& done,
+            std::chrono::milliseconds pause) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
         }
+        std::this_thread::sleep_for(pause);
     }
-    std::vector<std::string> result;
-    for (const auto& [name, value] : merged) {
-        result.push_back(name + "=" + value);
-    }
-    return result;
+    return true;
 }
-
-std::vector<char*> pointers(std::vector<std::string>& texts) {
-    std::vector<char*> result;
-    for (std::string& text : texts) {
-        result.push_back(text.data());
-    }
-    result.push_back(nullptr);
-    return result;
-}
-
-}  // namespace
 
 Process::Process(const std::vector<std::string>& arguments,
-                 const std::map<std::string, std::string>& env, int stdoutFd) {
-    std::vector<std::string> args = arguments;
-    std::vector<std::string> envTexts = environmentWith(env);
-    std::vector<char*> argv = pointers(args);
-    std::vector<char*> envp = pointers(envTexts);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+                 const std::map<std::string, std::string>& env) {
+    // env(1) makes the changes and then becomes the program, under the same process id.
+    std::vector<std::string> args = {"env"};
+    for (const auto& [name, value] : env) {
+        args.push_back(value.empty() ? "--unset=" + name : name + "=" + value);
     }
-    if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& text : args) {
+        argv.push_back(text.data());
+    }
+    argv.push_back(nullptr);
+    if (posix_spawnp(&pid_, "env", nullptr, nullptr, argv.data(), environ) != 0) {
         pid_ = -1;
     }
-    posix_spawn_file_actions_destroy(&actions);
 }
 
 Process::~Process() {
@@ -74,32 +54,24 @@ Process::~Process() {
 
 Process& Process::operator=(Process&& other) noexcept {
     kill();
-    pid_ = other.pid_;
-    other.pid_ = -1;
+    pid_ = std::exchange(other.pid_, -1);
     return *this;
 }
 
 bool Process::running() {
-    if (pid_ < 0) {
-        return false;
-    }
     int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
         status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         pid_ = -1;
-        return false;
     }
-    return true;
+    return pid_ > 0;
 }
 
 int Process::wait(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (running()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill();
-            return -1;
-        }
-        std::this_thread::sleep_for(20ms);
+    if (!within(
+            timeout, [this] { return !running(); }, 20ms)) {
+        kill();
+        return -1;
     }
     return status_;
 }
@@ -125,12 +97,11 @@ void XSession::start() {
     if (pipe(pipeFds) != 0) {
         return;
     }
-    // The server picks a free display and writes its number to the pipe.
+    // The server picks a free display and writes its number, ended by a line feed, to the pipe.
     server_ = Process({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0",
                        "1280x1024x24", "-nolisten", "tcp"},
                       {});
     close(pipeFds[1]);
-    // The number comes in pieces; a line feed ends it.
     std::string number;
     char c = 0;
     while (read(pipeFds[0], &c, 1) == 1 && c != '\n') {
@@ -142,14 +113,8 @@ void XSession::start() {
     }
     display_ = ":" + number;
     windowManager_ = Process({"openbox"}, {{"DISPLAY", display_}});
-    bool managed = false;
-    for (int i = 0; i < 100 && !managed; ++i) {
-        managed = run("wmctrl -m >/dev/null 2>&1");
-        if (!managed) {
-            std::this_thread::sleep_for(50ms);
-        }
-    }
-    if (!managed || !server_.running() || !windowManager_.running()) {
+    if (!within(5s, [this] { return run("wmctrl -m >/dev/null 2>&1"); }) || !server_.running() ||
+        !windowManager_.running()) {
         windowManager_.kill();
         server_.kill();
         display_.clear();
@@ -162,72 +127,49 @@ XSession::~XSession() {
 }
 
 bool XSession::run(const std::string& command, std::string* out) const {
-    const std::string line = "DISPLAY=" + display_ + " " + command;
-    FILE* pipe = popen(line.c_str(), "r");
+    FILE* pipe = popen(("DISPLAY=" + display_ + " " + command).c_str(), "r");
     if (!pipe) {
         return false;
     }
     std::string text;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        text.append(buffer.data(), n);
+    char buffer[4096];
+    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) {
+        text.append(buffer, n);
     }
-    const int status = pclose(pipe);
     if (out) {
         *out = text;
     }
-    return status == 0;
+    return pclose(pipe) == 0;
+}
+
+std::vector<unsigned long> XSession::windows(const std::string& title) const {
+    std::string out;
+    run("xdotool search --onlyvisible --name '^" + title + "$'", &out);
+    std::istringstream ids(out);
+    return {std::istream_iterator<unsigned long>(ids), {}};
 }
 
 unsigned long XSession::waitForWindow(const std::string& title,
                                       std::chrono::milliseconds timeout) const {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        std::string out;
-        if (run("xdotool search --onlyvisible --name '^" + title + "$'", &out) && !out.empty()) {
-            return std::stoul(out);
-        }
-        std::this_thread::sleep_for(50ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return 0;
+    std::vector<unsigned long> found;
+    within(timeout, [&] { return !(found = windows(title)).empty(); });
+    return found.empty() ? 0 : found.front();
 }
 
 bool XSession::waitWhileWindow(const std::string& title, std::chrono::milliseconds timeout) const {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (!run("xdotool search --onlyvisible --name '^" + title + "$' >/dev/null")) {
-            return true;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-    return false;
+    return within(timeout, [&] { return windows(title).empty(); });
 }
 
 bool XSession::closeWindow(const std::string& title) const {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (run("wmctrl -c '" + title + "'")) {
-            return true;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-    return false;
+    return within(5s, [&] { return run("wmctrl -c '" + title + "'"); });
 }
 
 bool XSession::windowOrigin(unsigned long window, int& x, int& y) const {
     std::string out;
-    if (!run("xwininfo -id " + std::to_string(window), &out)) {
-        return false;
-    }
-    std::istringstream lines(out);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.find("Absolute upper-left X:") != std::string::npos) {
-            x = std::stoi(line.substr(line.find(':') + 1));
-        } else if (line.find("Absolute upper-left Y:") != std::string::npos) {
-            y = std::stoi(line.substr(line.find(':') + 1));
-        }
-    }
-    return true;
+    run("xwininfo -id " + std::to_string(window) +
+            " | awk '/Absolute upper-left [XY]:/ {print $4}'",
+        &out);
+    return bool(std::istringstream(out) >> x >> y);
 }
 
 Surface XSession::screenshot(const std::string& path) const {

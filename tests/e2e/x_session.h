@@ -3,22 +3,28 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/surface.h"
 
 namespace dw::test {
 
-// A child process with its own environment.
+// Asks until done() says yes, pausing between the questions; false when the time ran out.
+bool within(std::chrono::milliseconds timeout, const std::function<bool()>& done,
+            std::chrono::milliseconds pause = std::chrono::milliseconds(50));
+
+// A child process with its own environment: a variable given an empty value is removed.
 class Process {
   public:
     Process() = default;
     Process(const std::vector<std::string>& arguments,
-            const std::map<std::string, std::string>& env, int stdoutFd = -1);
+            const std::map<std::string, std::string>& env);
     ~Process();
-    Process(Process&& other) noexcept : pid_(other.pid_) { other.pid_ = -1; }
+    Process(Process&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
     Process& operator=(Process&& other) noexcept;
 
     bool running();
@@ -44,6 +50,8 @@ class XSession {
     const std::string& display() const { return display_; }
     // Runs a command on the display; true when it exits with 0. Its output is returned in out.
     bool run(const std::string& command, std::string* out = nullptr) const;
+    // The shown windows with exactly this title (a regular expression).
+    std::vector<unsigned long> windows(const std::string& title) const;
     // Waits until a window with exactly this title is shown; its id, or 0.
     unsigned long waitForWindow(const std::string& title, std::chrono::milliseconds timeout) const;
     bool waitWhileWindow(const std::string& title, std::chrono::milliseconds timeout) const;

@@ -11,11 +11,9 @@ namespace dw::test {
 
 void GuiTest::SetUp() {
     previous_ = std::filesystem::current_path();
-    char pattern[] = "/tmp/daubwerk-gui-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    std::filesystem::create_directory_symlink(DAUBWERK_WORKDATA, folder_ / "WorkData");
-    std::filesystem::current_path(folder_);
+    std::filesystem::create_directory_symlink(DAUBWERK_WORKDATA, folder_.path() / "WorkData");
+    std::filesystem::current_path(folder_.path());
+    setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
     boxes.setEcho(false);
     platform::installMessageBoxes(&boxes);
     platform::installFileDialogs(&dialogs);
@@ -46,8 +44,8 @@ void GuiTest::TearDown() {
     gui.reset();
     platform::installMessageBoxes(nullptr);
     platform::installFileDialogs(nullptr);
+    unsetenv("XDG_CONFIG_HOME");
     std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
 }
 
 void GuiTest::passes(int count) {

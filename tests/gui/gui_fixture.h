@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -21,11 +19,13 @@
 #include "panels/panels.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_message_boxes.h"
+#include "tests/support/temp_dir.h"
 
 namespace dw::test {
 
 // The program's windows on Qt's offscreen platform, in a folder of their own beside the
-// build's pictures. Message boxes and file dialogs answer from queues the test fills.
+// build's pictures, with the user's settings file in it too. Message boxes and file dialogs answer
+// from queues the test fills.
 class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -37,7 +37,7 @@ class GuiTest : public ::testing::Test {
     void command(int commandId);
     // A short stroke of the current tool on the canvas window.
     void stroke(int x0, int y0, int x1, int y1);
-    std::string file(const std::string& name) const { return (folder_ / name).string(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
     // The painting's cells, byte for byte.
     std::vector<uint8_t> cells() const {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&state.painting.at(0, 0));
@@ -79,20 +79,7 @@ class GuiTest : public ::testing::Test {
   private:
     std::unique_ptr<QTimer> watch_;
     std::filesystem::path previous_;
-    std::filesystem::path folder_;
-};
-
-// The same, with the user's settings file in the test's own folder.
-class GuiTestWithSettings : public GuiTest {
-  protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        GuiTest::TearDown();
-    }
+    TempDir folder_;
 };
 
 }  // namespace dw::test

@@ -1,5 +1,3 @@
-#include <stdlib.h>
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
@@ -13,9 +11,8 @@
 namespace dw::test {
 namespace {
 
-// A pen on a tablet, its events sent to the real canvas window; the settings file in the
-// test's own folder.
-class PenInput : public GuiTestWithSettings {
+// A pen on a tablet, its events sent to the real canvas window.
+class PenInput : public GuiTest {
   protected:
     void tablet(QEvent::Type type, QPoint at, qreal pressure) { tablet(type, at, pressure, pen); }
     void tablet(QEvent::Type type, QPoint at, qreal pressure, const QPointingDevice& device) {

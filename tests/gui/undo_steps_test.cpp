@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <cstdlib>
 #include <functional>
 
 #include "commands/command_ids.h"
@@ -17,7 +16,7 @@ namespace dw::test {
 namespace {
 
 // Edit > Undo Steps... through its real dialog, the choice kept in the user's settings file.
-class UndoSteps : public GuiTestWithSettings {
+class UndoSteps : public GuiTest {
   protected:
     // Runs the command; act answers the dialog once it is on the screen.
     void runDialog(std::function<void(UndoStepsDialog&)> act) {

@@ -13,11 +13,7 @@ constexpr PointerPress kUp = PointerPress::Up;
 Surface solid(uint32_t width, uint32_t height, uint8_t red) {
     Surface picture;
     picture.create(width, height);
-    for (uint32_t y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < width; ++x) {
-            picture.setPixel(x, y, red, 0, 0);
-        }
-    }
+    picture.tintRect(0, 0, int(width), int(height), red, 0, 0, 0);
     return picture;
 }
 

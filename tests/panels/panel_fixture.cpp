@@ -1,38 +1,23 @@
 #include "tests/panels/panel_fixture.h"
 
-#include <stdlib.h>
-
 #include "files/devil_library.h"
 #include "platform/dialog_paths.h"
+#include "tests/support/temp_dir.h"
 
 namespace dw::test {
-
 namespace {
 
-struct ProgramFolder {
-    ProgramFolder() {
-        char pattern[] = "/tmp/daubwerk-panels-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) {
-            path = pattern;
-            std::filesystem::create_symlink(DAUBWERK_WORKDATA, path / "WorkData");
-        }
-        initialiseImageLibrary();
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        std::filesystem::current_path("/", ignored);
-        std::filesystem::remove_all(path, ignored);
-    }
-
-    std::filesystem::path path;
-};
-
-}  // namespace
-
+// The program folder every panel test runs in: the build's pictures under WorkData/, the
+// picture stores and preset files under data/. The stores are kept for the whole run, the
+// preset files are removed before each test.
 void enterProgramFolder() {
-    static const ProgramFolder folder;
-    ASSERT_FALSE(folder.path.empty());
-    std::filesystem::current_path(folder.path);
+    static const TempDir folder;
+    [[maybe_unused]] static const bool linked = [] {
+        std::filesystem::create_symlink(DAUBWERK_WORKDATA, folder.path() / "WorkData");
+        initialiseImageLibrary();
+        return true;
+    }();
+    std::filesystem::current_path(folder.path());
 }
 
 void removePresetFiles() {
@@ -44,6 +29,8 @@ void removePresetFiles() {
         }
     }
 }
+
+}  // namespace
 
 PanelTest::PanelTest() {
     enterProgramFolder();

@@ -31,12 +31,6 @@ struct RecordingPanelWindows : PanelWindows {
     std::vector<std::pair<WindowId, std::string>> captions;
 };
 
-// The program folder every panel test runs in: the build's pictures under WorkData/, the
-// picture stores and preset files under data/. The stores are kept for the whole run, the
-// preset files are removed before each test.
-void enterProgramFolder();
-void removePresetFiles();
-
 // The panels started as the program starts them, run through the main loop.
 class PanelTest : public ::testing::Test {
   protected:
