@@ -22,6 +22,7 @@ struct LitGrid {
 // buffers; the kernel fills them as it goes.
 struct LitBand {
     static constexpr uint32_t kPaintRows = 64;  // a power of two above 41
+    static constexpr uint32_t kChunkGroups = 64;
     // Where a group of eight reads its paint, once its arithmetic is done.
     static constexpr uint8_t kFromBand = 0;
     static constexpr uint8_t kFromGrid = 1;  // a lookup wrapped around the edge
@@ -34,9 +35,9 @@ struct LitBand {
     uint8_t* paint;         // kPaintRows rows of paintStride bytes
     uint32_t paintColumn0;  // column of the first paint byte of a row
     uint32_t paintStride;   // columns held, and 4 more so that 32-bit reads stay inside
-    // Eight entries a group of eight columns ((x1 - x0 + 7) / 8 groups): the paint's offset
-    // from the band's or the grid's paint, the gloss map index and the diffuse term; one kind
-    // a group.
+    // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
+    // the paint's offset from the band's or the grid's paint, the gloss map index and the
+    // diffuse term; one kind a group of the row ((x1 - x0 + 7) / 8 groups).
     int32_t* lookup;
     int32_t* glossIndex;
     float* diffuse;
