@@ -18,19 +18,6 @@ void BM_ShadeAll(benchmark::State& state) {
 }
 BENCHMARK(BM_ShadeAll)->Arg(600)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A new, unpainted painting: level everywhere.
-void BM_ShadeAllUnpainted5000(benchmark::State& state) {
-    Canvas canvas;
-    canvas.create(5000, 5000);
-    canvas.lighting = true;
-    bench::loadBenchGlossMap();
-    for (auto _ : state) {
-        canvas.shadeAll();
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_ShadeAllUnpainted5000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
 void BM_ShadeRect200(benchmark::State& state) {
     Canvas canvas;
     bench::fillNaturalPainting(canvas, 5000, 5000);

@@ -252,23 +252,6 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             const Halves hd = widen(hc);
             const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
             const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
-            const __m256 flat = _mm256_and_ps(_mm256_cmp_ps(nx, _mm256_setzero_ps(), _CMP_EQ_OQ),
-                                              _mm256_cmp_ps(nz, _mm256_setzero_ps(), _CMP_EQ_OQ));
-            if (_mm256_movemask_ps(flat) == 0xFF) {
-                // Unpainted canvas and level paint: the normal is (0, 1, 0), its length 1, and
-                // each cell reads its own paint and the flat highlight.
-                band.groupKind[group] = LitBand::kFromBand;
-                _mm256_storeu_ps(band.diffuse + entry, _mm256_set1_ps(1.0f));
-                const __m256i ownColumn = _mm256_add_epi32(_mm256_set1_epi32(int(x)), lane);
-                _mm256_storeu_si256(
-                    reinterpret_cast<__m256i*>(band.lookup + entry),
-                    _mm256_add_epi32(
-                        _mm256_set1_epi32(int((y & (LitBand::kPaintRows - 1)) * band.paintStride)),
-                        _mm256_sub_epi32(ownColumn, paintColumn0)));
-                _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + entry),
-                                    _mm256_set1_epi32(128 * 256 + 128));
-                continue;
-            }
             const Halves nxd = widen(nx);
             const Halves nzd = widen(nz);
             const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
