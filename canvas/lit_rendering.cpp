@@ -322,13 +322,14 @@ void shadeInnerRows(const ShadeInput& in, Surface& surface, uint32_t y0, uint32_
     std::vector<float> heights(3 * std::size_t(innerX1 - innerX0 + 2));
     std::vector<uint8_t> paint(LitBand::kPaintRows * std::size_t(band.paintStride));
     const std::size_t columns = innerX1 - innerX0 + 8;
-    std::vector<int32_t> indices(2 * columns);
-    std::vector<float> diffuse(columns);
+    const std::size_t entries = 8 * std::size_t(LitBand::kChunkGroups);
+    std::vector<int32_t> indices(2 * entries);
+    std::vector<float> diffuse(entries);
     std::vector<uint8_t> kinds(columns / 8 + 1);
     band.heights = heights.data();
     band.paint = paint.data();
     band.lookup = indices.data();
-    band.glossIndex = indices.data() + columns;
+    band.glossIndex = indices.data() + entries;
     band.diffuse = diffuse.data();
     band.groupKind = kinds.data();
     for (uint32_t y = y0; y < y1; ++y) {

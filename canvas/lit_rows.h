@@ -22,6 +22,7 @@ struct LitGrid {
 // buffers; the kernel fills them as it goes.
 struct LitBand {
     static constexpr uint32_t kPaintRows = 64;  // a power of two above 41
+    static constexpr uint32_t kChunkGroups = 64;
     // Where a group of eight reads its paint, once its arithmetic is done.
     static constexpr uint8_t kFromBand = 0;
     static constexpr uint8_t kFromGrid = 1;  // a lookup wrapped around the edge
@@ -34,8 +35,9 @@ struct LitBand {
     uint8_t* paint;         // kPaintRows rows of paintStride bytes
     uint32_t paintColumn0;  // column of the first paint byte of a row
     uint32_t paintStride;   // columns held, and 4 more so that 32-bit reads stay inside
-    // One entry a column of [x0, x1) (8 more for the last group): the paint's offset from
-    // the band's or the grid's paint, the gloss map index and the diffuse term; one kind a group.
+    // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
+    // the paint's offset from the band's or the grid's paint, the gloss map index and the
+    // diffuse term; one kind a group of the row ((x1 - x0 + 7) / 8 groups).
     int32_t* lookup;
     int32_t* glossIndex;
     float* diffuse;
@@ -53,7 +55,8 @@ inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
 }
 
 // Shades the band's cells of row y (0 < y < height - 1) into rowPixels (the row's pixel 0),
-// eight at a time, and returns the column it stopped at; the caller shades the rest. Groups
+// eight at a time, and returns the column it stopped at (x1, or x0 for fewer than eight
+// columns); the caller shades the rest. Groups
 // of eight holding a normal that is not a number are skipped and their first columns put in
 // redo ((x1 - x0 + 7) / 8 entries at most), to be shaded by the caller.
 uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8_t* rowPixels,

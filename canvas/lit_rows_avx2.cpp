@@ -1,5 +1,7 @@
 #include <immintrin.h>
 
+#include <algorithm>
+
 #include "canvas/lit_rows.h"
 
 // Compiled for AVX2 only; called only when the processor reports it. Every operation is the
@@ -228,115 +230,128 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0,
                                           1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
     // First the arithmetic of every group of the row, then the reads it points to: the two
-    // halves overlap better than one long chain per group.
-    uint32_t groups = 0;
-    for (uint32_t x = x0; x + 10 <= x1; x += 8, ++groups) {
-        const std::size_t at = x - x0;
-        const __m256 hc = _mm256_loadu_ps(here + at + 1);
-        const __m256 left = _mm256_loadu_ps(here + at);
-        const __m256 right = _mm256_loadu_ps(here + at + 2);
-        const __m256 up = _mm256_loadu_ps(above + at + 1);
-        const __m256 down = _mm256_loadu_ps(below + at + 1);
-        const Halves hd = widen(hc);
-        const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
-        const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
-        const Halves nxd = widen(nx);
-        const Halves nzd = widen(nz);
-        const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
-        const __m256 length = narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)});
-        const __m256 ux = _mm256_div_ps(nx, length);
-        const __m256 uz = _mm256_div_ps(nz, length);
-        if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
-            band.groupKind[groups] = LitBand::kSkipped;
-            redo[redoCount++] = x;
-            continue;
-        }
-        _mm256_storeu_ps(band.diffuse + at, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
-        const Halves uxd = widen(ux);
-        const Halves uzd = widen(uz);
-        const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
-        const __m256i column = truncate(add(xs, mul(twenty, uxd)));
-        const __m256i rowIndex = truncate(add(ys, mul(twenty, uzd)));
-        const __m256i outside =
-            _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi32(zero, column),
-                                            _mm256_cmpgt_epi32(column, lastColumn)),
-                            _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
-                                            _mm256_cmpgt_epi32(rowIndex, lastRow)));
-        __m256i lookup;
-        if (_mm256_testz_si256(outside, outside)) {
-            // Within reach and inside the grid: the band holds the paint.
-            band.groupKind[groups] = LitBand::kFromBand;
-            const __m256i slot =
-                _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
-            lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
-        } else {
-            band.groupKind[groups] = LitBand::kFromGrid;
-            const __m256i cell =
-                _mm256_add_epi32(_mm256_mullo_epi32(wrapLanes(rowIndex, grid.height), widthLanes),
-                                 wrapLanes(column, grid.width));
-            lookup = _mm256_mullo_epi32(cell, twelve);
-        }
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + at), lookup);
-        if (grid.lighting) {
-            const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
-            const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + at),
-                                _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
-        }
-    }
-    uint32_t x = x0;
-    // Each group stores 28 bytes: the 4 beyond its pixels belong to the next ones, which are
-    // written later by the same thread.
-    for (uint32_t group = 0; group < groups; ++group, x += 8) {
-        const std::size_t at = x - x0;
-        if (band.groupKind[group] == LitBand::kSkipped) {
-            continue;
-        }
-        const __m256i grain =
-            band.groupKind[group] == LitBand::kFromBand
-                ? bytesAt(band.paint, band.lookup + at)
-                : _mm256_and_si256(
-                      _mm256_i32gather_epi32(
-                          reinterpret_cast<const int*>(base + 3),
-                          _mm256_loadu_si256(reinterpret_cast<const __m256i*>(band.lookup + at)),
-                          1),
-                      byteMask);
-        const EightCells own = loadEight(row + x);
-        const __m256i colours = fieldOf<0>(own);
-        __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);
-        __m256i g =
-            _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 8), byteMask), grain);
-        __m256i b =
-            _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 16), byteMask), grain);
-        if (grid.lighting) {
-            const __m256i gl = _mm256_and_si256(fieldOf<1>(own), byteMask);
-            const __m256i highlight = highlightOf(gl, bytesAt(grid.glossMap, band.glossIndex + at));
-            r = _mm256_add_epi32(r, highlight);
-            g = _mm256_add_epi32(g, highlight);
-            b = _mm256_add_epi32(b, highlight);
-            const __m256 d = _mm256_loadu_ps(band.diffuse + at);
-            const __m256i matte = _mm256_sub_epi32(_mm256_set1_epi32(255), gl);
-            if (!dimQuickly(r, g, b, matte, d)) {
-                const Halves m = mul(widen(matte), k);
-                const Halves dd = widen(d);
-                r = dim(r, m, dd);
-                g = dim(g, m, dd);
-                b = dim(b, m, dd);
+    // halves overlap better than one long chain per group. A span that is not a multiple of
+    // eight ends with a group overlapping the one before it, which writes the same pixels.
+    const uint32_t groups = x1 - x0 >= 8 ? (x1 - x0 + 7) / 8 : 0;
+    auto groupStart = [&](uint32_t group) { return std::min(x0 + 8 * group, x1 - 8); };
+    // A chunk of groups at a time, so that what the first loop leaves for the second stays in
+    // the nearest cache however long the row.
+    for (uint32_t first = 0; first < groups; first += LitBand::kChunkGroups) {
+        const uint32_t last = std::min(groups, first + LitBand::kChunkGroups);
+        for (uint32_t group = first; group < last; ++group) {
+            const uint32_t x = groupStart(group);
+            const std::size_t at = x - x0;
+            // Entries by group, not column: the overlapping last group may read its paint
+            // another way.
+            const std::size_t entry = 8 * std::size_t(group - first);
+            const __m256 hc = _mm256_loadu_ps(here + at + 1);
+            const __m256 left = _mm256_loadu_ps(here + at);
+            const __m256 right = _mm256_loadu_ps(here + at + 2);
+            const __m256 up = _mm256_loadu_ps(above + at + 1);
+            const __m256 down = _mm256_loadu_ps(below + at + 1);
+            const Halves hd = widen(hc);
+            const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
+            const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
+            const Halves nxd = widen(nx);
+            const Halves nzd = widen(nz);
+            const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
+            const __m256 length = narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)});
+            const __m256 ux = _mm256_div_ps(nx, length);
+            const __m256 uz = _mm256_div_ps(nz, length);
+            if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
+                band.groupKind[group] = LitBand::kSkipped;
+                redo[redoCount++] = x;
+                continue;
+            }
+            _mm256_storeu_ps(band.diffuse + entry, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
+            const Halves uxd = widen(ux);
+            const Halves uzd = widen(uz);
+            const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
+            const __m256i column = truncate(add(xs, mul(twenty, uxd)));
+            const __m256i rowIndex = truncate(add(ys, mul(twenty, uzd)));
+            const __m256i outside =
+                _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi32(zero, column),
+                                                _mm256_cmpgt_epi32(column, lastColumn)),
+                                _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
+                                                _mm256_cmpgt_epi32(rowIndex, lastRow)));
+            __m256i lookup;
+            if (_mm256_testz_si256(outside, outside)) {
+                // Within reach and inside the grid: the band holds the paint.
+                band.groupKind[group] = LitBand::kFromBand;
+                const __m256i slot =
+                    _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
+                lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
+            } else {
+                band.groupKind[group] = LitBand::kFromGrid;
+                const __m256i cell = _mm256_add_epi32(
+                    _mm256_mullo_epi32(wrapLanes(rowIndex, grid.height), widthLanes),
+                    wrapLanes(column, grid.width));
+                lookup = _mm256_mullo_epi32(cell, twelve);
+            }
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + entry), lookup);
+            if (grid.lighting) {
+                const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
+                const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + entry),
+                                    _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
             }
         }
-        // Clamp to 0..255 and lay out blue, green, red.
-        auto clamp = [&](__m256i v) {
-            return _mm256_min_epi32(_mm256_max_epi32(v, zero), byteMask);
-        };
-        const __m256i bgr =
-            _mm256_or_si256(_mm256_or_si256(clamp(b), _mm256_slli_epi32(clamp(g), 8)),
-                            _mm256_slli_epi32(clamp(r), 16));
-        const __m256i packed = _mm256_shuffle_epi8(bgr, pack);
-        uint8_t* out = rowPixels + std::size_t(x) * 3;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm256_extracti128_si256(packed, 1));
+        for (uint32_t group = first; group < last; ++group) {
+            const uint32_t x = groupStart(group);
+            const std::size_t at = 8 * std::size_t(group - first);
+            if (band.groupKind[group] == LitBand::kSkipped) {
+                continue;
+            }
+            const __m256i grain =
+                band.groupKind[group] == LitBand::kFromBand
+                    ? bytesAt(band.paint, band.lookup + at)
+                    : _mm256_and_si256(_mm256_i32gather_epi32(
+                                           reinterpret_cast<const int*>(base + 3),
+                                           _mm256_loadu_si256(
+                                               reinterpret_cast<const __m256i*>(band.lookup + at)),
+                                           1),
+                                       byteMask);
+            const EightCells own = loadEight(row + x);
+            const __m256i colours = fieldOf<0>(own);
+            __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);
+            __m256i g =
+                _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 8), byteMask), grain);
+            __m256i b =
+                _mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(colours, 16), byteMask), grain);
+            if (grid.lighting) {
+                const __m256i gl = _mm256_and_si256(fieldOf<1>(own), byteMask);
+                const __m256i highlight =
+                    highlightOf(gl, bytesAt(grid.glossMap, band.glossIndex + at));
+                r = _mm256_add_epi32(r, highlight);
+                g = _mm256_add_epi32(g, highlight);
+                b = _mm256_add_epi32(b, highlight);
+                const __m256 d = _mm256_loadu_ps(band.diffuse + at);
+                const __m256i matte = _mm256_sub_epi32(_mm256_set1_epi32(255), gl);
+                if (!dimQuickly(r, g, b, matte, d)) {
+                    const Halves m = mul(widen(matte), k);
+                    const Halves dd = widen(d);
+                    r = dim(r, m, dd);
+                    g = dim(g, m, dd);
+                    b = dim(b, m, dd);
+                }
+            }
+            // Clamp to 0..255 and lay out blue, green, red.
+            auto clamp = [&](__m256i v) {
+                return _mm256_min_epi32(_mm256_max_epi32(v, zero), byteMask);
+            };
+            const __m256i bgr =
+                _mm256_or_si256(_mm256_or_si256(clamp(b), _mm256_slli_epi32(clamp(g), 8)),
+                                _mm256_slli_epi32(clamp(r), 16));
+            // The 24 bytes of the eight pixels together, stored without touching the next ones.
+            const __m256i packed = _mm256_permutevar8x32_epi32(
+                _mm256_shuffle_epi8(bgr, pack), _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7));
+            uint8_t* out = rowPixels + std::size_t(x) * 3;
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16),
+                             _mm256_extracti128_si256(packed, 1));
+        }
     }
-    return x;
+    return groups > 0 ? x1 : x0;
 }
 
 }  // namespace dw
