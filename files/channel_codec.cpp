@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <tbb/parallel_for.h>
@@ -159,9 +160,49 @@ void gatherBlock(const Records& in, uint32_t bx, uint32_t by, uint8_t values[][1
 
 // The streams of block columns [bx0, bx1) of every plane, each without its byte count.
 struct PartialStreams {
-    std::vector<uint8_t> bytes[kMostPlanes];
-    uint64_t bits[kMostPlanes] = {};
+    BitStream planes[kMostPlanes];
 };
+
+// The 16 offsets of a block above its base, in steps and at most what `code` bits hold, `code`
+// bits each with the first value highest: values 0..7 in `first`, 8..15 in `second`. The
+// offset is never negative: the base lies at or below every value.
+struct PackedOffsets {
+    uint64_t first;
+    uint64_t second;
+};
+
+PackedOffsets packOffsets(const uint8_t values[16], uint8_t base, int shift, int code) {
+    const uint8_t largest = uint8_t((1u << code) - 1);
+#if defined(__SSE2__)
+    const __m128i above = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(values)),
+                                       _mm_set1_epi8(char(base)));
+    // A 16-bit shift moves bits of the next byte in: the mask keeps what stays in the byte.
+    const __m128i steps = _mm_and_si128(_mm_srl_epi16(above, _mm_cvtsi32_si128(shift)),
+                                        _mm_set1_epi8(char(0xFF >> std::min(shift, 8))));
+    const __m128i offsets = _mm_min_epu8(steps, _mm_set1_epi8(char(largest)));
+    // Join neighbours until each half is one number: the earlier one, in the lower lane, goes
+    // to the higher bits.
+    const __m128i pairs = _mm_or_si128(
+        _mm_sll_epi16(_mm_and_si128(offsets, _mm_set1_epi16(0xFF)), _mm_cvtsi32_si128(code)),
+        _mm_srli_epi16(offsets, 8));
+    const __m128i fours = _mm_or_si128(
+        _mm_sll_epi32(_mm_and_si128(pairs, _mm_set1_epi32(0xFFFF)), _mm_cvtsi32_si128(2 * code)),
+        _mm_srli_epi32(pairs, 16));
+    const __m128i eights =
+        _mm_or_si128(_mm_sll_epi64(_mm_and_si128(fours, _mm_set1_epi64x(0xFFFFFFFF)),
+                                   _mm_cvtsi32_si128(4 * code)),
+                     _mm_srli_epi64(fours, 32));
+    return {uint64_t(_mm_cvtsi128_si64(eights)),
+            uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(eights, eights)))};
+#else
+    uint64_t halves[2] = {};
+    for (int i = 0; i < 16; ++i) {
+        const uint64_t offset = uint64_t(values[i] - base) >> shift;
+        halves[i / 8] = halves[i / 8] << code | std::min<uint64_t>(offset, largest);
+    }
+    return {halves[0], halves[1]};
+#endif
+}
 
 template <int kPlanes>
 PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1, uint32_t blockRows,
@@ -171,7 +212,10 @@ PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1,
     const int shift = int(std::clamp<uint32_t>(quality, 1, kMaxExponent));
     // The most a block takes: a 12-bit head and 16 offsets of 7 bits.
     const uint64_t capacity = uint64_t(bx1 - bx0) * blockRows * 124;
-    std::vector<MemoryBitWriter> writers(std::size_t(planes), MemoryBitWriter{capacity});
+    std::vector<MemoryBitWriter> writers;
+    for (int p = 0; p < planes; ++p) {
+        writers.emplace_back(capacity);
+    }
     uint8_t values[kMostPlanes][16];
     for (uint32_t bx = bx0; bx < bx1; ++bx) {
         for (uint32_t by = 0; by < blockRows; ++by) {
@@ -183,58 +227,87 @@ PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1,
                 if (head.code == 0) {
                     continue;
                 }
-                const uint32_t largest = (uint32_t(1) << head.code) - 1;
-                for (int i = 0; i < 16; ++i) {
-                    // The offset is never negative: the base lies at or below every value.
-                    const uint64_t offset = uint64_t(values[p][i] - head.value) >> shift;
-                    bits.write(uint32_t(std::min<uint64_t>(offset, largest)), head.code);
-                }
+                const PackedOffsets packed = packOffsets(values[p], head.value, shift, head.code);
+                bits.write(packed.first, 8 * head.code);
+                bits.write(packed.second, 8 * head.code);
             }
         }
     }
     PartialStreams out;
     for (int p = 0; p < planes; ++p) {
-        out.bits[p] = writers[std::size_t(p)].bits();
-        out.bytes[p] = writers[std::size_t(p)].finish();
+        out.planes[p] = writers[std::size_t(p)].finish();
     }
     return out;
 }
 
-// Decodes one block of one plane into the records.
-struct BlockDecoder {
-    uint8_t* records;
-    std::size_t recordSize;
-    uint32_t width;
-    uint32_t height;
-    uint64_t step;
+// The 16 values of the next block of one plane, row by row.
+void decodeBlock(MemoryBitReader& bits, uint64_t step, uint8_t values[16]) {
+    const uint32_t head = bits.read(12);
+    const int code = int(head >> 8);
+    const auto value = uint8_t(head & 0xFF);
+    if (code == 0) {
+        std::memset(values, value, 16);
+        return;
+    }
+#if defined(__SSE2__)
+    if (step == 2 && code <= 7) {
+        // Every code the writer uses, at the documents' step: eight offsets come in one read,
+        // and twice an offset of at most 7 bits stays below 256, so that a saturating add is
+        // min(offset x 2 + base, 255).
+        const uint64_t first = bits.readWide(8 * code);
+        const uint64_t second = bits.readWide(8 * code);
+        const __m128i x = _mm_set_epi64x(int64_t(second), int64_t(first));
+        const auto lowBits = [](int n) { return (uint64_t(1) << n) - 1; };
+        // Halve each lane until every offset has a byte: the earlier offset, in the higher bits,
+        // goes to the lower half.
+        const __m128i fours = _mm_or_si128(
+            _mm_srl_epi64(x, _mm_cvtsi32_si128(4 * code)),
+            _mm_slli_epi64(_mm_and_si128(x, _mm_set1_epi64x(int64_t(lowBits(4 * code)))), 32));
+        const __m128i pairs = _mm_or_si128(
+            _mm_srl_epi32(fours, _mm_cvtsi32_si128(2 * code)),
+            _mm_slli_epi32(_mm_and_si128(fours, _mm_set1_epi32(int32_t(lowBits(2 * code)))), 16));
+        const __m128i offsets = _mm_or_si128(
+            _mm_srl_epi16(pairs, _mm_cvtsi32_si128(code)),
+            _mm_slli_epi16(_mm_and_si128(pairs, _mm_set1_epi16(int16_t(lowBits(code)))), 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(values),
+                         _mm_adds_epu8(_mm_add_epi8(offsets, offsets), _mm_set1_epi8(char(value))));
+        return;
+    }
+#endif
+    const uint64_t bias = step / 2 - 1;
+    for (int i = 0; i < 16; ++i) {
+        values[i] = uint8_t(std::min<uint64_t>(bits.read(code) * step + value + bias, 255));
+    }
+}
 
-    void block(MemoryBitReader& bits, uint32_t bx, uint32_t by, int plane) const {
-        const uint64_t bias = step / 2 - 1;
-        uint8_t values[16];
-        const uint32_t head = bits.read(12);
-        const int code = int(head >> 8);
-        const auto value = uint8_t(head & 0xFF);
-        if (code == 0) {
-            std::fill(values, values + 16, value);
-        } else {
-            for (uint8_t& v : values) {
-                v = uint8_t(std::min<uint64_t>(bits.read(code) * step + value + bias, 255));
-            }
-        }
-        // Padding cells are decoded and dropped.
+// Decodes block columns [bx0, bx1) of every plane into the records, each plane's bits read
+// from its own reader.
+template <int kPlanes>
+void decodeBlockColumns(const Records& out, uint8_t* first, MemoryBitReader* readers, uint32_t bx0,
+                        uint32_t bx1, uint32_t blockRows, uint64_t step) {
+    const int planes = kPlanes > 0 ? kPlanes : out.planes;
+    uint8_t values[kMostPlanes][16];
+    for (uint32_t bx = bx0; bx < bx1; ++bx) {
         const uint32_t x0 = bx * 4;
-        const uint32_t y0 = by * 4;
-        const uint32_t columns = x0 < width ? std::min<uint32_t>(4, width - x0) : 0;
-        const uint32_t rows = y0 < height ? std::min<uint32_t>(4, height - y0) : 0;
-        for (uint32_t r = 0; r < rows; ++r) {
-            uint8_t* out =
-                records + (std::size_t(y0 + r) * width + x0) * recordSize + std::size_t(plane);
-            for (uint32_t c = 0; c < columns; ++c) {
-                out[c * recordSize] = values[r * 4 + c];
+        // Padding cells are decoded and dropped.
+        const uint32_t columns = x0 < out.width ? std::min<uint32_t>(4, out.width - x0) : 0;
+        for (uint32_t by = 0; by < blockRows; ++by) {
+            for (int p = 0; p < planes; ++p) {
+                decodeBlock(readers[p], step, values[p]);
+            }
+            const uint32_t y0 = by * 4;
+            const uint32_t rows = y0 < out.height ? std::min<uint32_t>(4, out.height - y0) : 0;
+            for (uint32_t r = 0; r < rows; ++r) {
+                uint8_t* record = first + (std::size_t(y0 + r) * out.width + x0) * out.size;
+                for (uint32_t c = 0; c < columns; ++c, record += out.size) {
+                    for (int p = 0; p < planes; ++p) {
+                        record[p] = values[p][r * 4 + c];
+                    }
+                }
             }
         }
     }
-};
+}
 
 }  // namespace
 
@@ -265,16 +338,17 @@ bool WriteCompressedPlanes(ByteSink& sink, const uint8_t* records, std::size_t r
     for (int p = 0; p < in.planes; ++p) {
         uint64_t bits = 0;
         for (const PartialStreams& part : parts) {
-            bits += part.bits[p];
+            bits += part.planes[p].bits;
         }
         if (!writeU32(sink, uint32_t((bits + 7) / 8))) {
             return false;
         }
         for (PartialStreams& part : parts) {
-            if (!part.bytes[p].empty() && !sink.write(part.bytes[p].data(), part.bytes[p].size())) {
+            BitStream& stream = part.planes[p];
+            if (stream.size() > 0 && !sink.write(stream.bytes.get(), stream.size())) {
                 return false;
             }
-            part.bytes[p] = {};
+            stream = {};
         }
     }
     return true;
@@ -330,20 +404,20 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
         }
         starts[std::size_t(bands) * std::size_t(planes) + std::size_t(p)] = bits.position();
     });
-    const BlockDecoder decoder{records, recordSize, width, height, stepFor(quality)};
+    const Records out{records, recordSize, planes, width, height};
+    const uint64_t step = stepFor(quality);
     tbb::parallel_for(uint32_t(0), bands, [&](uint32_t band) {
-        const uint32_t bx1 = std::min((band + 1) * kBandColumns, padded.blockColumns);
+        const uint32_t bx0 = band * kBandColumns;
+        const uint32_t bx1 = std::min(bx0 + kBandColumns, padded.blockColumns);
         std::vector<MemoryBitReader> readers;
         for (int p = 0; p < planes; ++p) {
             readers.emplace_back(streams[p].data(), streams[p].size(),
                                  starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)]);
         }
-        for (uint32_t bx = band * kBandColumns; bx < bx1; ++bx) {
-            for (uint32_t by = 0; by < padded.blockRows; ++by) {
-                for (int p = 0; p < planes; ++p) {
-                    decoder.block(readers[std::size_t(p)], bx, by, p);
-                }
-            }
+        if (planes == 5) {
+            decodeBlockColumns<5>(out, records, readers.data(), bx0, bx1, padded.blockRows, step);
+        } else {
+            decodeBlockColumns<0>(out, records, readers.data(), bx0, bx1, padded.blockRows, step);
         }
     });
     if (sourceEnded) {
