@@ -366,7 +366,7 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
     const uint64_t blocks = uint64_t(padded.blockColumns) * padded.blockRows;
     // Bytes past what the largest blocks can take are never read, only skipped.
     const uint64_t useful = (blocks * 124 + 7) / 8;
-    std::vector<uint8_t> streams[kMostPlanes];
+    BitStream streams[kMostPlanes];
     uint64_t byteCounts[kMostPlanes] = {};
     bool sourceEnded = false;
     for (int p = 0; p < planes && !sourceEnded; ++p) {
@@ -375,18 +375,14 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
             return StreamState::SourceEnded;
         }
         byteCounts[p] = byteCount;
-        // In steps, so that a count larger than the data costs no more memory than the data.
-        const uint64_t wanted = std::min<uint64_t>(byteCount, useful);
-        std::vector<uint8_t>& stream = streams[p];
-        while (!sourceEnded && stream.size() < wanted) {
-            const std::size_t had = stream.size();
-            const std::size_t step = std::size_t(std::min<uint64_t>(wanted - had, 1u << 20));
-            stream.resize(had + step);
-            const std::size_t got = source.read(stream.data() + had, step);
-            stream.resize(had + got);
-            sourceEnded = got < step;
-        }
-        sourceEnded = sourceEnded || !source.skip(byteCount - wanted);
+        // A count larger than the data costs no more memory than the data.
+        const auto wanted =
+            std::size_t(std::min({uint64_t(byteCount), useful, source.available()}));
+        BitStream& stream = streams[p];
+        stream.bytes = std::make_unique_for_overwrite<uint8_t[]>(wanted);
+        const std::size_t got = source.read(stream.bytes.get(), wanted);
+        stream.bits = uint64_t(got) * 8;
+        sourceEnded = got < wanted || !source.skip(byteCount - wanted);
     }
     // Where each band of block columns starts in each stream, from the blocks' heads alone;
     // the bands are then decoded side by side.
@@ -394,7 +390,7 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
     const uint32_t bands = (padded.blockColumns + kBandColumns - 1) / kBandColumns;
     std::vector<uint64_t> starts(std::size_t(bands + 1) * std::size_t(planes));
     tbb::parallel_for(0, planes, [&](int p) {
-        MemoryBitReader bits(streams[p].data(), streams[p].size());
+        MemoryBitReader bits(streams[p].bytes.get(), streams[p].size());
         for (uint32_t band = 0; band < bands; ++band) {
             starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)] = bits.position();
             const uint32_t bx1 = std::min((band + 1) * kBandColumns, padded.blockColumns);
@@ -411,7 +407,7 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
         const uint32_t bx1 = std::min(bx0 + kBandColumns, padded.blockColumns);
         std::vector<MemoryBitReader> readers;
         for (int p = 0; p < planes; ++p) {
-            readers.emplace_back(streams[p].data(), streams[p].size(),
+            readers.emplace_back(streams[p].bytes.get(), streams[p].size(),
                                  starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)]);
         }
         if (planes == 5) {

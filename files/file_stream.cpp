@@ -63,6 +63,11 @@ bool FileStream::skip(uint64_t count) {
     return seek(here + count);
 }
 
+uint64_t FileStream::available() const {
+    const uint64_t here = tell();
+    return here < size_ ? size_ - here : 0;
+}
+
 bool FileStream::write(const void* source, std::size_t count) {
     return file_ && std::fwrite(source, 1, count, file_) == count;
 }

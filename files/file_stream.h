@@ -30,6 +30,7 @@ class FileStream : public ByteSource, public ByteSink {
 
     std::size_t read(void* destination, std::size_t count) override;
     bool skip(uint64_t count) override;
+    uint64_t available() const override;
     bool write(const void* source, std::size_t count) override;
     bool seek(uint64_t offset);
     uint64_t tell() const;
