@@ -137,6 +137,47 @@ struct Records {
 
 constexpr int kMostPlanes = 8;
 
+#if defined(__SSE2__)
+// The 16 values of each of five planes held in 12-byte records (the painting's cells), for a
+// block wholly inside the picture: each row's four records are picked apart dword by dword and
+// the four rows then transposed, with no byte stored on its own.
+void gatherFiveOfTwelve(const uint8_t* first, std::size_t rowBytes, uint8_t values[][16]) {
+    __m128i colours[4];  // per row, planes 0..3 of its four records, plane by plane
+    __m128i glosses[4];  // per row, plane 4 of its four records in the low byte of a dword
+    for (std::size_t r = 0; r < 4; ++r) {
+        const auto* row = reinterpret_cast<const float*>(first + r * rowBytes);
+        const __m128 a = _mm_loadu_ps(row);
+        const __m128 b = _mm_loadu_ps(row + 4);
+        const __m128 c = _mm_loadu_ps(row + 8);
+        // Record k starts at dword 3k: planes 0..3 in it, plane 4 in the dword after.
+        const __m128 b2c1 = _mm_shuffle_ps(b, c, _MM_SHUFFLE(1, 1, 2, 2));
+        const __m128 a1b0 = _mm_shuffle_ps(a, b, _MM_SHUFFLE(0, 0, 1, 1));
+        const __m128 b3c2 = _mm_shuffle_ps(b, c, _MM_SHUFFLE(2, 2, 3, 3));
+        __m128i x = _mm_castps_si128(_mm_shuffle_ps(a, b2c1, _MM_SHUFFLE(2, 0, 3, 0)));
+        glosses[r] = _mm_castps_si128(_mm_shuffle_ps(a1b0, b3c2, _MM_SHUFFLE(2, 0, 2, 0)));
+        x = _mm_unpacklo_epi8(x, _mm_srli_si128(x, 8));
+        colours[r] = _mm_unpacklo_epi8(x, _mm_srli_si128(x, 8));
+    }
+    const __m128i p01Top = _mm_unpacklo_epi32(colours[0], colours[1]);
+    const __m128i p01Bottom = _mm_unpacklo_epi32(colours[2], colours[3]);
+    const __m128i p23Top = _mm_unpackhi_epi32(colours[0], colours[1]);
+    const __m128i p23Bottom = _mm_unpackhi_epi32(colours[2], colours[3]);
+    const auto store = [](uint8_t* to, __m128i v) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), v);
+    };
+    store(values[0], _mm_unpacklo_epi64(p01Top, p01Bottom));
+    store(values[1], _mm_unpackhi_epi64(p01Top, p01Bottom));
+    store(values[2], _mm_unpacklo_epi64(p23Top, p23Bottom));
+    store(values[3], _mm_unpackhi_epi64(p23Top, p23Bottom));
+    const __m128i low = _mm_set1_epi32(0xFF);
+    const __m128i top =
+        _mm_packs_epi32(_mm_and_si128(glosses[0], low), _mm_and_si128(glosses[1], low));
+    const __m128i bottom =
+        _mm_packs_epi32(_mm_and_si128(glosses[2], low), _mm_and_si128(glosses[3], low));
+    store(values[4], _mm_packus_epi16(top, bottom));
+}
+#endif
+
 // The 16 values of block (bx, by) of every plane, row by row; cells outside the picture are
 // padding, 0.
 template <int kPlanes>
@@ -145,6 +186,14 @@ void gatherBlock(const Records& in, uint32_t bx, uint32_t by, uint8_t values[][1
     const uint32_t x0 = bx * 4;
     const uint32_t y0 = by * 4;
     const bool inside = x0 + 4 <= in.width && y0 + 4 <= in.height;
+#if defined(__SSE2__)
+    if (kPlanes == 5 && in.size == 12 && inside) {
+        const std::size_t rowBytes = std::size_t(in.width) * 12;
+        gatherFiveOfTwelve(in.first + std::size_t(y0) * rowBytes + std::size_t(x0) * 12, rowBytes,
+                           values);
+        return;
+    }
+#endif
     for (uint32_t r = 0; r < 4; ++r) {
         const uint32_t y = y0 + r;
         for (uint32_t c = 0; c < 4; ++c) {
@@ -155,6 +204,25 @@ void gatherBlock(const Records& in, uint32_t bx, uint32_t by, uint8_t values[][1
                 values[p][r * 4 + c] = here ? record[p] : 0;
             }
         }
+    }
+}
+
+// A column of blocks steps a whole row of records at a time, too far for the processor to see
+// it coming: the rows of a block some blocks further down are asked for ahead.
+constexpr uint32_t kPrefetchBlocks = 4;
+
+void prefetchBlock(const Records& in, uint32_t bx, uint32_t by) {
+    const uint32_t x0 = bx * 4;
+    const uint32_t y0 = by * 4;
+    if (x0 >= in.width || y0 + 4 > in.height) {
+        return;
+    }
+    const std::size_t rowBytes = std::size_t(in.width) * in.size;
+    const uint8_t* first = in.first + std::size_t(y0) * rowBytes + std::size_t(x0) * in.size;
+    const std::size_t last = std::size_t(std::min<uint32_t>(4, in.width - x0)) * in.size - 1;
+    for (uint32_t r = 0; r < 4; ++r, first += rowBytes) {
+        __builtin_prefetch(first);
+        __builtin_prefetch(first + last);
     }
 }
 
@@ -219,6 +287,7 @@ PartialStreams encodeBlockColumns(const Records& in, uint32_t bx0, uint32_t bx1,
     uint8_t values[kMostPlanes][16];
     for (uint32_t bx = bx0; bx < bx1; ++bx) {
         for (uint32_t by = 0; by < blockRows; ++by) {
+            prefetchBlock(in, bx, by + kPrefetchBlocks);
             gatherBlock<kPlanes>(in, bx, by, values);
             for (int p = 0; p < planes; ++p) {
                 MemoryBitWriter& bits = writers[std::size_t(p)];
