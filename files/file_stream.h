@@ -38,10 +38,13 @@ class FileStream : public ByteSource, public ByteSink {
     bool flushToDisk();
 
   private:
+    static constexpr std::size_t kWritebackStep = 16u << 20;
+
     std::FILE* file_ = nullptr;
     std::string path_;
     FileMode mode_ = FileMode::Read;
     uint64_t size_ = 0;
+    std::size_t unsent_ = 0;  // bytes written since the disk was last asked to take them
 };
 
 bool fileExists(const std::string& path);
