@@ -349,6 +349,39 @@ void decodeBlock(MemoryBitReader& bits, uint64_t step, uint8_t values[16]) {
     }
 }
 
+#if defined(__SSE2__)
+// The way back of gatherFiveOfTwelve: the five planes of a block inside the picture into the
+// first five bytes of its 12-byte records, each record's planes 0..3 stored as one word.
+void scatterFiveOfTwelve(const uint8_t values[][16], uint8_t* first, std::size_t rowBytes) {
+    const auto load = [](const uint8_t* from) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    };
+    const __m128i p0 = load(values[0]);
+    const __m128i p1 = load(values[1]);
+    const __m128i p2 = load(values[2]);
+    const __m128i p3 = load(values[3]);
+    const __m128i p01Top = _mm_unpacklo_epi32(p0, p1);
+    const __m128i p23Top = _mm_unpacklo_epi32(p2, p3);
+    const __m128i p01Bottom = _mm_unpackhi_epi32(p0, p1);
+    const __m128i p23Bottom = _mm_unpackhi_epi32(p2, p3);
+    const __m128i rows[4] = {_mm_unpacklo_epi64(p01Top, p23Top), _mm_unpackhi_epi64(p01Top, p23Top),
+                             _mm_unpacklo_epi64(p01Bottom, p23Bottom),
+                             _mm_unpackhi_epi64(p01Bottom, p23Bottom)};
+    for (std::size_t r = 0; r < 4; ++r) {
+        // Plane by plane to record by record: the 4 x 4 byte transpose is its own inverse.
+        __m128i x = _mm_unpacklo_epi8(rows[r], _mm_srli_si128(rows[r], 8));
+        x = _mm_unpacklo_epi8(x, _mm_srli_si128(x, 8));
+        alignas(16) uint8_t records[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(records), x);
+        uint8_t* record = first + r * rowBytes;
+        for (std::size_t k = 0; k < 4; ++k, record += 12) {
+            std::memcpy(record, records + 4 * k, 4);
+            record[4] = values[4][r * 4 + k];
+        }
+    }
+}
+#endif
+
 // Decodes block columns [bx0, bx1) of every plane into the records, each plane's bits read
 // from its own reader.
 template <int kPlanes>
@@ -366,6 +399,14 @@ void decodeBlockColumns(const Records& out, uint8_t* first, MemoryBitReader* rea
             }
             const uint32_t y0 = by * 4;
             const uint32_t rows = y0 < out.height ? std::min<uint32_t>(4, out.height - y0) : 0;
+#if defined(__SSE2__)
+            if (kPlanes == 5 && out.size == 12 && columns == 4 && rows == 4) {
+                const std::size_t rowBytes = std::size_t(out.width) * 12;
+                scatterFiveOfTwelve(
+                    values, first + std::size_t(y0) * rowBytes + std::size_t(x0) * 12, rowBytes);
+                continue;
+            }
+#endif
             for (uint32_t r = 0; r < rows; ++r) {
                 uint8_t* record = first + (std::size_t(y0 + r) * out.width + x0) * out.size;
                 for (uint32_t c = 0; c < columns; ++c, record += out.size) {
