@@ -127,13 +127,16 @@ BlockHead headFor(const uint8_t values[16], uint64_t step) {
 }
 
 // Planes interleaved in records: byte `plane` of record i is that plane's value of pixel i.
-struct Records {
-    const uint8_t* first;
+template <class Byte>
+struct RecordsOf {
+    Byte* first;
     std::size_t size;
     int planes;
     uint32_t width;
     uint32_t height;
 };
+using Records = RecordsOf<const uint8_t>;
+using RecordsToFill = RecordsOf<uint8_t>;
 
 constexpr int kMostPlanes = 8;
 
@@ -385,7 +388,7 @@ void scatterFiveOfTwelve(const uint8_t values[][16], uint8_t* first, std::size_t
 // Decodes block columns [bx0, bx1) of every plane into the records, each plane's bits read
 // from its own reader.
 template <int kPlanes>
-void decodeBlockColumns(const Records& out, uint8_t* first, MemoryBitReader* readers, uint32_t bx0,
+void decodeBlockColumns(const RecordsToFill& out, MemoryBitReader* readers, uint32_t bx0,
                         uint32_t bx1, uint32_t blockRows, uint64_t step) {
     const int planes = kPlanes > 0 ? kPlanes : out.planes;
     uint8_t values[kMostPlanes][16];
@@ -402,13 +405,14 @@ void decodeBlockColumns(const Records& out, uint8_t* first, MemoryBitReader* rea
 #if defined(__SSE2__)
             if (kPlanes == 5 && out.size == 12 && columns == 4 && rows == 4) {
                 const std::size_t rowBytes = std::size_t(out.width) * 12;
-                scatterFiveOfTwelve(
-                    values, first + std::size_t(y0) * rowBytes + std::size_t(x0) * 12, rowBytes);
+                scatterFiveOfTwelve(values,
+                                    out.first + std::size_t(y0) * rowBytes + std::size_t(x0) * 12,
+                                    rowBytes);
                 continue;
             }
 #endif
             for (uint32_t r = 0; r < rows; ++r) {
-                uint8_t* record = first + (std::size_t(y0 + r) * out.width + x0) * out.size;
+                uint8_t* record = out.first + (std::size_t(y0 + r) * out.width + x0) * out.size;
                 for (uint32_t c = 0; c < columns; ++c, record += out.size) {
                     for (int p = 0; p < planes; ++p) {
                         record[p] = values[p][r * 4 + c];
@@ -510,7 +514,7 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
         }
         starts[std::size_t(bands) * std::size_t(planes) + std::size_t(p)] = bits.position();
     });
-    const Records out{records, recordSize, planes, width, height};
+    const RecordsToFill out{records, recordSize, planes, width, height};
     const uint64_t step = stepFor(quality);
     tbb::parallel_for(uint32_t(0), bands, [&](uint32_t band) {
         const uint32_t bx0 = band * kBandColumns;
@@ -521,9 +525,9 @@ StreamState ReadCompressedPlanes(ByteSource& source, uint8_t* records, std::size
                                  starts[std::size_t(band) * std::size_t(planes) + std::size_t(p)]);
         }
         if (planes == 5) {
-            decodeBlockColumns<5>(out, records, readers.data(), bx0, bx1, padded.blockRows, step);
+            decodeBlockColumns<5>(out, readers.data(), bx0, bx1, padded.blockRows, step);
         } else {
-            decodeBlockColumns<0>(out, records, readers.data(), bx0, bx1, padded.blockRows, step);
+            decodeBlockColumns<0>(out, readers.data(), bx0, bx1, padded.blockRows, step);
         }
     });
     if (sourceEnded) {
