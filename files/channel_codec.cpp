@@ -263,8 +263,9 @@ PackedOffsets packOffsets(const uint8_t values[16], uint8_t base, int shift, int
         _mm_or_si128(_mm_sll_epi64(_mm_and_si128(fours, _mm_set1_epi64x(0xFFFFFFFF)),
                                    _mm_cvtsi32_si128(4 * code)),
                      _mm_srli_epi64(fours, 32));
-    return {uint64_t(_mm_cvtsi128_si64(eights)),
-            uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(eights, eights)))};
+    alignas(16) uint64_t halves[2];
+    _mm_store_si128(reinterpret_cast<__m128i*>(halves), eights);
+    return {halves[0], halves[1]};
 #else
     uint64_t halves[2] = {};
     for (int i = 0; i < 16; ++i) {
