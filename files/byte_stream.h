@@ -15,6 +15,8 @@ class ByteSource {
     virtual std::size_t read(void* destination, std::size_t count) = 0;
     // Moves forward by count bytes; false if the data ends first.
     virtual bool skip(uint64_t count);
+    // The most bytes that are left to read, for sizing buffers; the largest count when unknown.
+    virtual uint64_t available() const { return UINT64_MAX; }
 };
 
 // Where writers put their bytes.
@@ -30,6 +32,7 @@ class MemorySource : public ByteSource {
     explicit MemorySource(std::span<const uint8_t> data) : data_(data) {}
     std::size_t read(void* destination, std::size_t count) override;
     bool skip(uint64_t count) override;
+    uint64_t available() const override { return data_.size() - position_; }
     std::size_t position() const { return position_; }
 
   private:

@@ -11,6 +11,7 @@
 #include "canvas/canvas.h"
 #include "files/channel_codec.h"
 #include "files/file_stream.h"
+#include "files/height_plane.h"
 #include "files/safe_file_writer.h"
 #include "platform/message_box.h"
 
@@ -22,7 +23,6 @@ static_assert(std::endian::native == std::endian::little,
 
 constexpr uint32_t kCodecQuality = 1;
 constexpr int kPlaneCount = 5;  // red, green, blue, paint, gloss: cell bytes 0..4
-constexpr std::size_t kHeightChunk = 1 << 16;
 
 const char* const kCannotOpen = "The file you selected could not be opened!";
 const char* const kCorrupt =
@@ -41,20 +41,7 @@ bool readCompressedCells(ByteSource& file, LargeBuffer<CanvasCell>& cells, uint3
                              kCodecQuality) == StreamState::SourceEnded) {
         return false;
     }
-    std::vector<float> heights(std::min(kHeightChunk, n));
-    for (std::size_t done = 0; done < n;) {
-        const std::size_t step = std::min(kHeightChunk, n - done);
-        if (!readExact(file, heights.data(), step * sizeof(float))) {
-            return false;
-        }
-        for (std::size_t j = 0; j < step; ++j) {
-            CanvasCell& cell = cells[done + j];
-            cell.unused[0] = cell.unused[1] = cell.unused[2] = 0;
-            cell.height = heights[j];
-        }
-        done += step;
-    }
-    return true;
+    return readHeights(file, cells.data(), n);
 }
 
 bool writeHeader(ByteSink& file, DocumentVersion version, uint32_t width, uint32_t height) {
@@ -91,18 +78,7 @@ bool writeCompressedCells(ByteSink& file, const Canvas& painting) {
                                kPlaneCount, painting.width(), painting.height(), kCodecQuality)) {
         return false;
     }
-    std::vector<float> heights(std::min(kHeightChunk, n));
-    for (std::size_t done = 0; done < n;) {
-        const std::size_t step = std::min(kHeightChunk, n - done);
-        for (std::size_t i = 0; i < step; ++i) {
-            heights[i] = cells[done + i].height;
-        }
-        if (!file.write(heights.data(), step * sizeof(float))) {
-            return false;
-        }
-        done += step;
-    }
-    return true;
+    return writeHeights(file, cells, n);
 }
 
 // Version 1 holds every cell raw; version 2 five codec streams, each at least its byte count

@@ -1,5 +1,6 @@
 #include "files/file_stream.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +46,7 @@ bool FileStream::close() {
     }
     const bool ok = std::fclose(file_) == 0;
     file_ = nullptr;
+    unsent_ = 0;
     return ok;
 }
 
@@ -63,8 +65,27 @@ bool FileStream::skip(uint64_t count) {
     return seek(here + count);
 }
 
+uint64_t FileStream::available() const {
+    const uint64_t here = tell();
+    return here < size_ ? size_ - here : 0;
+}
+
 bool FileStream::write(const void* source, std::size_t count) {
-    return file_ && std::fwrite(source, 1, count, file_) == count;
+    if (!file_ || std::fwrite(source, 1, count, file_) != count) {
+        return false;
+    }
+    unsent_ += count;
+    if (unsent_ < kWritebackStep) {
+        return true;
+    }
+    // The disk starts on what is written while the writer goes on, so that the sync at the end
+    // of a large file finds most of it done.
+    unsent_ = 0;
+    if (std::fflush(file_) != 0) {
+        return false;
+    }
+    sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+    return true;
 }
 
 bool FileStream::seek(uint64_t offset) {

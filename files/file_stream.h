@@ -30,6 +30,7 @@ class FileStream : public ByteSource, public ByteSink {
 
     std::size_t read(void* destination, std::size_t count) override;
     bool skip(uint64_t count) override;
+    uint64_t available() const override;
     bool write(const void* source, std::size_t count) override;
     bool seek(uint64_t offset);
     uint64_t tell() const;
@@ -37,10 +38,13 @@ class FileStream : public ByteSource, public ByteSink {
     bool flushToDisk();
 
   private:
+    static constexpr std::size_t kWritebackStep = 16u << 20;
+
     std::FILE* file_ = nullptr;
     std::string path_;
     FileMode mode_ = FileMode::Read;
     uint64_t size_ = 0;
+    std::size_t unsent_ = 0;  // bytes written since the disk was last asked to take them
 };
 
 bool fileExists(const std::string& path);

@@ -3,51 +3,50 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace dw {
 
-// The codec's bit order (most significant first, the last byte's unused low bits 0) into a
-// growing block of memory, so that a stream can be built before its byte count is known.
+// A stream of bits in whole bytes, the last one's unused low bits 0.
+struct BitStream {
+    std::unique_ptr<uint8_t[]> bytes;
+    uint64_t bits = 0;
+    std::size_t size() const { return std::size_t((bits + 7) / 8); }
+};
+
+// The codec's bit order (most significant first) into a block of memory, so that a stream can
+// be built before its byte count is known.
 class MemoryBitWriter {
   public:
-    // Room for capacityBits; writing more is not allowed.
-    explicit MemoryBitWriter(uint64_t capacityBits) : bytes_(std::size_t(capacityBits / 8 + 8)) {}
+    // Room for capacityBits; writing more is not allowed. The room is not cleared: pages never
+    // written are never touched.
+    explicit MemoryBitWriter(uint64_t capacityBits)
+        : bytes_(std::make_unique_for_overwrite<uint8_t[]>(std::size_t(capacityBits / 8 + 8))) {}
 
-    // n is 1..32.
-    void write(uint32_t value, int n) {
+    // n is 1..56.
+    void write(uint64_t value, int n) {
         accumulator_ = (accumulator_ << n) | (value & ((uint64_t(1) << n) - 1));
         pending_ += n;
-        if (pending_ >= 32) {
-            pending_ -= 32;
-            const auto word = uint32_t(accumulator_ >> pending_);
-            uint8_t* out = bytes_.data() + (bits_ >> 3);
-            out[0] = uint8_t(word >> 24);
-            out[1] = uint8_t(word >> 16);
-            out[2] = uint8_t(word >> 8);
-            out[3] = uint8_t(word);
-            bits_ += 32;
+        // The whole bytes and the started one go out at once; the started one is written
+        // again, with more bits, by the next write. The room left after capacity takes the
+        // last store's spare bytes.
+        uint64_t word = accumulator_ << (64 - pending_);
+        if constexpr (std::endian::native == std::endian::little) {
+            word = __builtin_bswap64(word);
         }
+        std::memcpy(bytes_.get() + (bits_ >> 3), &word, 8);
+        bits_ += uint64_t(pending_ & ~7);
+        pending_ &= 7;
     }
 
-    // The bytes written, the last one's unused low bits 0.
-    std::vector<uint8_t> finish() {
-        uint8_t* out = bytes_.data() + (bits_ >> 3);
-        for (int left = pending_; left > 0; left -= 8) {
-            *out++ = uint8_t(left >= 8 ? accumulator_ >> (left - 8) : accumulator_ << (8 - left));
-        }
-        bits_ += uint64_t(pending_);
-        pending_ = 0;
-        bytes_.resize(std::size_t((bits_ + 7) / 8));
-        return std::move(bytes_);
-    }
-    uint64_t bits() const { return bits_ + uint64_t(pending_); }
+    // What was written; the writer is spent.
+    BitStream finish() { return {std::move(bytes_), bits_ + uint64_t(pending_)}; }
 
   private:
-    std::vector<uint8_t> bytes_;
+    std::unique_ptr<uint8_t[]> bytes_;
     uint64_t accumulator_ = 0;
-    int pending_ = 0;    // bits in the accumulator not yet stored, below 32
-    uint64_t bits_ = 0;  // bits stored
+    int pending_ = 0;    // bits of the started byte, below 8
+    uint64_t bits_ = 0;  // bits in whole bytes
 };
 
 // Reads the codec's bit order from memory; bits beyond the end read as 0.
@@ -57,7 +56,10 @@ class MemoryBitReader {
         : data_(data), size_(size), position_(position) {}
 
     // n is 1..32.
-    uint32_t read(int n) {
+    uint32_t read(int n) { return uint32_t(readWide(n)); }
+
+    // n is 1..56: a window of 64 bits starting at most 7 bits into its first byte holds them.
+    uint64_t readWide(int n) {
         const std::size_t byte = std::size_t(position_ >> 3);
         uint64_t window = 0;
         if (byte + 8 <= size_) {
@@ -72,7 +74,7 @@ class MemoryBitReader {
         }
         const int skip = int(position_ & 7);
         position_ += uint64_t(n);
-        return uint32_t((window << skip) >> (64 - n));
+        return (window << skip) >> (64 - n);
     }
 
     void skip(uint64_t bits) { position_ += bits; }
