@@ -52,56 +52,132 @@ EightCells withColours(const EightCells& e, __m256i colours) {
              _mm256_blend_epi32(e.part[2], third, 0x24)}};
 }
 
-// blendByte lane by lane: the target, or one below it when it falls to a value above 0.
-__m256i blendBytes(__m256i current, __m256i target) {
-    const __m256i falls = _mm256_andnot_si256(_mm256_cmpeq_epi32(target, _mm256_setzero_si256()),
-                                              _mm256_cmpgt_epi32(current, target));
-    return _mm256_add_epi32(target, falls);
+// blendByte on every byte: the target, or one below it when it falls to a value above 0. A
+// byte that keeps its value (paint) is left as it is.
+__m256i blendedBytes(__m256i current, __m256i target) {
+    const __m256i lands =
+        _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_max_epu8(current, target), target),
+                        _mm256_cmpeq_epi8(target, _mm256_setzero_si256()));
+    return _mm256_add_epi8(target, _mm256_andnot_si256(lands, _mm256_set1_epi8(-1)));
+}
+
+// One byte of each colour dword, widened to the dword.
+__m256i byteOf(__m256i colours, int byte) {
+    const auto b = char(byte);
+    const char z = -1;  // a byte of zeros
+    return _mm256_shuffle_epi8(
+        colours, _mm256_setr_epi8(b, z, z, z, char(b + 4), z, z, z, char(b + 8), z, z, z,
+                                  char(b + 12), z, z, z, b, z, z, z, char(b + 4), z, z, z,
+                                  char(b + 8), z, z, z, char(b + 12), z, z, z));
 }
 
 // The luma weights are floats of at most 24 significant bits, all multiples of 2^-27, so the
 // double sum L of three byte products is exact: an integer count of 2^-27 below 2^35. Each
-// weight is split at bit 11 so that both partial sums fit 32-bit lanes.
-struct LumaWeight {
-    __m256i high;
-    __m256i low;
-};
-
+// weight is split at bit 12 into two halves below 2^15, which multiply red and green as a
+// pair of 16-bit words and blue alone, summing in 32-bit lanes.
 constexpr int kLumaShift = 27;
-constexpr int kLumaSplit = 11;
+constexpr int kLumaSplit = 12;
 
-LumaWeight lumaWeight(float weight) {
-    const auto scaled = int32_t(double(weight) * double(1 << kLumaShift));
-    return {_mm256_set1_epi32(scaled >> kLumaSplit),
-            _mm256_set1_epi32(scaled & ((1 << kLumaSplit) - 1))};
+constexpr int32_t lumaUnits(float weight) {
+    return int32_t(double(weight) * double(1 << kLumaShift));
 }
 
-// trunc(L) from the partial sums: (high x 2^11 + low) >> 27, without the 64-bit sum.
-__m256i lumaOf(__m256i r, __m256i g, __m256i b, const LumaWeight& green, const LumaWeight& red,
-               const LumaWeight& blue) {
+// A dword of two 16-bit weights: the first for red, the second for green (or nothing).
+__m256i weightPair(int32_t red, int32_t green) {
+    return _mm256_set1_epi32(red | (green << 16));
+}
+
+// v = trunc(L) from (high x 2^12 + low) >> 27. The weights sum to less than 1, so white's
+// 254.99... is the largest L and v needs no clamp at 255.
+__m256i lumaOf(__m256i colours) {
+    constexpr int32_t red = lumaUnits(kLumaRed);
+    constexpr int32_t green = lumaUnits(kLumaGreen);
+    constexpr int32_t blue = lumaUnits(kLumaBlue);
+    constexpr int32_t lowBits = (1 << kLumaSplit) - 1;
+    const char z = -1;
+    const __m256i redGreen = _mm256_shuffle_epi8(
+        colours, _mm256_setr_epi8(0, z, 1, z, 4, z, 5, z, 8, z, 9, z, 12, z, 13, z, 0, z, 1, z, 4,
+                                  z, 5, z, 8, z, 9, z, 12, z, 13, z));
+    const __m256i b = byteOf(colours, 2);
     const __m256i high = _mm256_add_epi32(
-        _mm256_add_epi32(_mm256_mullo_epi32(g, green.high), _mm256_mullo_epi32(r, red.high)),
-        _mm256_mullo_epi32(b, blue.high));
-    const __m256i low = _mm256_add_epi32(
-        _mm256_add_epi32(_mm256_mullo_epi32(g, green.low), _mm256_mullo_epi32(r, red.low)),
-        _mm256_mullo_epi32(b, blue.low));
+        _mm256_madd_epi16(redGreen, weightPair(red >> kLumaSplit, green >> kLumaSplit)),
+        _mm256_madd_epi16(b, weightPair(blue >> kLumaSplit, 0)));
+    const __m256i low =
+        _mm256_add_epi32(_mm256_madd_epi16(redGreen, weightPair(red & lowBits, green & lowBits)),
+                         _mm256_madd_epi16(b, weightPair(blue & lowBits, 0)));
     return _mm256_srli_epi32(_mm256_add_epi32(high, _mm256_srli_epi32(low, kLumaSplit)),
                              kLumaShift - kLumaSplit);
 }
 
-// k squared is exact in a double (24 significant bits twice), and so are x (k y) and v k for
-// bytes x, y, v: the cell by cell (x (y k)) (v k) is the real x y v k^2 rounded once, which
-// is what the product of the integer x y v (below 2^24) with k^2 gives.
-constexpr double kSquaredFraction = double(kByteFraction) * double(kByteFraction);
+// The cell by cell code takes trunc(x y v k^2) in doubles for bytes x, y, v, which is the
+// integer quotient of n = x y v by 65025 for every such n: k^2 lies a hair above 1/65025, too
+// little to lift any of these products over the next integer (the tests try them all).
+constexpr int32_t kByteSquare = 255 * 255;
 
-// trunc(xy v k^2) lane by lane.
-__m256i scaledProduct(__m256i xy, __m256i v, __m256d squaredFraction) {
+// n / 65025 lane by lane, without doubles or divisions: n (below 2^24) is exact in a float, and
+// the float quotient lies within 3e-5 of the real one (below 256), so its nearest integer t
+// (the default rounding) is the answer or one above it, and one above exactly when 65025 t
+// exceeds n.
+__m256i productTrunc(__m256i xy, __m256i v) {
     const __m256i n = _mm256_mullo_epi32(xy, v);
-    const __m256d low =
-        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_castsi256_si128(n)), squaredFraction);
-    const __m256d high =
-        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_extracti128_si256(n, 1)), squaredFraction);
-    return _mm256_set_m128i(_mm256_cvttpd_epi32(high), _mm256_cvttpd_epi32(low));
+    const __m256i t = _mm256_cvtps_epi32(
+        _mm256_mul_ps(_mm256_cvtepi32_ps(n), _mm256_set1_ps(1.0f / float(kByteSquare))));
+    const __m256i above =
+        _mm256_cmpgt_epi32(_mm256_mullo_epi32(t, _mm256_set1_epi32(kByteSquare)), n);
+    return _mm256_add_epi32(t, above);
+}
+
+// The product of two bytes in dwords (their high words are 0).
+__m256i bytesProduct(__m256i x, __m256i y) {
+    return _mm256_madd_epi16(x, y);
+}
+
+// Aqua's blended colours of eight cells. Each step waits on the one before, so four such
+// groups go through every step together and the processor always finds work in another.
+constexpr int kGroups = 4;
+struct Groups {
+    __m256i group[kGroups];
+    __m256i& operator[](int j) { return group[j]; }
+    const __m256i& operator[](int j) const { return group[j]; }
+};
+
+template <class Step, class... Inputs>
+Groups each(Step step, const Inputs&... inputs) {
+    Groups out;
+#pragma GCC unroll 4
+    for (int j = 0; j < kGroups; ++j) {
+        out[j] = step(inputs[j]...);
+    }
+    return out;
+}
+
+Groups aquaColours(const Groups& colours) {
+    const Groups v = each(lumaOf, colours);
+    const Groups red = each(
+        [](__m256i c, __m256i luma) {
+            return productTrunc(bytesProduct(byteOf(c, 0), _mm256_srli_epi32(c, 24)), luma);
+        },
+        colours, v);
+    const Groups blue = each(
+        [](__m256i c, __m256i luma) {
+            const __m256i b = byteOf(c, 2);
+            return _mm256_max_epi32(productTrunc(bytesProduct(b, b), luma),
+                                    _mm256_set1_epi32(kAquaMinimumBlue));
+        },
+        colours, v);
+    const Groups green =
+        each([](__m256i c, __m256i luma,
+                __m256i newRed) { return productTrunc(bytesProduct(byteOf(c, 1), newRed), luma); },
+             colours, v, red);
+    return each(
+        [](__m256i c, __m256i r, __m256i g, __m256i b) {
+            const __m256i paint = _mm256_andnot_si256(_mm256_set1_epi32(0xFFFFFF), c);
+            const __m256i target =
+                _mm256_or_si256(_mm256_or_si256(r, _mm256_slli_epi32(g, 8)),
+                                _mm256_or_si256(_mm256_slli_epi32(b, 16), paint));
+            return blendedBytes(c, target);
+        },
+        colours, red, green, blue);
 }
 
 }  // namespace
@@ -131,31 +207,19 @@ std::size_t invertColourRunAvx2(const CanvasCell* from, CanvasCell* to, std::siz
 }
 
 std::size_t aquaRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
-    const __m256i byteMask = _mm256_set1_epi32(0xFF);
-    const __m256i most = _mm256_set1_epi32(255);
-    const __m256i leastBlue = _mm256_set1_epi32(kAquaMinimumBlue);
-    const __m256d squaredFraction = _mm256_set1_pd(kSquaredFraction);
-    const LumaWeight green = lumaWeight(kLumaGreen);
-    const LumaWeight red = lumaWeight(kLumaRed);
-    const LumaWeight blue = lumaWeight(kLumaBlue);
-    const std::size_t done = count / 8 * 8;
-    for (std::size_t i = 0; i < done; i += 8) {
-        const EightCells e = loadEight(from + i);
-        const __m256i colours = coloursOf(e);
-        const __m256i r = _mm256_and_si256(colours, byteMask);
-        const __m256i g = _mm256_and_si256(_mm256_srli_epi32(colours, 8), byteMask);
-        const __m256i b = _mm256_and_si256(_mm256_srli_epi32(colours, 16), byteMask);
-        const __m256i p = _mm256_srli_epi32(colours, 24);
-        const __m256i v = _mm256_min_epi32(lumaOf(r, g, b, green, red, blue), most);
-        const __m256i newRed = scaledProduct(_mm256_mullo_epi32(r, p), v, squaredFraction);
-        const __m256i newGreen = scaledProduct(_mm256_mullo_epi32(g, newRed), v, squaredFraction);
-        const __m256i newBlue = _mm256_max_epi32(
-            scaledProduct(_mm256_mullo_epi32(b, b), v, squaredFraction), leastBlue);
-        const __m256i result = _mm256_or_si256(
-            _mm256_or_si256(blendBytes(r, newRed), _mm256_slli_epi32(blendBytes(g, newGreen), 8)),
-            _mm256_or_si256(_mm256_slli_epi32(blendBytes(b, newBlue), 16),
-                            _mm256_andnot_si256(_mm256_set1_epi32(0xFFFFFF), colours)));
-        streamEight(to + i, withColours(e, result));
+    constexpr std::size_t kCellsPerRound = 8 * kGroups;
+    const std::size_t done = count / kCellsPerRound * kCellsPerRound;
+    for (std::size_t i = 0; i < done; i += kCellsPerRound) {
+        EightCells cells[kGroups];
+        Groups colours;
+        for (int j = 0; j < kGroups; ++j) {
+            cells[j] = loadEight(from + i + 8 * j);
+            colours[j] = coloursOf(cells[j]);
+        }
+        const Groups blended = aquaColours(colours);
+        for (int j = 0; j < kGroups; ++j) {
+            streamEight(to + i + 8 * j, withColours(cells[j], blended[j]));
+        }
     }
     _mm_sfence();
     return done;
