@@ -114,17 +114,16 @@ __m256i lumaOf(__m256i colours) {
 // little to lift any of these products over the next integer (the tests try them all).
 constexpr int32_t kByteSquare = 255 * 255;
 
-// n / 65025 lane by lane, without doubles or divisions: n (below 2^24) is exact in a float, and
-// the float quotient lies within 3e-5 of the real one (below 256), so its nearest integer t
-// (the default rounding) is the answer or one above it, and one above exactly when 65025 t
-// exceeds n.
+// n / 65025 lane by lane, without doubles or divisions: n (below 2^24) is exact in a float,
+// and the float quotient lies within 3e-5 of the real one (below 256), so its nearest integer
+// t is the answer or one above it, and one above exactly when 65025 t (exact too) exceeds n.
 __m256i productTrunc(__m256i xy, __m256i v) {
-    const __m256i n = _mm256_mullo_epi32(xy, v);
-    const __m256i t = _mm256_cvtps_epi32(
-        _mm256_mul_ps(_mm256_cvtepi32_ps(n), _mm256_set1_ps(1.0f / float(kByteSquare))));
-    const __m256i above =
-        _mm256_cmpgt_epi32(_mm256_mullo_epi32(t, _mm256_set1_epi32(kByteSquare)), n);
-    return _mm256_add_epi32(t, above);
+    const __m256 n = _mm256_cvtepi32_ps(_mm256_mullo_epi32(xy, v));
+    const __m256 t = _mm256_round_ps(_mm256_mul_ps(n, _mm256_set1_ps(1.0f / float(kByteSquare))),
+                                     _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    const __m256 above =
+        _mm256_cmp_ps(_mm256_mul_ps(t, _mm256_set1_ps(float(kByteSquare))), n, _CMP_GT_OQ);
+    return _mm256_add_epi32(_mm256_cvttps_epi32(t), _mm256_castps_si256(above));
 }
 
 // The product of two bytes in dwords (their high words are 0).
@@ -212,11 +211,13 @@ std::size_t aquaRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t coun
     for (std::size_t i = 0; i < done; i += kCellsPerRound) {
         EightCells cells[kGroups];
         Groups colours;
+#pragma GCC unroll 4
         for (int j = 0; j < kGroups; ++j) {
             cells[j] = loadEight(from + i + 8 * j);
             colours[j] = coloursOf(cells[j]);
         }
         const Groups blended = aquaColours(colours);
+#pragma GCC unroll 4
         for (int j = 0; j < kGroups; ++j) {
             streamEight(to + i + 8 * j, withColours(cells[j], blended[j]));
         }
