@@ -15,6 +15,9 @@ namespace dw {
 std::size_t invertColourRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
+std::size_t desaturateRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
 std::size_t aquaRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
@@ -105,7 +108,7 @@ void invertColor(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 }
 
 void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, desaturateRunAvx2, [](CanvasCell& c) {
         const auto v = uint8_t(luma(c));
         c.red = blendByte(c.red, v);
         c.green = blendByte(c.green, v);

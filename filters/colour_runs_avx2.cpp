@@ -131,8 +131,9 @@ __m256i bytesProduct(__m256i x, __m256i y) {
     return _mm256_madd_epi16(x, y);
 }
 
-// Aqua's blended colours of eight cells. Each step waits on the one before, so four such
-// groups go through every step together and the processor always finds work in another.
+// The colour dwords of four groups of eight cells. Each step of the colour filters waits on
+// the one before, so the groups go through every step together and the processor finds work
+// in another group meanwhile.
 constexpr int kGroups = 4;
 struct Groups {
     __m256i group[kGroups];
@@ -148,6 +149,11 @@ Groups each(Step step, const Inputs&... inputs) {
         out[j] = step(inputs[j]...);
     }
     return out;
+}
+
+// The paint byte of each colour dword, in place.
+__m256i paintOf(__m256i colours) {
+    return _mm256_andnot_si256(_mm256_set1_epi32(0xFFFFFF), colours);
 }
 
 Groups aquaColours(const Groups& colours) {
@@ -170,13 +176,37 @@ Groups aquaColours(const Groups& colours) {
              colours, v, red);
     return each(
         [](__m256i c, __m256i r, __m256i g, __m256i b) {
-            const __m256i paint = _mm256_andnot_si256(_mm256_set1_epi32(0xFFFFFF), c);
             const __m256i target =
                 _mm256_or_si256(_mm256_or_si256(r, _mm256_slli_epi32(g, 8)),
-                                _mm256_or_si256(_mm256_slli_epi32(b, 16), paint));
+                                _mm256_or_si256(_mm256_slli_epi32(b, 16), paintOf(c)));
             return blendedBytes(c, target);
         },
         colours, red, green, blue);
+}
+
+// Runs colourStep (the colour dwords of four groups of eight cells to their blended ones)
+// over the leading multiple of 32 cells of the run, and returns how many it did.
+template <class ColourStep>
+std::size_t rewriteColours(const CanvasCell* from, CanvasCell* to, std::size_t count,
+                           ColourStep colourStep) {
+    constexpr std::size_t kCellsPerRound = 8 * kGroups;
+    const std::size_t done = count / kCellsPerRound * kCellsPerRound;
+    for (std::size_t i = 0; i < done; i += kCellsPerRound) {
+        EightCells cells[kGroups];
+        Groups colours;
+#pragma GCC unroll 4
+        for (int j = 0; j < kGroups; ++j) {
+            cells[j] = loadEight(from + i + 8 * j);
+            colours[j] = coloursOf(cells[j]);
+        }
+        const Groups blended = colourStep(colours);
+#pragma GCC unroll 4
+        for (int j = 0; j < kGroups; ++j) {
+            streamEight(to + i + 8 * j, withColours(cells[j], blended[j]));
+        }
+    }
+    _mm_sfence();
+    return done;
 }
 
 }  // namespace
@@ -206,24 +236,18 @@ std::size_t invertColourRunAvx2(const CanvasCell* from, CanvasCell* to, std::siz
 }
 
 std::size_t aquaRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
-    constexpr std::size_t kCellsPerRound = 8 * kGroups;
-    const std::size_t done = count / kCellsPerRound * kCellsPerRound;
-    for (std::size_t i = 0; i < done; i += kCellsPerRound) {
-        EightCells cells[kGroups];
-        Groups colours;
-#pragma GCC unroll 4
-        for (int j = 0; j < kGroups; ++j) {
-            cells[j] = loadEight(from + i + 8 * j);
-            colours[j] = coloursOf(cells[j]);
-        }
-        const Groups blended = aquaColours(colours);
-#pragma GCC unroll 4
-        for (int j = 0; j < kGroups; ++j) {
-            streamEight(to + i + 8 * j, withColours(cells[j], blended[j]));
-        }
-    }
-    _mm_sfence();
-    return done;
+    return rewriteColours(from, to, count, aquaColours);
+}
+
+std::size_t desaturateRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
+    return rewriteColours(from, to, count, [](const Groups& colours) {
+        return each(
+            [](__m256i c) {
+                const __m256i grey = _mm256_mullo_epi32(lumaOf(c), _mm256_set1_epi32(0x010101));
+                return blendedBytes(c, _mm256_or_si256(grey, paintOf(c)));
+            },
+            colours);
+    });
 }
 
 }  // namespace dw
