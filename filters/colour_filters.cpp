@@ -18,6 +18,9 @@ std::size_t invertColourRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
 std::size_t desaturateRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
+std::size_t solarizeRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
 std::size_t aquaRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
@@ -118,7 +121,7 @@ void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     static const SolarizeTable table;
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, solarizeRunAvx2, [](CanvasCell& c) {
         const std::array<uint8_t, 256>& row = table.blended[largestComponent(c)];
         c.red = row[c.red];
         c.green = row[c.green];

@@ -114,16 +114,20 @@ __m256i lumaOf(__m256i colours) {
 // little to lift any of these products over the next integer (the tests try them all).
 constexpr int32_t kByteSquare = 255 * 255;
 
-// n / 65025 lane by lane, without doubles or divisions: n (below 2^24) is exact in a float,
-// and the float quotient lies within 3e-5 of the real one (below 256), so its nearest integer
-// t is the answer or one above it, and one above exactly when 65025 t (exact too) exceeds n.
+// trunc(n / d) lane by lane for n and d exact in floats (d > 0, and t d below 2^24 for the
+// answers t), from a float estimate of the quotient that lies far closer than 1/2 to it: its
+// nearest integer t is the answer or one above it, and one above exactly when t d exceeds n.
+__m256i quotientTrunc(__m256 n, __m256 d, __m256 estimate) {
+    const __m256 t = _mm256_round_ps(estimate, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    const __m256 above = _mm256_cmp_ps(_mm256_mul_ps(t, d), n, _CMP_GT_OQ);
+    return _mm256_add_epi32(_mm256_cvttps_epi32(t), _mm256_castps_si256(above));
+}
+
+// n / 65025 for n = x y v (below 2^24): the float quotient lies within 3e-5 of the real one.
 __m256i productTrunc(__m256i xy, __m256i v) {
     const __m256 n = _mm256_cvtepi32_ps(_mm256_mullo_epi32(xy, v));
-    const __m256 t = _mm256_round_ps(_mm256_mul_ps(n, _mm256_set1_ps(1.0f / float(kByteSquare))),
-                                     _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-    const __m256 above =
-        _mm256_cmp_ps(_mm256_mul_ps(t, _mm256_set1_ps(float(kByteSquare))), n, _CMP_GT_OQ);
-    return _mm256_add_epi32(_mm256_cvttps_epi32(t), _mm256_castps_si256(above));
+    return quotientTrunc(n, _mm256_set1_ps(float(kByteSquare)),
+                         _mm256_mul_ps(n, _mm256_set1_ps(1.0f / float(kByteSquare))));
 }
 
 // The product of two bytes in dwords (their high words are 0).
@@ -237,6 +241,31 @@ std::size_t invertColourRunAvx2(const CanvasCell* from, CanvasCell* to, std::siz
 
 std::size_t aquaRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
     return rewriteColours(from, to, count, aquaColours);
+}
+
+std::size_t solarizeRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
+    return rewriteColours(from, to, count, [](const Groups& colours) {
+        return each(
+            [](__m256i c) {
+                const __m256i r = byteOf(c, 0);
+                const __m256i g = byteOf(c, 1);
+                const __m256i b = byteOf(c, 2);
+                // A black cell divides its zeros by 1 instead.
+                const __m256 largest = _mm256_cvtepi32_ps(_mm256_max_epi32(
+                    _mm256_max_epi32(r, g), _mm256_max_epi32(b, _mm256_set1_epi32(1))));
+                const __m256 scale = _mm256_div_ps(_mm256_set1_ps(255.0f), largest);
+                auto solarized = [&](__m256i x) {
+                    const __m256 component = _mm256_cvtepi32_ps(x);
+                    return quotientTrunc(_mm256_mul_ps(component, _mm256_set1_ps(255.0f)), largest,
+                                         _mm256_mul_ps(component, scale));
+                };
+                const __m256i target = _mm256_or_si256(
+                    _mm256_or_si256(solarized(r), _mm256_slli_epi32(solarized(g), 8)),
+                    _mm256_or_si256(_mm256_slli_epi32(solarized(b), 16), paintOf(c)));
+                return blendedBytes(c, target);
+            },
+            colours);
+    });
 }
 
 std::size_t desaturateRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t count) {
