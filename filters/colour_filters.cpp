@@ -21,6 +21,9 @@ std::size_t desaturateRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
 std::size_t solarizeRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
+std::size_t nightRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
 std::size_t aquaRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
@@ -131,7 +134,7 @@ void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void night(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     const ComponentRatios& ratios = componentRatios();
-    rewriteCells(painting, history, [&ratios](CanvasCell& c) {
+    rewriteWide(painting, history, nightRunAvx2, [&ratios](CanvasCell& c) {
         const std::array<double, 256>& ratio = ratios.ratio[largestComponent(c)];
         // A ratio of at most 1 times a byte: plain conversions truncate safely.
         const double paint = c.paint;

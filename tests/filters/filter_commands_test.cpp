@@ -137,7 +137,7 @@ TEST_F(FilterCommandsTest, ColourFiltersGiveTheSameCellsForEveryColourOnEveryPat
     Canvas original;
     original.create(4096, 256);  // every red and green, sixteen blues at a time
     std::vector<CanvasCell> portable(original.cellCount());
-    for (const char* name : {"invert-color", "desaturate", "solarize", "aqua"}) {
+    for (const char* name : {"invert-color", "desaturate", "solarize", "night", "aqua"}) {
         const FilterCommand* command = filterNamed(name);
         for (int blues = 0; blues < 256; blues += 16) {
             for (uint32_t i = 0; i < original.cellCount(); ++i) {
