@@ -172,6 +172,15 @@ __m256i paintOf(__m256i colours) {
     return _mm256_andnot_si256(_mm256_set1_epi32(0xFFFFFF), colours);
 }
 
+// The colour dwords of the targets red, green and blue (dwords of 0..255), with the paint of
+// the cells c, blended from the cells' colours.
+__m256i blendedTowards(__m256i c, __m256i red, __m256i green, __m256i blue) {
+    const __m256i target =
+        _mm256_or_si256(_mm256_or_si256(red, _mm256_slli_epi32(green, 8)),
+                        _mm256_or_si256(_mm256_slli_epi32(blue, 16), paintOf(c)));
+    return blendedBytes(c, target);
+}
+
 Groups aquaColours(const Groups& colours) {
     const Groups v = each(lumaOf, colours);
     const Groups red = each(
@@ -190,14 +199,7 @@ Groups aquaColours(const Groups& colours) {
         each([](__m256i c, __m256i luma,
                 __m256i newRed) { return productTrunc(bytesProduct(byteOf(c, 1), newRed), luma); },
              colours, v, red);
-    return each(
-        [](__m256i c, __m256i r, __m256i g, __m256i b) {
-            const __m256i target =
-                _mm256_or_si256(_mm256_or_si256(r, _mm256_slli_epi32(g, 8)),
-                                _mm256_or_si256(_mm256_slli_epi32(b, 16), paintOf(c)));
-            return blendedBytes(c, target);
-        },
-        colours, red, green, blue);
+    return each(blendedTowards, colours, red, green, blue);
 }
 
 // Runs colourStep (the colour dwords of four groups of eight cells to their blended ones)
@@ -262,7 +264,8 @@ std::size_t solarizeRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t 
                 const __m256i r = byteOf(c, 0);
                 const __m256i g = byteOf(c, 1);
                 const __m256i b = byteOf(c, 2);
-                // A black cell divides its zeros by 1 instead.
+                // The cell by cell x / m x 255.0 in doubles is 255 x / m for every component x
+                // up to m. A black cell divides its zeros by 1 instead.
                 const __m256 largest = _mm256_cvtepi32_ps(_mm256_max_epi32(
                     _mm256_max_epi32(r, g), _mm256_max_epi32(b, _mm256_set1_epi32(1))));
                 const __m256 scale = _mm256_div_ps(_mm256_set1_ps(255.0f), largest);
@@ -271,10 +274,7 @@ std::size_t solarizeRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t 
                     return quotientTrunc(_mm256_mul_ps(component, _mm256_set1_ps(255.0f)), largest,
                                          _mm256_mul_ps(component, scale));
                 };
-                const __m256i target = _mm256_or_si256(
-                    _mm256_or_si256(solarized(r), _mm256_slli_epi32(solarized(g), 8)),
-                    _mm256_or_si256(_mm256_slli_epi32(solarized(b), 16), paintOf(c)));
-                return blendedBytes(c, target);
+                return blendedTowards(c, solarized(r), solarized(g), solarized(b));
             },
             colours);
     });
@@ -298,8 +298,8 @@ std::size_t nightRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t cou
                     const __m256i product = bytesProduct(components[i], paint);
                     const __m256 n = _mm256_cvtepi32_ps(product);
                     targets[i] = quotientTrunc(n, divisor, _mm256_mul_ps(n, reciprocal));
-                    // The cell by cell x / m x p in doubles gives x p / m unless that is a whole
-                    // number above 0 and x / m is inexact; it may then fall a hair short.
+                    // The cell by cell x / m x p in doubles gives x p / m, unless that is a whole
+                    // number above 0 and x is not m: a rounded x / m may then fall a hair short.
                     const __m256i whole =
                         _mm256_cmpeq_epi32(_mm256_mullo_epi32(targets[i], largest), product);
                     const __m256i inexact =
@@ -312,10 +312,7 @@ std::size_t nightRunAvx2(const CanvasCell* from, CanvasCell* to, std::size_t cou
                         targets[i] = nightInDoubles(components[i], largest, paint);
                     }
                 }
-                const __m256i target =
-                    _mm256_or_si256(_mm256_or_si256(targets[0], _mm256_slli_epi32(targets[1], 8)),
-                                    _mm256_or_si256(_mm256_slli_epi32(targets[2], 16), paintOf(c)));
-                return blendedBytes(c, target);
+                return blendedTowards(c, targets[0], targets[1], targets[2]);
             },
             colours);
     });
