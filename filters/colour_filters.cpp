@@ -15,6 +15,15 @@ namespace dw {
 std::size_t invertColourRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
+std::size_t desaturateRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
+std::size_t solarizeRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
+std::size_t nightRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
+    return 0;
+}
 std::size_t aquaRunAvx2(const CanvasCell*, CanvasCell*, std::size_t) {
     return 0;
 }
@@ -105,7 +114,7 @@ void invertColor(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 }
 
 void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, desaturateRunAvx2, [](CanvasCell& c) {
         const auto v = uint8_t(luma(c));
         c.red = blendByte(c.red, v);
         c.green = blendByte(c.green, v);
@@ -115,7 +124,7 @@ void desaturate(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     static const SolarizeTable table;
-    rewriteCells(painting, history, [](CanvasCell& c) {
+    rewriteWide(painting, history, solarizeRunAvx2, [](CanvasCell& c) {
         const std::array<uint8_t, 256>& row = table.blended[largestComponent(c)];
         c.red = row[c.red];
         c.green = row[c.green];
@@ -125,7 +134,7 @@ void solarize(Canvas& painting, UndoHistory& history, const FilterInputs&) {
 
 void night(Canvas& painting, UndoHistory& history, const FilterInputs&) {
     const ComponentRatios& ratios = componentRatios();
-    rewriteCells(painting, history, [&ratios](CanvasCell& c) {
+    rewriteWide(painting, history, nightRunAvx2, [&ratios](CanvasCell& c) {
         const std::array<double, 256>& ratio = ratios.ratio[largestComponent(c)];
         // A ratio of at most 1 times a byte: plain conversions truncate safely.
         const double paint = c.paint;

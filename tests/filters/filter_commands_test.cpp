@@ -7,7 +7,9 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "canvas/byte_fraction.h"
 #include "canvas/simd_level.h"
 #include "tests/filters/filter_fixture.h"
 
@@ -126,6 +128,62 @@ TEST_F(FilterCommandsTest, EveryFilterGivesTheCellsItAlwaysGaveAndUndoesExactly)
     if (HasFailure()) {
         std::printf("Hashes found:\n%s", found.c_str());
     }
+}
+
+// The filters with wide kernels on every colour, paint and gloss varying with it: each vector
+// path gives the cells of the cell by cell code, byte for byte.
+TEST_F(FilterCommandsTest, ColourFiltersGiveTheSameCellsForEveryColourOnEveryPath) {
+    const SimdLevel detected = simdLevel();
+    Canvas original;
+    original.create(4096, 256);  // every red and green, sixteen blues at a time
+    std::vector<CanvasCell> portable(original.cellCount());
+    for (const char* name : {"invert-color", "desaturate", "solarize", "night", "aqua"}) {
+        const FilterCommand* command = filterNamed(name);
+        for (int blues = 0; blues < 256; blues += 16) {
+            for (uint32_t i = 0; i < original.cellCount(); ++i) {
+                CanvasCell& c = original.cellsForWriting()[i];
+                c.red = uint8_t(i);
+                c.green = uint8_t(i >> 8);
+                c.blue = uint8_t(blues + (i >> 16));
+                c.paint = uint8_t(i * 37 + (i >> 12) * 101);
+                c.gloss = uint8_t(i >> 3);
+                c.height = float(i % 977) - 488.5f;
+            }
+            for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Avx2}) {
+                if (!setSimdLevel(level)) {
+                    continue;
+                }
+                history.clearHistory();
+                painting.copyFrom(original);
+                command->run(painting, history, inputs());
+                if (level == SimdLevel::Portable) {
+                    std::memcpy(portable.data(), painting.cells(),
+                                portable.size() * sizeof(CanvasCell));
+                }
+                ASSERT_EQ(std::memcmp(painting.cells(), portable.data(),
+                                      portable.size() * sizeof(CanvasCell)),
+                          0)
+                    << name << ", blues from " << blues << ", level " << int(level);
+            }
+        }
+    }
+    setSimdLevel(detected);
+}
+
+// The cell by cell Aqua scales products of three bytes by k twice in doubles; the wide one
+// divides them by 65025, which must agree for every such product.
+TEST(ScaledProductTest, ProductsOfThreeBytesScaleByKTwiceAsAnIntegerDivision) {
+    const double k = kByteFraction;
+    int differing = 0;
+    for (int x = 0; x < 256; ++x) {
+        for (int y = 0; y < 256; ++y) {
+            for (int v = 0; v < 256; ++v) {
+                const int scaled = int(x * (y * k) * (v * k));
+                differing += scaled != x * y * v / (255 * 255);
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
