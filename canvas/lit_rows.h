@@ -56,9 +56,9 @@ inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
 
 // Shades the band's cells of row y (0 < y < height - 1) into rowPixels (the row's pixel 0),
 // eight at a time, and returns the column it stopped at (x1, or x0 for fewer than eight
-// columns); the caller shades the rest. Groups
-// of eight holding a normal that is not a number are skipped and their first columns put in
-// redo ((x1 - x0 + 7) / 8 entries at most), to be shaded by the caller.
+// columns); the caller shades the rest. Groups of eight holding a normal that is not a number
+// are skipped and their first columns put in redo ((x1 - x0 + 7) / 8 entries at most), to be
+// shaded by the caller.
 uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8_t* rowPixels,
                            uint32_t* redo, uint32_t& redoCount);
 

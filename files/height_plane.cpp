@@ -1,6 +1,7 @@
 #include "files/height_plane.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -25,18 +26,30 @@ struct Chunk {
 // in order, so that the oldest chunk is done with by the time its buffer's turn comes again.
 class ChunkRing {
   public:
-    explicit ChunkRing(std::size_t n) {
+    explicit ChunkRing(std::size_t n) : n_(n) {
         for (std::size_t i = 0; i < std::min(kChunksInFlight, (n + kChunkCells - 1) / kChunkCells);
              ++i) {
             chunks_.push_back(
                 {0, 0, std::make_unique_for_overwrite<float[]>(std::min(kChunkCells, n))});
         }
     }
-    Chunk* next() { return &chunks_[turn_++ % chunks_.size()]; }
+    // The buffer for the next cells in order; null once all n are handed out.
+    Chunk* claim() {
+        if (claimed_ == n_) {
+            return nullptr;
+        }
+        Chunk* chunk = &chunks_[turn_++ % chunks_.size()];
+        chunk->first = claimed_;
+        chunk->count = std::min(kChunkCells, n_ - claimed_);
+        claimed_ += chunk->count;
+        return chunk;
+    }
     std::size_t size() const { return chunks_.size(); }
 
   private:
     std::vector<Chunk> chunks_;
+    std::size_t n_;
+    std::size_t claimed_ = 0;
     std::size_t turn_ = 0;
 };
 
@@ -47,22 +60,21 @@ bool readHeights(ByteSource& source, CanvasCell* cells, std::size_t n) {
         return true;
     }
     ChunkRing ring(n);
-    std::size_t done = 0;
     bool complete = true;
     tbb::parallel_pipeline(
         ring.size(),
         tbb::make_filter<void, Chunk*>(tbb::filter_mode::serial_in_order,
                                        [&](tbb::flow_control& flow) -> Chunk* {
-                                           if (done == n || !complete) {
+                                           Chunk* chunk = ring.claim();
+                                           if (chunk) {
+                                               complete = readExact(source, chunk->heights.get(),
+                                                                    chunk->count * sizeof(float));
+                                           }
+                                           // A chunk the file could not fill goes no further.
+                                           if (!chunk || !complete) {
                                                flow.stop();
                                                return nullptr;
                                            }
-                                           Chunk* chunk = ring.next();
-                                           chunk->first = done;
-                                           chunk->count = std::min(kChunkCells, n - done);
-                                           complete = readExact(source, chunk->heights.get(),
-                                                                chunk->count * sizeof(float));
-                                           done += chunk->count;
                                            return chunk;
                                        }) &
             tbb::make_filter<Chunk*, void>(tbb::filter_mode::serial_in_order, [&](Chunk* chunk) {
@@ -80,20 +92,16 @@ bool writeHeights(ByteSink& sink, const CanvasCell* cells, std::size_t n) {
         return true;
     }
     ChunkRing ring(n);
-    std::size_t done = 0;
-    bool written = true;
+    // The last stage sets it while the first one, on another thread, reads it.
+    std::atomic<bool> written = true;
     tbb::parallel_pipeline(
         ring.size(),
         tbb::make_filter<void, Chunk*>(tbb::filter_mode::serial_in_order,
                                        [&](tbb::flow_control& flow) -> Chunk* {
-                                           if (done == n || !written) {
+                                           Chunk* chunk = written ? ring.claim() : nullptr;
+                                           if (!chunk) {
                                                flow.stop();
-                                               return nullptr;
                                            }
-                                           Chunk* chunk = ring.next();
-                                           chunk->first = done;
-                                           chunk->count = std::min(kChunkCells, n - done);
-                                           done += chunk->count;
                                            return chunk;
                                        }) &
             tbb::make_filter<Chunk*, Chunk*>(tbb::filter_mode::parallel,
@@ -105,7 +113,9 @@ bool writeHeights(ByteSink& sink, const CanvasCell* cells, std::size_t n) {
                                                  return chunk;
                                              }) &
             tbb::make_filter<Chunk*, void>(tbb::filter_mode::serial_in_order, [&](Chunk* chunk) {
-                written = written && sink.write(chunk->heights.get(), chunk->count * sizeof(float));
+                if (written && !sink.write(chunk->heights.get(), chunk->count * sizeof(float))) {
+                    written = false;
+                }
             }));
     return written;
 }
