@@ -324,13 +324,15 @@ void shadeInnerRows(const ShadeInput& in, Surface& surface, uint32_t y0, uint32_
     const std::size_t columns = innerX1 - innerX0 + 8;
     const std::size_t entries = 8 * std::size_t(LitBand::kChunkGroups);
     std::vector<int32_t> indices(2 * entries);
-    std::vector<float> diffuse(entries);
+    std::vector<float> diffuse(3 * entries);
     std::vector<uint8_t> kinds(columns / 8 + 1);
     band.heights = heights.data();
     band.paint = paint.data();
     band.lookup = indices.data();
     band.glossIndex = indices.data() + entries;
     band.diffuse = diffuse.data();
+    band.slopeX = diffuse.data() + entries;
+    band.slopeZ = diffuse.data() + 2 * entries;
     band.groupKind = kinds.data();
     for (uint32_t y = y0; y < y1; ++y) {
         uint8_t* rowPixels = surface.row(y);

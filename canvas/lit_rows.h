@@ -38,6 +38,8 @@ struct LitBand {
     // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
     // the paint's offset from the band's or the grid's paint, the gloss map index and the
     // diffuse term; one kind a group of the row ((x1 - x0 + 7) / 8 groups).
+    float* slopeX;  // the normal, first before and then after its length is divided out
+    float* slopeZ;
     int32_t* lookup;
     int32_t* glossIndex;
     float* diffuse;
@@ -51,7 +53,7 @@ inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
     const uint32_t column0 = x0 > 20 ? x0 - 20 : 0;
     const uint32_t column1 = x1 + 20 < width ? x1 + 20 : width;
     return {x0,      x1,      nullptr, nullptr, column0, column1 - column0 + 4,
-            nullptr, nullptr, nullptr, nullptr};
+            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 }
 
 // Shades the band's cells of row y (0 < y < height - 1) into rowPixels (the row's pixel 0),

@@ -209,6 +209,10 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const float* here = band.heights + std::size_t(y % 3) * heightWidth;
     const float* below = band.heights + std::size_t((y + 1) % 3) * heightWidth;
     const CanvasCell* row = grid.cells + std::size_t(y) * grid.width;
+    // The row the next fill of the band's paint reads, asked for ahead, so that its trip from
+    // memory overlaps this row's arithmetic.
+    const CanvasCell* nextPaintRow =
+        grid.cells + std::size_t(std::min<uint32_t>(y + 21, grid.height - 1)) * grid.width;
     const auto* base = reinterpret_cast<const char*>(grid.cells);
     const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
     const __m256i byteMask = _mm256_set1_epi32(0xFF);
@@ -238,11 +242,9 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     // the nearest cache however long the row.
     for (uint32_t first = 0; first < groups; first += LitBand::kChunkGroups) {
         const uint32_t last = std::min(groups, first + LitBand::kChunkGroups);
+        // The slopes first: a short chain per group, so that many groups overlap.
         for (uint32_t group = first; group < last; ++group) {
-            const uint32_t x = groupStart(group);
-            const std::size_t at = x - x0;
-            // Entries by group, not column: the overlapping last group may read its paint
-            // another way.
+            const std::size_t at = groupStart(group) - x0;
             const std::size_t entry = 8 * std::size_t(group - first);
             const __m256 hc = _mm256_loadu_ps(here + at + 1);
             const __m256 left = _mm256_loadu_ps(here + at);
@@ -252,18 +254,39 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             const Halves hd = widen(hc);
             const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
             const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
+            _mm256_storeu_ps(band.slopeX + entry, nx);
+            _mm256_storeu_ps(band.slopeZ + entry, nz);
             const Halves nxd = widen(nx);
             const Halves nzd = widen(nz);
             const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
-            const __m256 length = narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)});
-            const __m256 ux = _mm256_div_ps(nx, length);
-            const __m256 uz = _mm256_div_ps(nz, length);
+            _mm256_storeu_ps(band.diffuse + entry,
+                             narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)}));
+        }
+        for (uint32_t group = first; group < last; ++group) {
+            const std::size_t entry = 8 * std::size_t(group - first);
+            const __m256 length = _mm256_loadu_ps(band.diffuse + entry);
+            const __m256 ux = _mm256_div_ps(_mm256_loadu_ps(band.slopeX + entry), length);
+            const __m256 uz = _mm256_div_ps(_mm256_loadu_ps(band.slopeZ + entry), length);
             if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
                 band.groupKind[group] = LitBand::kSkipped;
-                redo[redoCount++] = x;
+                redo[redoCount++] = groupStart(group);
                 continue;
             }
+            band.groupKind[group] = LitBand::kFromBand;
+            _mm256_storeu_ps(band.slopeX + entry, ux);
+            _mm256_storeu_ps(band.slopeZ + entry, uz);
             _mm256_storeu_ps(band.diffuse + entry, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
+        }
+        for (uint32_t group = first; group < last; ++group) {
+            if (band.groupKind[group] == LitBand::kSkipped) {
+                continue;
+            }
+            const uint32_t x = groupStart(group);
+            // Entries by group, not column: the overlapping last group may read its paint
+            // another way.
+            const std::size_t entry = 8 * std::size_t(group - first);
+            const __m256 ux = _mm256_loadu_ps(band.slopeX + entry);
+            const __m256 uz = _mm256_loadu_ps(band.slopeZ + entry);
             const Halves uxd = widen(ux);
             const Halves uzd = widen(uz);
             const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
@@ -277,7 +300,6 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             __m256i lookup;
             if (_mm256_testz_si256(outside, outside)) {
                 // Within reach and inside the grid: the band holds the paint.
-                band.groupKind[group] = LitBand::kFromBand;
                 const __m256i slot =
                     _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
                 lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
@@ -311,6 +333,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                                                reinterpret_cast<const __m256i*>(band.lookup + at)),
                                            1),
                                        byteMask);
+            _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x) + 64, _MM_HINT_T0);
             const EightCells own = loadEight(row + x);
             const __m256i colours = fieldOf<0>(own);
             __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);
