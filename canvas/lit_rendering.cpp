@@ -320,7 +320,8 @@ void shadeInnerRows(const ShadeInput& in, Surface& surface, uint32_t y0, uint32_
     LitBand band = litBandFor(in.width, innerX0, innerX1);
     std::vector<uint32_t> redo((innerX1 - innerX0 + 7) / 8);
     std::vector<float> heights(3 * std::size_t(innerX1 - innerX0 + 2));
-    std::vector<uint8_t> paint(LitBand::kPaintRows * std::size_t(band.paintStride));
+    std::vector<uint8_t> paint(
+        band.paintFromCells ? 0 : LitBand::kPaintRows * std::size_t(band.paintStride));
     const std::size_t columns = innerX1 - innerX0 + 8;
     const std::size_t entries = 8 * std::size_t(LitBand::kChunkGroups);
     std::vector<int32_t> indices(2 * entries);

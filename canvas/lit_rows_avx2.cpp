@@ -166,6 +166,9 @@ void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
             band.heightRow[slot] = r;
         }
     }
+    if (band.paintFromCells) {
+        return;
+    }
     const int64_t low = y >= 20 ? int64_t(y) - 20 : 0;
     const int64_t high = y + 20 < grid.height ? int64_t(y) + 20 : int64_t(grid.height) - 1;
     if (band.paintHigh < band.paintLow || low < band.paintLow || low > band.paintHigh + 1) {
@@ -180,8 +183,13 @@ void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
     for (int64_t r = band.paintHigh + 1; r <= high; ++r) {
         const CanvasCell* cells = grid.cells + std::size_t(r) * grid.width + band.paintColumn0;
         uint8_t* out = band.paint + std::size_t(r % LitBand::kPaintRows) * band.paintStride;
+        // A short stretch of a row is too brief for the processor to learn the stream: the
+        // next row's stretch is asked for while this one is copied.
+        const auto* next = reinterpret_cast<const char*>(r + 1 < high ? cells + grid.width : cells);
         uint32_t i = 0;
         for (; i + 8 <= columns; i += 8) {
+            _mm_prefetch(next + 12 * std::size_t(i), _MM_HINT_T0);
+            _mm_prefetch(next + 12 * std::size_t(i) + 64, _MM_HINT_T0);
             const __m256i bytes = _mm256_shuffle_epi8(fieldOf<0>(loadEight(cells + i)), paintBytes);
             const __m256i low =
                 _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 0, 0, 0, 0, 0, 0));
@@ -213,7 +221,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     // memory overlaps this row's arithmetic.
     const CanvasCell* nextPaintRow =
         grid.cells + std::size_t(std::min<uint32_t>(y + 21, grid.height - 1)) * grid.width;
-    const auto* base = reinterpret_cast<const char*>(grid.cells);
+    // The paint byte of cell 0; those of the others follow every 12 bytes.
+    const uint8_t* cellPaint = &grid.cells[0].paint;
     const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
     const __m256i byteMask = _mm256_set1_epi32(0xFF);
     const __m256i widthLanes = _mm256_set1_epi32(int(grid.width));
@@ -298,7 +307,7 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                                 _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
                                                 _mm256_cmpgt_epi32(rowIndex, lastRow)));
             __m256i lookup;
-            if (_mm256_testz_si256(outside, outside)) {
+            if (!band.paintFromCells && _mm256_testz_si256(outside, outside)) {
                 // Within reach and inside the grid: the band holds the paint.
                 const __m256i slot =
                     _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
@@ -325,14 +334,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                 continue;
             }
             const __m256i grain =
-                band.groupKind[group] == LitBand::kFromBand
-                    ? bytesAt(band.paint, band.lookup + at)
-                    : _mm256_and_si256(_mm256_i32gather_epi32(
-                                           reinterpret_cast<const int*>(base + 3),
-                                           _mm256_loadu_si256(
-                                               reinterpret_cast<const __m256i*>(band.lookup + at)),
-                                           1),
-                                       byteMask);
+                bytesAt(band.groupKind[group] == LitBand::kFromBand ? band.paint : cellPaint,
+                        band.lookup + at);
             _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x), _MM_HINT_T0);
             _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x) + 64, _MM_HINT_T0);
             const EightCells own = loadEight(row + x);
