@@ -48,6 +48,10 @@ inline Halves sub(Halves a, Halves b) {
 inline Halves mul(Halves a, Halves b) {
     return each(a, b, [](__m256d p, __m256d q) { return _mm256_mul_pd(p, q); });
 }
+// a b + c rounded once.
+inline Halves fused(Halves a, Halves b, Halves c) {
+    return {_mm256_fmadd_pd(a.low, b.low, c.low), _mm256_fmadd_pd(a.high, b.high, c.high)};
+}
 inline Halves splat(double v) {
     return {_mm256_set1_pd(v), _mm256_set1_pd(v)};
 }
@@ -153,9 +157,10 @@ inline bool dimQuickly(__m256i& r, __m256i& g, __m256i& b, __m256i matte, __m256
     const __m256 margin = _mm256_set1_ps(1.0f / 1024.0f);
     __m256i unsure = _mm256_setzero_si256();
     auto dimmed = [&](__m256i colour) {
-        const __m256 v = _mm256_mul_ps(_mm256_cvtepi32_ps(colour), q);
-        const __m256i low = _mm256_cvttps_epi32(_mm256_sub_ps(v, margin));
-        const __m256i high = _mm256_cvttps_epi32(_mm256_add_ps(v, margin));
+        // Fused, the product is not rounded before the margin is taken: closer still.
+        const __m256 c = _mm256_cvtepi32_ps(colour);
+        const __m256i low = _mm256_cvttps_epi32(_mm256_fmsub_ps(c, q, margin));
+        const __m256i high = _mm256_cvttps_epi32(_mm256_fmadd_ps(c, q, margin));
         unsure = _mm256_or_si256(unsure, _mm256_xor_si256(low, high));
         return high;
     };
@@ -263,7 +268,7 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const Halves one = splat(1.0);
     const Halves twenty = splat(20.0);
     const Halves centre = splat(128.0);
-    const Halves scale = splat(126.0);
+    const Halves negativeScale = splat(-126.0);
     const Halves k = splat(double(kByteFractionF));
     const Halves ys = splat(double(y));
     // Packs the low bytes of four 32-bit pixels per 128-bit lane into 12 bytes.
@@ -330,8 +335,9 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             const Halves uxd = widen(ux);
             const Halves uzd = widen(uz);
             const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
-            const __m256i column = truncate(add(xs, mul(twenty, uxd)));
-            const __m256i rowIndex = truncate(add(ys, mul(twenty, uzd)));
+            // The products are exact in double, so one fused rounding is the two-step one.
+            const __m256i column = truncate(fused(twenty, uxd, xs));
+            const __m256i rowIndex = truncate(fused(twenty, uzd, ys));
             const __m256i outside =
                 _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi32(zero, column),
                                                 _mm256_cmpgt_epi32(column, lastColumn)),
@@ -352,8 +358,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             }
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + entry), lookup);
             if (grid.lighting) {
-                const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
-                const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
+                const __m256i gx = truncate(fused(negativeScale, uxd, centre));
+                const __m256i gz = truncate(fused(negativeScale, uzd, centre));
                 _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + entry),
                                     _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
             }
