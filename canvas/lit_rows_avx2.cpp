@@ -274,16 +274,18 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     // Packs the low bytes of four 32-bit pixels per 128-bit lane into 12 bytes.
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0,
                                           1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    // First the arithmetic of every group of the row, then the reads it points to: the two
-    // halves overlap better than one long chain per group. A span that is not a multiple of
-    // eight ends with a group overlapping the one before it, which writes the same pixels.
+    // The work of a group is cut into stages, each run over many groups before the next: the
+    // slopes and lengths, then the divisions and positions, then the reads they point to.
+    // Each stage's chain is short enough for the processor to overlap many groups, and the
+    // square roots and divisions keep their unit busy beside the other work. A span that is
+    // not a multiple of eight ends with a group overlapping the one before it, which writes the
+    // same pixels.
     const uint32_t groups = x1 - x0 >= 8 ? (x1 - x0 + 7) / 8 : 0;
     auto groupStart = [&](uint32_t group) { return std::min(x0 + 8 * group, x1 - 8); };
-    // A chunk of groups at a time, so that what the first loop leaves for the second stays in
-    // the nearest cache however long the row.
+    // A chunk of groups at a time, so that what one stage leaves for the next stays in the
+    // nearest cache however long the row.
     for (uint32_t first = 0; first < groups; first += LitBand::kChunkGroups) {
         const uint32_t last = std::min(groups, first + LitBand::kChunkGroups);
-        // The slopes first: a short chain per group, so that many groups overlap.
         for (uint32_t group = first; group < last; ++group) {
             const std::size_t at = groupStart(group) - x0;
             const std::size_t entry = 8 * std::size_t(group - first);
@@ -318,20 +320,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                 continue;
             }
             band.groupKind[group] = LitBand::kFromBand;
-            _mm256_storeu_ps(band.slopeX + entry, ux);
-            _mm256_storeu_ps(band.slopeZ + entry, uz);
             _mm256_storeu_ps(band.diffuse + entry, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
-        }
-        for (uint32_t group = first; group < last; ++group) {
-            if (band.groupKind[group] == LitBand::kSkipped) {
-                continue;
-            }
             const uint32_t x = groupStart(group);
-            // Entries by group, not column: the overlapping last group may read its paint
-            // another way.
-            const std::size_t entry = 8 * std::size_t(group - first);
-            const __m256 ux = _mm256_loadu_ps(band.slopeX + entry);
-            const __m256 uz = _mm256_loadu_ps(band.slopeZ + entry);
             const Halves uxd = widen(ux);
             const Halves uzd = widen(uz);
             const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
