@@ -108,30 +108,32 @@ struct Lanes {
     __m256d thickness;
 };
 
-// The strengths of eight cells, float and double.
+#define DW_INLINE inline __attribute__((always_inline))
+
+// The strengths of eight cells, and what their heights need of them.
 struct Strength {
     __m256 k;
-    __m256d kLow;
-    __m256d kHigh;
-    __m256d faLow;
-    __m256d faHigh;
-    __m256d tvLow;
-    __m256d tvHigh;
+    __m256 fa;
+    __m256i tv;
 };
+
+__m256d lowDoubles(__m256 v) {
+    return _mm256_cvtps_pd(_mm256_castps256_ps128(v));
+}
+__m256d highDoubles(__m256 v) {
+    return _mm256_cvtps_pd(_mm256_extractf128_ps(v, 1));
+}
 
 // The moves below take v and target as 2^23 + byte and leave the result in the low byte.
 
 // double(target - v) * k + v, truncated, low byte kept, as a cell at a time does it.
-__m256i moveTowardExactly(__m256 v, __m256 target, const Strength& s) {
-    const __m256 shift = _mm256_set1_ps(kTwoTo23);
-    const __m256 byte = _mm256_sub_ps(v, shift);
+__m256i moveTowardExactly(__m256 v, __m256 target, __m256 k) {
+    const __m256 byte = _mm256_sub_ps(v, _mm256_set1_ps(kTwoTo23));
     const __m256 toward = _mm256_sub_ps(target, v);
-    const __m256d vLow = _mm256_cvtps_pd(_mm256_castps256_ps128(byte));
-    const __m256d vHigh = _mm256_cvtps_pd(_mm256_extractf128_ps(byte, 1));
-    const __m128i rLow = _mm256_cvttpd_epi32(_mm256_add_pd(
-        _mm256_mul_pd(_mm256_cvtps_pd(_mm256_castps256_ps128(toward)), s.kLow), vLow));
-    const __m128i rHigh = _mm256_cvttpd_epi32(_mm256_add_pd(
-        _mm256_mul_pd(_mm256_cvtps_pd(_mm256_extractf128_ps(toward, 1)), s.kHigh), vHigh));
+    const __m128i rLow = _mm256_cvttpd_epi32(
+        _mm256_add_pd(_mm256_mul_pd(lowDoubles(toward), lowDoubles(k)), lowDoubles(byte)));
+    const __m128i rHigh = _mm256_cvttpd_epi32(
+        _mm256_add_pd(_mm256_mul_pd(highDoubles(toward), highDoubles(k)), highDoubles(byte)));
     return _mm256_set_m128i(rHigh, rLow);
 }
 
@@ -139,7 +141,7 @@ __m256i moveTowardExactly(__m256 v, __m256 target, const Strength& s) {
 // (every term is a multiple of 2^-43 below 2^8) and lies between v and target, so the result
 // is its floor. Rounding 2^23 + s to float once gives 2^23 + m with m the nearest integer to
 // s; the floor is m, or m - 1 where s < m, which the sign of s - m, rounded once, tells.
-__m256i moveTowardInFloat(__m256 v, __m256 target, __m256 k) {
+DW_INLINE __m256i moveTowardInFloat(__m256 v, __m256 target, __m256 k) {
     const __m256 toward = _mm256_sub_ps(target, v);
     const __m256 nearest = _mm256_fmadd_ps(toward, k, v);
     const __m256 residual = _mm256_fmadd_ps(toward, k, _mm256_sub_ps(v, nearest));
@@ -156,7 +158,7 @@ bool floatSuffices(__m256 k) {
 }
 
 template <class Move>
-Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain, Move move) {
+DW_INLINE Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain, Move move) {
     Fields now;
     now.bytes =
         packBytes(move(byteOf(old.bytes, 0), lanes.red), move(byteOf(old.bytes, 1), lanes.green),
@@ -167,8 +169,12 @@ Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain, Move move
 }
 
 // The new heights of four lanes as floats.
-__m128 newHeights(const Lanes& lanes, __m128 height, __m256d k, __m256d fa, __m256d tv) {
+DW_INLINE __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat, __m128 faFloat,
+                            __m128i tvInt) {
     const __m256d h = _mm256_cvtps_pd(height);
+    const __m256d k = _mm256_cvtps_pd(kFloat);
+    const __m256d fa = _mm256_cvtps_pd(faFloat);
+    const __m256d tv = _mm256_cvtepi32_pd(tvInt);
     const __m256d half = _mm256_set1_pd(0.5);
     __m256d relief;
     if (lanes.dab.scrape) {
@@ -187,34 +193,29 @@ __m128 newHeights(const Lanes& lanes, __m128 height, __m256d k, __m256d fa, __m2
 
 // fa = float(w x amount), exact as a float product since the double one is; k = float(tv x
 // 1/255 x fa), or fa for a solid brush.
-Strength strengthOf(const Lanes& lanes, __m256 w, __m256i tv) {
-    Strength s;
+DW_INLINE Strength strengthOf(const Lanes& lanes, __m256 w, __m256i tv) {
     const __m256 fa = _mm256_mul_ps(w, lanes.amount);
-    s.faLow = _mm256_cvtps_pd(_mm256_castps256_ps128(fa));
-    s.faHigh = _mm256_cvtps_pd(_mm256_extractf128_ps(fa, 1));
-    s.tvLow = _mm256_cvtepi32_pd(_mm256_castsi256_si128(tv));
-    s.tvHigh = _mm256_cvtepi32_pd(_mm256_extracti128_si256(tv, 1));
     if (lanes.dab.solid) {
-        s.k = fa;
-        s.kLow = s.faLow;
-        s.kHigh = s.faHigh;
-        return s;
+        return {fa, fa, tv};
     }
     const __m256d byteFraction = _mm256_set1_pd(double(kByteFraction));
-    const __m128 kLow =
-        _mm256_cvtpd_ps(_mm256_mul_pd(_mm256_mul_pd(s.tvLow, byteFraction), s.faLow));
-    const __m128 kHigh =
-        _mm256_cvtpd_ps(_mm256_mul_pd(_mm256_mul_pd(s.tvHigh, byteFraction), s.faHigh));
-    s.k = _mm256_set_m128(kHigh, kLow);
-    s.kLow = _mm256_cvtps_pd(kLow);
-    s.kHigh = _mm256_cvtps_pd(kHigh);
-    return s;
+    const __m128 kLow = _mm256_cvtpd_ps(
+        _mm256_mul_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_castsi256_si128(tv)), byteFraction),
+                      lowDoubles(fa)));
+    const __m128 kHigh = _mm256_cvtpd_ps(_mm256_mul_pd(
+        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_extracti128_si256(tv, 1)), byteFraction),
+        highDoubles(fa)));
+    return {_mm256_set_m128(kHigh, kLow), fa, tv};
 }
 
-inline __attribute__((always_inline)) void depositEight(const Lanes& lanes, CanvasCell* eight,
-                                                        const float* weights,
-                                                        const uint8_t* texture,
-                                                        const uint8_t* style) {
+__attribute__((noinline)) Fields movedBytesExactly(const Fields& old, const Lanes& lanes,
+                                                   __m256 grain, __m256 k) {
+    return movedBytes(old, lanes, grain,
+                      [&](__m256 v, __m256 target) { return moveTowardExactly(v, target, k); });
+}
+
+DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, const float* weights,
+                            const uint8_t* texture, const uint8_t* style) {
     const __m256 w = _mm256_loadu_ps(weights);
     const __m256i weighted = _mm256_castps_si256(_mm256_cmp_ps(w, _mm256_setzero_ps(), _CMP_GT_OQ));
     const __m256i tv =
@@ -224,20 +225,18 @@ inline __attribute__((always_inline)) void depositEight(const Lanes& lanes, Canv
     const Strength s = strengthOf(lanes, w, tv);
 
     const Fields old = loadFields(eight);
-    Fields now;
-    if (floatSuffices(s.k)) {
-        now = movedBytes(old, lanes, grain, [&](__m256 v, __m256 target) {
-            return moveTowardInFloat(v, target, s.k);
-        });
-    } else {
-        now = movedBytes(old, lanes, grain,
-                         [&](__m256 v, __m256 target) { return moveTowardExactly(v, target, s); });
-    }
+    Fields now =
+        floatSuffices(s.k)
+            ? movedBytes(old, lanes, grain,
+                         [&](__m256 v, __m256 target) { return moveTowardInFloat(v, target, s.k); })
+            : movedBytesExactly(old, lanes, grain, s.k);
     const __m256 heights = _mm256_castsi256_ps(old.height);
     const __m128 hLow =
-        newHeights(lanes, _mm256_castps256_ps128(heights), s.kLow, s.faLow, s.tvLow);
+        newHeights(lanes, _mm256_castps256_ps128(heights), _mm256_castps256_ps128(s.k),
+                   _mm256_castps256_ps128(s.fa), _mm256_castsi256_si128(s.tv));
     const __m128 hHigh =
-        newHeights(lanes, _mm256_extractf128_ps(heights, 1), s.kHigh, s.faHigh, s.tvHigh);
+        newHeights(lanes, _mm256_extractf128_ps(heights, 1), _mm256_extractf128_ps(s.k, 1),
+                   _mm256_extractf128_ps(s.fa, 1), _mm256_extracti128_si256(s.tv, 1));
     now.height = _mm256_castps_si256(_mm256_set_m128(hHigh, hLow));
 
     // Cells of weight 0 keep every bit.
