@@ -214,9 +214,8 @@ __attribute__((noinline)) Fields movedBytesExactly(const Fields& old, const Lane
                       [&](__m256 v, __m256 target) { return moveTowardExactly(v, target, k); });
 }
 
-DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, const float* weights,
-                            const uint8_t* texture, const uint8_t* style) {
-    const __m256 w = _mm256_loadu_ps(weights);
+DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w, const uint8_t* texture,
+                            const uint8_t* style) {
     const __m256i weighted = _mm256_castps_si256(_mm256_cmp_ps(w, _mm256_setzero_ps(), _CMP_GT_OQ));
     const __m256i tv =
         _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(texture)));
@@ -251,23 +250,37 @@ DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, const float* 
 void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weights,
                     const uint8_t* texture, const uint8_t* style, int count) {
     const Lanes lanes(dab);
-    int done = 0;
-    for (; done + 8 <= count; done += 8) {
-        depositEight(lanes, cells + done, weights + done, texture + done, style + done);
-    }
-    const int rest = count - done;
-    if (rest > 0) {
-        // The last few cells go through eight lanes too, padded with cells of weight 0.
+    if (count < 8) {
+        // Too few cells for one vector: eight lanes padded with cells of weight 0.
         CanvasCell padded[8] = {};
         float paddedWeights[8] = {};
         uint8_t paddedTexture[8] = {};
         uint8_t paddedStyle[8] = {};
-        std::memcpy(padded, cells + done, std::size_t(rest) * sizeof(CanvasCell));
-        std::memcpy(paddedWeights, weights + done, std::size_t(rest) * sizeof(float));
-        std::memcpy(paddedTexture, texture + done, std::size_t(rest));
-        std::memcpy(paddedStyle, style + done, std::size_t(rest));
-        depositEight(lanes, padded, paddedWeights, paddedTexture, paddedStyle);
-        std::memcpy(cells + done, padded, std::size_t(rest) * sizeof(CanvasCell));
+        std::memcpy(padded, cells, std::size_t(count) * sizeof(CanvasCell));
+        std::memcpy(paddedWeights, weights, std::size_t(count) * sizeof(float));
+        std::memcpy(paddedTexture, texture, std::size_t(count));
+        std::memcpy(paddedStyle, style, std::size_t(count));
+        depositEight(lanes, padded, _mm256_loadu_ps(paddedWeights), paddedTexture, paddedStyle);
+        std::memcpy(cells, padded, std::size_t(count) * sizeof(CanvasCell));
+        return;
+    }
+    // A row that is not a whole number of vectors ends in a vector that overlaps the one before
+    // it. It goes first, and the overlap is left out of the other one: far apart, the second
+    // read of a cell does not wait for the first write to land.
+    const int whole = count & ~7;
+    const int last = count - 8;
+    if (whole != count) {
+        depositEight(lanes, cells + last, _mm256_loadu_ps(weights + last), texture + last,
+                     style + last);
+    }
+    for (int done = 0; done < whole; done += 8) {
+        __m256 w = _mm256_loadu_ps(weights + done);
+        if (done + 8 > last && whole != count) {
+            const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+            w = _mm256_and_ps(
+                w, _mm256_castsi256_ps(_mm256_cmpgt_epi32(_mm256_set1_epi32(last - done), lane)));
+        }
+        depositEight(lanes, cells + done, w, texture + done, style + done);
     }
 }
 
