@@ -110,13 +110,6 @@ struct Lanes {
 
 #define DW_INLINE inline __attribute__((always_inline))
 
-// The strengths of eight cells, and what their heights need of them.
-struct Strength {
-    __m256 k;
-    __m256 fa;
-    __m256i tv;
-};
-
 __m256d lowDoubles(__m256 v) {
     return _mm256_cvtps_pd(_mm256_castps256_ps128(v));
 }
@@ -169,12 +162,10 @@ DW_INLINE Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain,
 }
 
 // The new heights of four lanes as floats.
-DW_INLINE __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat, __m128 faFloat,
-                            __m128i tvInt) {
+// The new heights of four lanes as floats, from the double sum of thickness each adds.
+DW_INLINE __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat, __m256d add) {
     const __m256d h = _mm256_cvtps_pd(height);
     const __m256d k = _mm256_cvtps_pd(kFloat);
-    const __m256d fa = _mm256_cvtps_pd(faFloat);
-    const __m256d tv = _mm256_cvtepi32_pd(tvInt);
     const __m256d half = _mm256_set1_pd(0.5);
     __m256d relief;
     if (lanes.dab.scrape) {
@@ -184,28 +175,48 @@ DW_INLINE __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat, __
             h, _mm256_mul_pd(_mm256_mul_pd(_mm256_sub_pd(lanes.centreHeight, h), half), k));
     }
     relief = _mm256_cvtps_pd(_mm256_cvtpd_ps(relief));
-    __m256d add = _mm256_mul_pd(_mm256_mul_pd(half, fa), lanes.thickness);
-    if (lanes.dab.textured) {
-        add = _mm256_mul_pd(_mm256_mul_pd(tv, _mm256_set1_pd(double(kTextureLift))), add);
-    }
     return _mm256_cvtpd_ps(_mm256_add_pd(relief, add));
+}
+
+// What a row's cells take from their weights and texture samples alone, worked out for the
+// whole row before its cells are read: the strength k, and the height each adds.
+struct RowStrengths {
+    alignas(32) float k[dab::kMaxSide];
+    alignas(32) double add[dab::kMaxSide];
+};
+
+// The thickness four lanes add: 0.5 x fa x thickness, scaled by the texture if there is one.
+DW_INLINE __m256d addedHeights(const Lanes& lanes, __m256d fa, __m128i tvInt) {
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m256d add = _mm256_mul_pd(_mm256_mul_pd(half, fa), lanes.thickness);
+    if (!lanes.dab.textured) {
+        return add;
+    }
+    return _mm256_mul_pd(
+        _mm256_mul_pd(_mm256_cvtepi32_pd(tvInt), _mm256_set1_pd(double(kTextureLift))), add);
 }
 
 // fa = float(w x amount), exact as a float product since the double one is; k = float(tv x
 // 1/255 x fa), or fa for a solid brush.
-DW_INLINE Strength strengthOf(const Lanes& lanes, __m256 w, __m256i tv) {
-    const __m256 fa = _mm256_mul_ps(w, lanes.amount);
+DW_INLINE void strengthsOfEight(const Lanes& lanes, const float* weights, const uint8_t* texture,
+                                float* k, double* add) {
+    const __m256 fa = _mm256_mul_ps(_mm256_loadu_ps(weights), lanes.amount);
+    const __m256i tv =
+        _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(texture)));
+    const __m256d faLow = lowDoubles(fa);
+    const __m256d faHigh = highDoubles(fa);
+    _mm256_storeu_pd(add, addedHeights(lanes, faLow, _mm256_castsi256_si128(tv)));
+    _mm256_storeu_pd(add + 4, addedHeights(lanes, faHigh, _mm256_extracti128_si256(tv, 1)));
     if (lanes.dab.solid) {
-        return {fa, fa, tv};
+        _mm256_storeu_ps(k, fa);
+        return;
     }
     const __m256d byteFraction = _mm256_set1_pd(double(kByteFraction));
-    const __m128 kLow = _mm256_cvtpd_ps(
-        _mm256_mul_pd(_mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_castsi256_si128(tv)), byteFraction),
-                      lowDoubles(fa)));
+    const __m128 kLow = _mm256_cvtpd_ps(_mm256_mul_pd(
+        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_castsi256_si128(tv)), byteFraction), faLow));
     const __m128 kHigh = _mm256_cvtpd_ps(_mm256_mul_pd(
-        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_extracti128_si256(tv, 1)), byteFraction),
-        highDoubles(fa)));
-    return {_mm256_set_m128(kHigh, kLow), fa, tv};
+        _mm256_mul_pd(_mm256_cvtepi32_pd(_mm256_extracti128_si256(tv, 1)), byteFraction), faHigh));
+    _mm256_storeu_ps(k, _mm256_set_m128(kHigh, kLow));
 }
 
 __attribute__((noinline)) Fields movedBytesExactly(const Fields& old, const Lanes& lanes,
@@ -214,28 +225,24 @@ __attribute__((noinline)) Fields movedBytesExactly(const Fields& old, const Lane
                       [&](__m256 v, __m256 target) { return moveTowardExactly(v, target, k); });
 }
 
-DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w, const uint8_t* texture,
-                            const uint8_t* style) {
+DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w, const uint8_t* style,
+                            const float* strengths, const double* add) {
     const __m256i weighted = _mm256_castps_si256(_mm256_cmp_ps(w, _mm256_setzero_ps(), _CMP_GT_OQ));
-    const __m256i tv =
-        _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(texture)));
     const __m256 grain = shiftedBytes(
         _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(style))));
-    const Strength s = strengthOf(lanes, w, tv);
+    const __m256 k = _mm256_loadu_ps(strengths);
 
     const Fields old = loadFields(eight);
     Fields now =
-        floatSuffices(s.k)
+        floatSuffices(k)
             ? movedBytes(old, lanes, grain,
-                         [&](__m256 v, __m256 target) { return moveTowardInFloat(v, target, s.k); })
-            : movedBytesExactly(old, lanes, grain, s.k);
+                         [&](__m256 v, __m256 target) { return moveTowardInFloat(v, target, k); })
+            : movedBytesExactly(old, lanes, grain, k);
     const __m256 heights = _mm256_castsi256_ps(old.height);
-    const __m128 hLow =
-        newHeights(lanes, _mm256_castps256_ps128(heights), _mm256_castps256_ps128(s.k),
-                   _mm256_castps256_ps128(s.fa), _mm256_castsi256_si128(s.tv));
-    const __m128 hHigh =
-        newHeights(lanes, _mm256_extractf128_ps(heights, 1), _mm256_extractf128_ps(s.k, 1),
-                   _mm256_extractf128_ps(s.fa, 1), _mm256_extracti128_si256(s.tv, 1));
+    const __m128 hLow = newHeights(lanes, _mm256_castps256_ps128(heights),
+                                   _mm256_castps256_ps128(k), _mm256_loadu_pd(add));
+    const __m128 hHigh = newHeights(lanes, _mm256_extractf128_ps(heights, 1),
+                                    _mm256_extractf128_ps(k, 1), _mm256_loadu_pd(add + 4));
     now.height = _mm256_castps_si256(_mm256_set_m128(hHigh, hLow));
 
     // Cells of weight 0 keep every bit.
@@ -250,6 +257,7 @@ DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w, con
 void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weights,
                     const uint8_t* texture, const uint8_t* style, int count) {
     const Lanes lanes(dab);
+    RowStrengths row;
     if (count < 8) {
         // Too few cells for one vector: eight lanes padded with cells of weight 0.
         CanvasCell padded[8] = {};
@@ -260,7 +268,8 @@ void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weigh
         std::memcpy(paddedWeights, weights, std::size_t(count) * sizeof(float));
         std::memcpy(paddedTexture, texture, std::size_t(count));
         std::memcpy(paddedStyle, style, std::size_t(count));
-        depositEight(lanes, padded, _mm256_loadu_ps(paddedWeights), paddedTexture, paddedStyle);
+        strengthsOfEight(lanes, paddedWeights, paddedTexture, row.k, row.add);
+        depositEight(lanes, padded, _mm256_loadu_ps(paddedWeights), paddedStyle, row.k, row.add);
         std::memcpy(cells, padded, std::size_t(count) * sizeof(CanvasCell));
         return;
     }
@@ -269,9 +278,13 @@ void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weigh
     // read of a cell does not wait for the first write to land.
     const int whole = count & ~7;
     const int last = count - 8;
+    for (int done = 0; done < whole; done += 8) {
+        strengthsOfEight(lanes, weights + done, texture + done, row.k + done, row.add + done);
+    }
     if (whole != count) {
-        depositEight(lanes, cells + last, _mm256_loadu_ps(weights + last), texture + last,
-                     style + last);
+        strengthsOfEight(lanes, weights + last, texture + last, row.k + last, row.add + last);
+        depositEight(lanes, cells + last, _mm256_loadu_ps(weights + last), style + last,
+                     row.k + last, row.add + last);
     }
     for (int done = 0; done < whole; done += 8) {
         __m256 w = _mm256_loadu_ps(weights + done);
@@ -280,7 +293,7 @@ void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weigh
             w = _mm256_and_ps(
                 w, _mm256_castsi256_ps(_mm256_cmpgt_epi32(_mm256_set1_epi32(last - done), lane)));
         }
-        depositEight(lanes, cells + done, w, texture + done, style + done);
+        depositEight(lanes, cells + done, w, style + done, row.k + done, row.add + done);
     }
 }
 
