@@ -10,9 +10,14 @@ namespace {
 
 constexpr uint8_t kUntextured = 255;
 
+// The wide row leans on fused multiply-adds for its exact byte results; a processor with AVX2
+// but without them takes the cell-by-cell loop.
 bool wideDeposit() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool fused = __builtin_cpu_supports("fma");
+    static const bool fused = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("fma") != 0;
+    }();
     return fused && simdLevel() == SimdLevel::Avx2;
 #else
     return false;

@@ -51,9 +51,8 @@ inline void depositCell(const DepositDab& d, CanvasCell& cell, float w, int tv, 
     cell.height = float(relief + add);
 }
 
-// The same on the count cells of one row, eight at a time in the same arithmetic, with
-// weights, texture samples and grain bytes one a cell; cells of weight 0 stay. Needs AVX2
-// and FMA.
+// The same on the count cells of one row, eight at a time and bit for bit, with weights,
+// texture samples and grain bytes one a cell; cells of weight 0 stay. Needs AVX2 and FMA.
 void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weights,
                     const uint8_t* texture, const uint8_t* style, int count);
 

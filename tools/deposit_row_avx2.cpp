@@ -108,8 +108,6 @@ struct Lanes {
     __m256d thickness;
 };
 
-#define DW_INLINE inline __attribute__((always_inline))
-
 __m256d lowDoubles(__m256 v) {
     return _mm256_cvtps_pd(_mm256_castps256_ps128(v));
 }
@@ -134,7 +132,7 @@ __m256i moveTowardExactly(__m256 v, __m256 target, __m256 k) {
 // (every term is a multiple of 2^-43 below 2^8) and lies between v and target, so the result
 // is its floor. Rounding 2^23 + s to float once gives 2^23 + m with m the nearest integer to
 // s; the floor is m, or m - 1 where s < m, which the sign of s - m, rounded once, tells.
-DW_INLINE __m256i moveTowardInFloat(__m256 v, __m256 target, __m256 k) {
+[[gnu::always_inline]] inline __m256i moveTowardInFloat(__m256 v, __m256 target, __m256 k) {
     const __m256 toward = _mm256_sub_ps(target, v);
     const __m256 nearest = _mm256_fmadd_ps(toward, k, v);
     const __m256 residual = _mm256_fmadd_ps(toward, k, _mm256_sub_ps(v, nearest));
@@ -151,7 +149,8 @@ bool floatSuffices(__m256 k) {
 }
 
 template <class Move>
-DW_INLINE Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain, Move move) {
+[[gnu::always_inline]] inline Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain,
+                                                Move move) {
     Fields now;
     now.bytes =
         packBytes(move(byteOf(old.bytes, 0), lanes.red), move(byteOf(old.bytes, 1), lanes.green),
@@ -161,9 +160,9 @@ DW_INLINE Fields movedBytes(const Fields& old, const Lanes& lanes, __m256 grain,
     return now;
 }
 
-// The new heights of four lanes as floats.
 // The new heights of four lanes as floats, from the double sum of thickness each adds.
-DW_INLINE __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat, __m256d add) {
+[[gnu::always_inline]] inline __m128 newHeights(const Lanes& lanes, __m128 height, __m128 kFloat,
+                                                __m256d add) {
     const __m256d h = _mm256_cvtps_pd(height);
     const __m256d k = _mm256_cvtps_pd(kFloat);
     const __m256d half = _mm256_set1_pd(0.5);
@@ -186,7 +185,7 @@ struct RowStrengths {
 };
 
 // The thickness four lanes add: 0.5 x fa x thickness, scaled by the texture if there is one.
-DW_INLINE __m256d addedHeights(const Lanes& lanes, __m256d fa, __m128i tvInt) {
+[[gnu::always_inline]] inline __m256d addedHeights(const Lanes& lanes, __m256d fa, __m128i tvInt) {
     const __m256d half = _mm256_set1_pd(0.5);
     const __m256d add = _mm256_mul_pd(_mm256_mul_pd(half, fa), lanes.thickness);
     if (!lanes.dab.textured) {
@@ -198,8 +197,8 @@ DW_INLINE __m256d addedHeights(const Lanes& lanes, __m256d fa, __m128i tvInt) {
 
 // fa = float(w x amount), exact as a float product since the double one is; k = float(tv x
 // 1/255 x fa), or fa for a solid brush.
-DW_INLINE void strengthsOfEight(const Lanes& lanes, const float* weights, const uint8_t* texture,
-                                float* k, double* add) {
+[[gnu::always_inline]] inline void strengthsOfEight(const Lanes& lanes, const float* weights,
+                                                    const uint8_t* texture, float* k, double* add) {
     const __m256 fa = _mm256_mul_ps(_mm256_loadu_ps(weights), lanes.amount);
     const __m256i tv =
         _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(texture)));
@@ -219,14 +218,16 @@ DW_INLINE void strengthsOfEight(const Lanes& lanes, const float* weights, const 
     _mm256_storeu_ps(k, _mm256_set_m128(kHigh, kLow));
 }
 
-__attribute__((noinline)) Fields movedBytesExactly(const Fields& old, const Lanes& lanes,
-                                                   __m256 grain, __m256 k) {
+// Rare: kept out of the loop so that the loop keeps its vectors in registers.
+[[gnu::noinline]] Fields movedBytesExactly(const Fields& old, const Lanes& lanes, __m256 grain,
+                                           __m256 k) {
     return movedBytes(old, lanes, grain,
                       [&](__m256 v, __m256 target) { return moveTowardExactly(v, target, k); });
 }
 
-DW_INLINE void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w, const uint8_t* style,
-                            const float* strengths, const double* add) {
+[[gnu::always_inline]] inline void depositEight(const Lanes& lanes, CanvasCell* eight, __m256 w,
+                                                const uint8_t* style, const float* strengths,
+                                                const double* add) {
     const __m256i weighted = _mm256_castps_si256(_mm256_cmp_ps(w, _mm256_setzero_ps(), _CMP_GT_OQ));
     const __m256 grain = shiftedBytes(
         _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(style))));
