@@ -78,33 +78,6 @@ inline __m256i dim(__m256i colour, Halves m, Halves d) {
     return truncate(add(r, mul(m, sub(mul(r, d), r))));
 }
 
-// Whether the float difference a - b is exact: the error term of the two-sum is zero. Not a
-// number and infinities give a non-zero (unordered) error.
-inline __m256 inexactDifference(__m256 a, __m256 b, __m256 difference) {
-    const __m256 fromA = _mm256_sub_ps(difference, a);  // -b, rounded
-    const __m256 errorA = _mm256_sub_ps(a, _mm256_sub_ps(difference, fromA));
-    const __m256 errorB = _mm256_add_ps(b, fromA);
-    return _mm256_cmp_ps(_mm256_sub_ps(errorA, errorB), _mm256_setzero_ps(), _CMP_NEQ_UQ);
-}
-
-// The slopes (h - left) - (h - right) with the inner difference in double, in float alone: when
-// h - right is exact in float the double and the float arithmetic agree (the outer difference
-// of two floats rounds to float alike either way). Returns false, leaving nx and nz alone, when
-// an inner difference is not exact.
-inline bool slopesQuickly(__m256 h, __m256 left, __m256 right, __m256 up, __m256 down, __m256& nx,
-                          __m256& nz) {
-    const __m256 towardRight = _mm256_sub_ps(h, right);
-    const __m256 towardDown = _mm256_sub_ps(h, down);
-    const __m256 inexact = _mm256_or_ps(inexactDifference(h, right, towardRight),
-                                        inexactDifference(h, down, towardDown));
-    if (!_mm256_testz_ps(inexact, inexact)) {
-        return false;
-    }
-    nx = _mm256_sub_ps(_mm256_sub_ps(h, left), towardRight);
-    nz = _mm256_sub_ps(_mm256_sub_ps(h, up), towardDown);
-    return true;
-}
-
 // Eight consecutive cells as three plain loads: a gather at the cells' 12-byte stride costs
 // several times more. Field 0 is red, green, blue and paint, 1 the gloss, 2 the height.
 struct EightCells {
@@ -294,13 +267,9 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             const __m256 right = _mm256_loadu_ps(here + at + 2);
             const __m256 up = _mm256_loadu_ps(above + at + 1);
             const __m256 down = _mm256_loadu_ps(below + at + 1);
-            __m256 nx;
-            __m256 nz;
-            if (!slopesQuickly(hc, left, right, up, down, nx, nz)) {
-                const Halves hd = widen(hc);
-                nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
-                nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
-            }
+            const Halves hd = widen(hc);
+            const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
+            const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
             _mm256_storeu_ps(band.slopeX + entry, nx);
             _mm256_storeu_ps(band.slopeZ + entry, nz);
             const Halves nxd = widen(nx);
