@@ -8,7 +8,6 @@ namespace {
 SimdLevel detectedLevel() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     __builtin_cpu_init();
-    // The wide kernels use fused multiply-adds where they round as the portable code does.
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? SimdLevel::Avx2
                                                                            : SimdLevel::Sse2;
 #else

@@ -10,20 +10,6 @@ namespace {
 
 constexpr uint8_t kUntextured = 255;
 
-// The wide row leans on fused multiply-adds for its exact byte results; a processor with AVX2
-// but without them takes the cell-by-cell loop.
-bool wideDeposit() {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool fused = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("fma") != 0;
-    }();
-    return fused && simdLevel() == SimdLevel::Avx2;
-#else
-    return false;
-#endif
-}
-
 enum class Relief { PullToCentre, Scrape };
 enum class Strength { Textured, Solid };
 enum class Shading { Square, Deferred };
@@ -54,7 +40,7 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
                                     offsets.styleOffsetX, offsets.styleOffsetY, square);
     const dab::PatternSampler texture(context.patterns.textureTiles[dab::patternNumber(s.texture)],
                                       offsets.textureOffsetX, offsets.textureOffsetY, square);
-    [[maybe_unused]] const bool wide = wideDeposit();
+    [[maybe_unused]] const bool wide = simdLevel() == SimdLevel::Avx2;
     uint8_t textureRow[dab::kMaxSide];
     std::fill_n(textureRow, dab::kMaxSide, kUntextured);
     uint8_t styleRow[dab::kMaxSide];
