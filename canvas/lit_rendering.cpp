@@ -373,7 +373,9 @@ void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
     const uint32_t innerX1 = std::min<uint32_t>(x1, width_ - 1);
     const uint32_t innerY0 = std::max<uint32_t>(y0, 1);
     const uint32_t innerY1 = std::min<uint32_t>(y1, height_ - 1);
-    if (level == SimdLevel::Avx2 && lightIsFixed(in.light) && innerX0 < innerX1 &&
+    // The wide kernel addresses a cell's paint by a 32-bit byte offset into the grid.
+    const bool addressable = std::size_t(width_) * height_ * sizeof(CanvasCell) < (1ull << 31);
+    if (level == SimdLevel::Avx2 && lightIsFixed(in.light) && addressable && innerX0 < innerX1 &&
         innerY0 < innerY1) {
         for (uint32_t y = y0; y < innerY0; ++y) {
             shadeSpan(in, y, x0, x1, surface_.row(y), samples, level);
