@@ -320,17 +320,20 @@ void shadeInnerRows(const ShadeInput& in, Surface& surface, uint32_t y0, uint32_
     LitBand band = litBandFor(in.width, innerX0, innerX1);
     std::vector<uint32_t> redo((innerX1 - innerX0 + 7) / 8);
     std::vector<float> heights(3 * std::size_t(innerX1 - innerX0 + 2));
-    std::vector<uint8_t> paint(LitBand::kPaintRows * std::size_t(band.paintStride));
+    std::vector<uint8_t> paint(
+        band.paintFromCells ? 0 : LitBand::kPaintRows * std::size_t(band.paintStride));
     const std::size_t columns = innerX1 - innerX0 + 8;
     const std::size_t entries = 8 * std::size_t(LitBand::kChunkGroups);
     std::vector<int32_t> indices(2 * entries);
-    std::vector<float> diffuse(entries);
+    std::vector<float> diffuse(3 * entries);
     std::vector<uint8_t> kinds(columns / 8 + 1);
     band.heights = heights.data();
     band.paint = paint.data();
     band.lookup = indices.data();
     band.glossIndex = indices.data() + entries;
     band.diffuse = diffuse.data();
+    band.slopeX = diffuse.data() + entries;
+    band.slopeZ = diffuse.data() + 2 * entries;
     band.groupKind = kinds.data();
     for (uint32_t y = y0; y < y1; ++y) {
         uint8_t* rowPixels = surface.row(y);
@@ -370,7 +373,9 @@ void Canvas::shadeRows(uint32_t y0, uint32_t y1, uint32_t x0, uint32_t x1) {
     const uint32_t innerX1 = std::min<uint32_t>(x1, width_ - 1);
     const uint32_t innerY0 = std::max<uint32_t>(y0, 1);
     const uint32_t innerY1 = std::min<uint32_t>(y1, height_ - 1);
-    if (level == SimdLevel::Avx2 && lightIsFixed(in.light) && innerX0 < innerX1 &&
+    // The wide kernel addresses a cell's paint by a 32-bit byte offset into the grid.
+    const bool addressable = std::size_t(width_) * height_ * sizeof(CanvasCell) < (1ull << 31);
+    if (level == SimdLevel::Avx2 && lightIsFixed(in.light) && addressable && innerX0 < innerX1 &&
         innerY0 < innerY1) {
         for (uint32_t y = y0; y < innerY0; ++y) {
             shadeSpan(in, y, x0, x1, surface_.row(y), samples, level);

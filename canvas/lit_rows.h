@@ -25,8 +25,11 @@ struct LitBand {
     static constexpr uint32_t kChunkGroups = 64;
     // Where a group of eight reads its paint, once its arithmetic is done.
     static constexpr uint8_t kFromBand = 0;
-    static constexpr uint8_t kFromGrid = 1;  // a lookup wrapped around the edge
-    static constexpr uint8_t kSkipped = 2;   // a normal that is not a number
+    static constexpr uint8_t kFromGrid = 1;  // wrapped around the edge, or a narrow band
+    // Up to this many columns of paint, the rows a lookup can reach stay in the processor's
+    // second-level cache as they are, and copying them out would cost more than it saves.
+    static constexpr uint32_t kNarrowColumns = 512;
+    static constexpr uint8_t kSkipped = 2;  // a normal that is not a number
 
     // The inner columns [x0, x1) shaded in every row of the band: 1 <= x0 < x1 <= width - 1.
     uint32_t x0;
@@ -38,10 +41,13 @@ struct LitBand {
     // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
     // the paint's offset from the band's or the grid's paint, the gloss map index and the
     // diffuse term; one kind a group of the row ((x1 - x0 + 7) / 8 groups).
+    float* slopeX;  // the normal, first before and then after its length is divided out
+    float* slopeZ;
     int32_t* lookup;
     int32_t* glossIndex;
     float* diffuse;
     uint8_t* groupKind;
+    bool paintFromCells;  // a narrow band reads the paint from the cells, paint is unused
     int64_t heightRow[3] = {-1, -1, -1};
     int64_t paintLow = 0;  // rows held: paintLow..paintHigh
     int64_t paintHigh = -1;
@@ -50,8 +56,19 @@ struct LitBand {
 inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
     const uint32_t column0 = x0 > 20 ? x0 - 20 : 0;
     const uint32_t column1 = x1 + 20 < width ? x1 + 20 : width;
-    return {x0,      x1,      nullptr, nullptr, column0, column1 - column0 + 4,
-            nullptr, nullptr, nullptr, nullptr};
+    return {x0,
+            x1,
+            nullptr,
+            nullptr,
+            column0,
+            column1 - column0 + 4,
+            nullptr,
+            nullptr,
+            nullptr,
+            nullptr,
+            nullptr,
+            nullptr,
+            column1 - column0 <= LitBand::kNarrowColumns};
 }
 
 // Shades the band's cells of row y (0 < y < height - 1) into rowPixels (the row's pixel 0),

@@ -48,6 +48,10 @@ inline Halves sub(Halves a, Halves b) {
 inline Halves mul(Halves a, Halves b) {
     return each(a, b, [](__m256d p, __m256d q) { return _mm256_mul_pd(p, q); });
 }
+// a b + c rounded once.
+inline Halves fused(Halves a, Halves b, Halves c) {
+    return {_mm256_fmadd_pd(a.low, b.low, c.low), _mm256_fmadd_pd(a.high, b.high, c.high)};
+}
 inline Halves splat(double v) {
     return {_mm256_set1_pd(v), _mm256_set1_pd(v)};
 }
@@ -126,9 +130,10 @@ inline bool dimQuickly(__m256i& r, __m256i& g, __m256i& b, __m256i matte, __m256
     const __m256 margin = _mm256_set1_ps(1.0f / 1024.0f);
     __m256i unsure = _mm256_setzero_si256();
     auto dimmed = [&](__m256i colour) {
-        const __m256 v = _mm256_mul_ps(_mm256_cvtepi32_ps(colour), q);
-        const __m256i low = _mm256_cvttps_epi32(_mm256_sub_ps(v, margin));
-        const __m256i high = _mm256_cvttps_epi32(_mm256_add_ps(v, margin));
+        // Fused, the product is not rounded before the margin is taken: closer still.
+        const __m256 c = _mm256_cvtepi32_ps(colour);
+        const __m256i low = _mm256_cvttps_epi32(_mm256_fmsub_ps(c, q, margin));
+        const __m256i high = _mm256_cvttps_epi32(_mm256_fmadd_ps(c, q, margin));
         unsure = _mm256_or_si256(unsure, _mm256_xor_si256(low, high));
         return high;
     };
@@ -166,6 +171,9 @@ void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
             band.heightRow[slot] = r;
         }
     }
+    if (band.paintFromCells) {
+        return;
+    }
     const int64_t low = y >= 20 ? int64_t(y) - 20 : 0;
     const int64_t high = y + 20 < grid.height ? int64_t(y) + 20 : int64_t(grid.height) - 1;
     if (band.paintHigh < band.paintLow || low < band.paintLow || low > band.paintHigh + 1) {
@@ -180,8 +188,13 @@ void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
     for (int64_t r = band.paintHigh + 1; r <= high; ++r) {
         const CanvasCell* cells = grid.cells + std::size_t(r) * grid.width + band.paintColumn0;
         uint8_t* out = band.paint + std::size_t(r % LitBand::kPaintRows) * band.paintStride;
+        // A short stretch of a row is too brief for the processor to learn the stream: the
+        // next row's stretch is asked for while this one is copied.
+        const auto* next = reinterpret_cast<const char*>(r + 1 < high ? cells + grid.width : cells);
         uint32_t i = 0;
         for (; i + 8 <= columns; i += 8) {
+            _mm_prefetch(next + 12 * std::size_t(i), _MM_HINT_T0);
+            _mm_prefetch(next + 12 * std::size_t(i) + 64, _MM_HINT_T0);
             const __m256i bytes = _mm256_shuffle_epi8(fieldOf<0>(loadEight(cells + i)), paintBytes);
             const __m256i low =
                 _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 0, 0, 0, 0, 0, 0));
@@ -209,7 +222,12 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const float* here = band.heights + std::size_t(y % 3) * heightWidth;
     const float* below = band.heights + std::size_t((y + 1) % 3) * heightWidth;
     const CanvasCell* row = grid.cells + std::size_t(y) * grid.width;
-    const auto* base = reinterpret_cast<const char*>(grid.cells);
+    // The row the next fill of the band's paint reads, asked for ahead, so that its trip from
+    // memory overlaps this row's arithmetic.
+    const CanvasCell* nextPaintRow =
+        grid.cells + std::size_t(std::min<uint32_t>(y + 21, grid.height - 1)) * grid.width;
+    // The paint byte of cell 0; those of the others follow every 12 bytes.
+    const uint8_t* cellPaint = &grid.cells[0].paint;
     const __m256i lane = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
     const __m256i byteMask = _mm256_set1_epi32(0xFF);
     const __m256i widthLanes = _mm256_set1_epi32(int(grid.width));
@@ -223,26 +241,26 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const Halves one = splat(1.0);
     const Halves twenty = splat(20.0);
     const Halves centre = splat(128.0);
-    const Halves scale = splat(126.0);
+    const Halves negativeScale = splat(-126.0);
     const Halves k = splat(double(kByteFractionF));
     const Halves ys = splat(double(y));
     // Packs the low bytes of four 32-bit pixels per 128-bit lane into 12 bytes.
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0,
                                           1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    // First the arithmetic of every group of the row, then the reads it points to: the two
-    // halves overlap better than one long chain per group. A span that is not a multiple of
-    // eight ends with a group overlapping the one before it, which writes the same pixels.
+    // The work of a group is cut into stages, each run over many groups before the next: the
+    // slopes and lengths, then the divisions and positions, then the reads they point to.
+    // Each stage's chain is short enough for the processor to overlap many groups, and the
+    // square roots and divisions keep their unit busy beside the other work. A span that is
+    // not a multiple of eight ends with a group overlapping the one before it, which writes the
+    // same pixels.
     const uint32_t groups = x1 - x0 >= 8 ? (x1 - x0 + 7) / 8 : 0;
     auto groupStart = [&](uint32_t group) { return std::min(x0 + 8 * group, x1 - 8); };
-    // A chunk of groups at a time, so that what the first loop leaves for the second stays in
-    // the nearest cache however long the row.
+    // A chunk of groups at a time, so that what one stage leaves for the next stays in the
+    // nearest cache however long the row.
     for (uint32_t first = 0; first < groups; first += LitBand::kChunkGroups) {
         const uint32_t last = std::min(groups, first + LitBand::kChunkGroups);
         for (uint32_t group = first; group < last; ++group) {
-            const uint32_t x = groupStart(group);
-            const std::size_t at = x - x0;
-            // Entries by group, not column: the overlapping last group may read its paint
-            // another way.
+            const std::size_t at = groupStart(group) - x0;
             const std::size_t entry = 8 * std::size_t(group - first);
             const __m256 hc = _mm256_loadu_ps(here + at + 1);
             const __m256 left = _mm256_loadu_ps(here + at);
@@ -252,32 +270,41 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             const Halves hd = widen(hc);
             const __m256 nx = narrow(sub(widen(_mm256_sub_ps(hc, left)), sub(hd, widen(right))));
             const __m256 nz = narrow(sub(widen(_mm256_sub_ps(hc, up)), sub(hd, widen(down))));
+            _mm256_storeu_ps(band.slopeX + entry, nx);
+            _mm256_storeu_ps(band.slopeZ + entry, nz);
             const Halves nxd = widen(nx);
             const Halves nzd = widen(nz);
             const Halves sum = add(add(one, mul(nxd, nxd)), mul(nzd, nzd));
-            const __m256 length = narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)});
-            const __m256 ux = _mm256_div_ps(nx, length);
-            const __m256 uz = _mm256_div_ps(nz, length);
+            _mm256_storeu_ps(band.diffuse + entry,
+                             narrow({_mm256_sqrt_pd(sum.low), _mm256_sqrt_pd(sum.high)}));
+        }
+        for (uint32_t group = first; group < last; ++group) {
+            const std::size_t entry = 8 * std::size_t(group - first);
+            const __m256 length = _mm256_loadu_ps(band.diffuse + entry);
+            const __m256 ux = _mm256_div_ps(_mm256_loadu_ps(band.slopeX + entry), length);
+            const __m256 uz = _mm256_div_ps(_mm256_loadu_ps(band.slopeZ + entry), length);
             if (_mm256_movemask_ps(_mm256_cmp_ps(ux, uz, _CMP_UNORD_Q)) != 0) {
                 band.groupKind[group] = LitBand::kSkipped;
-                redo[redoCount++] = x;
+                redo[redoCount++] = groupStart(group);
                 continue;
             }
+            band.groupKind[group] = LitBand::kFromBand;
             _mm256_storeu_ps(band.diffuse + entry, _mm256_div_ps(_mm256_set1_ps(1.0f), length));
+            const uint32_t x = groupStart(group);
             const Halves uxd = widen(ux);
             const Halves uzd = widen(uz);
             const Halves xs = widen(_mm256_add_epi32(_mm256_set1_epi32(int(x)), lane));
-            const __m256i column = truncate(add(xs, mul(twenty, uxd)));
-            const __m256i rowIndex = truncate(add(ys, mul(twenty, uzd)));
+            // The products are exact in double, so one fused rounding is the two-step one.
+            const __m256i column = truncate(fused(twenty, uxd, xs));
+            const __m256i rowIndex = truncate(fused(twenty, uzd, ys));
             const __m256i outside =
                 _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi32(zero, column),
                                                 _mm256_cmpgt_epi32(column, lastColumn)),
                                 _mm256_or_si256(_mm256_cmpgt_epi32(zero, rowIndex),
                                                 _mm256_cmpgt_epi32(rowIndex, lastRow)));
             __m256i lookup;
-            if (_mm256_testz_si256(outside, outside)) {
+            if (!band.paintFromCells && _mm256_testz_si256(outside, outside)) {
                 // Within reach and inside the grid: the band holds the paint.
-                band.groupKind[group] = LitBand::kFromBand;
                 const __m256i slot =
                     _mm256_mullo_epi32(_mm256_and_si256(rowIndex, ringMask), paintStride);
                 lookup = _mm256_add_epi32(slot, _mm256_sub_epi32(column, paintColumn0));
@@ -290,8 +317,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
             }
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.lookup + entry), lookup);
             if (grid.lighting) {
-                const __m256i gx = truncate(sub(centre, mul(scale, uxd)));
-                const __m256i gz = truncate(sub(centre, mul(scale, uzd)));
+                const __m256i gx = truncate(fused(negativeScale, uxd, centre));
+                const __m256i gz = truncate(fused(negativeScale, uzd, centre));
                 _mm256_storeu_si256(reinterpret_cast<__m256i*>(band.glossIndex + entry),
                                     _mm256_add_epi32(_mm256_slli_epi32(gx, 8), gz));
             }
@@ -303,14 +330,10 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
                 continue;
             }
             const __m256i grain =
-                band.groupKind[group] == LitBand::kFromBand
-                    ? bytesAt(band.paint, band.lookup + at)
-                    : _mm256_and_si256(_mm256_i32gather_epi32(
-                                           reinterpret_cast<const int*>(base + 3),
-                                           _mm256_loadu_si256(
-                                               reinterpret_cast<const __m256i*>(band.lookup + at)),
-                                           1),
-                                       byteMask);
+                bytesAt(band.groupKind[group] == LitBand::kFromBand ? band.paint : cellPaint,
+                        band.lookup + at);
+            _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(nextPaintRow + x) + 64, _MM_HINT_T0);
             const EightCells own = loadEight(row + x);
             const __m256i colours = fieldOf<0>(own);
             __m256i r = _mm256_add_epi32(_mm256_and_si256(colours, byteMask), grain);

@@ -8,7 +8,8 @@ namespace {
 SimdLevel detectedLevel() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") ? SimdLevel::Avx2 : SimdLevel::Sse2;
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? SimdLevel::Avx2
+                                                                           : SimdLevel::Sse2;
 #else
     return SimdLevel::Portable;
 #endif

@@ -40,9 +40,7 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
                                     offsets.styleOffsetX, offsets.styleOffsetY, square);
     const dab::PatternSampler texture(context.patterns.textureTiles[dab::patternNumber(s.texture)],
                                       offsets.textureOffsetX, offsets.textureOffsetY, square);
-#if defined(__x86_64__)
-    const bool wide = simdLevel() == SimdLevel::Avx2;
-#endif
+    [[maybe_unused]] const bool wide = simdLevel() == SimdLevel::Avx2;
     uint8_t textureRow[dab::kMaxSide];
     std::fill_n(textureRow, dab::kMaxSide, kUntextured);
     uint8_t styleRow[dab::kMaxSide];
@@ -53,13 +51,13 @@ void deposit(Canvas& canvas, int x, int y, const BrushSettings& s, const DabCont
                 texture.copyRow(first, count, j, textureRow);
             }
             style.copyRow(first, count, j, styleRow);
-            int n = 0;
 #if defined(__x86_64__)
             if (wide) {
-                n = depositRowAvx2(d, cells, weights, textureRow, styleRow, count);
+                depositRowAvx2(d, cells, weights, textureRow, styleRow, count);
+                return;
             }
 #endif
-            for (; n < count; ++n) {
+            for (int n = 0; n < count; ++n) {
                 if (weights[n] > 0.0f) {
                     depositCell(d, cells[n], weights[n], textureRow[n], styleRow[n]);
                 }

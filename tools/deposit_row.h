@@ -51,10 +51,9 @@ inline void depositCell(const DepositDab& d, CanvasCell& cell, float w, int tv, 
     cell.height = float(relief + add);
 }
 
-// The same on the cells of one row, eight at a time in the same double arithmetic, with
-// weights, texture samples and grain bytes one a cell; cells of weight 0 stay. Returns how
-// many cells it did (a multiple of eight); the caller does the rest.
-int depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weights,
-                   const uint8_t* texture, const uint8_t* style, int count);
+// The same on the count cells of one row, eight at a time and bit for bit, with weights,
+// texture samples and grain bytes one a cell; cells of weight 0 stay. Needs AVX2 and FMA.
+void depositRowAvx2(const DepositDab& dab, CanvasCell* cells, const float* weights,
+                    const uint8_t* texture, const uint8_t* style, int count);
 
 }  // namespace dw

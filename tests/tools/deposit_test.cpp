@@ -71,58 +71,76 @@ TEST_F(DepositTest, SizesPastTheTableVisitOnlyTheLargestSquare) {
 }
 
 // The wide path gives the portable one's cells bit for bit, the bytes no tool uses included,
-// on random cells with extreme heights, for every deposit, texture, hardness and clipped edge.
+// on random cells with extreme heights, for every deposit, size, texture, hardness, amount and
+// clipped edge, on a square painting and on a single cell, row and column.
 TEST_F(DepositTest, EveryPathLaysThePortablePathsCells) {
     std::mt19937 draw(7);
     const auto byte = [&](uint32_t, uint32_t) { return uint8_t(draw()); };
     setPattern(patterns->styles, 2, byte);
     setPattern(patterns->textures, 4, byte);
-    constexpr float kHeights[] = {
-        0.0f, -0.0f, 1e-40f, -3.5f, 1e30f, -3e38f, std::numeric_limits<float>::infinity()};
-    canvas.create(230, 210);
-    CanvasCell* cells = canvas.cellsForWriting();
-    for (std::size_t n = 0; n < canvas.cellCount(); ++n) {
-        uint8_t bytes[8];
-        for (uint8_t& b : bytes) {
-            b = uint8_t(draw());
-        }
-        std::memcpy(&cells[n], bytes, 8);
-        cells[n].height = draw() % 4 ? float(int(draw() % 2000) - 1000) * 0.37f
-                                     : kHeights[draw() % std::size(kHeights)];
-    }
-    const std::size_t bytes = canvas.cellCount() * sizeof(CanvasCell);
-    const std::vector<CanvasCell> start(cells, cells + canvas.cellCount());
+    constexpr float kMax = std::numeric_limits<float>::max();
+    constexpr float kHeights[] = {0.0f,
+                                  -0.0f,
+                                  1e-40f,
+                                  -3.5f,
+                                  1e30f,
+                                  -kMax,
+                                  kMax,
+                                  std::numeric_limits<float>::infinity(),
+                                  std::numeric_limits<float>::quiet_NaN()};
+    constexpr float kAmounts[] = {0.0f, 1.0f, 1e-6f, 0.5f};
     const SimdLevel detected = simdLevel();
-    std::vector<CanvasCell> expected;
-    for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
-        if (!setSimdLevel(level)) {
-            continue;
+    for (const auto& [width, height] :
+         {std::pair{230u, 210u}, {1u, 1u}, {1u, 5000u}, {5000u, 1u}}) {
+        canvas.create(width, height);
+        CanvasCell* cells = canvas.cellsForWriting();
+        for (std::size_t n = 0; n < canvas.cellCount(); ++n) {
+            uint8_t bytes[8];
+            for (uint8_t& b : bytes) {
+                b = uint8_t(draw());
+            }
+            std::memcpy(&cells[n], bytes, 8);
+            cells[n].height = draw() % 4 ? float(int(draw() % 2000) - 1000) * 0.37f
+                                         : kHeights[draw() % std::size(kHeights)];
         }
-        std::memcpy(canvas.cellsForWriting(), start.data(), bytes);
-        std::mt19937 dabs(11);
-        for (int round = 0; round < 60; ++round) {
-            s.size = std::array{100, 1, 13, 58}[round % 4];
-            s.hardness = std::array{0, 37, 100}[round % 3];
-            s.texture = round % 5 == 0 ? 0 : 4;
-            s.paintStyle = 2;
-            s.amount = 0.01f + float(dabs() % 100) * 0.01f;
-            s.thickness = float(dabs() % 1000) * 0.1f;
-            offsets.styleOffsetX = float(int(dabs() % 600) - 300) + 0.5f;
-            offsets.textureOffsetX = float(int(dabs() % 600) - 300);
-            s.red = uint8_t(dabs());
-            s.glossLevel = uint8_t(dabs());
-            const int x = int(dabs() % 260) - 15;
-            const int y = int(dabs() % 240) - 15;
-            dab(std::array{PaintBrush, TubePaint, Knife}[round % 3], x, y);
+        const std::size_t bytes = canvas.cellCount() * sizeof(CanvasCell);
+        const std::vector<CanvasCell> start(cells, cells + canvas.cellCount());
+        std::vector<CanvasCell> expected;
+        for (const SimdLevel level : {SimdLevel::Portable, SimdLevel::Sse2, SimdLevel::Avx2}) {
+            if (!setSimdLevel(level)) {
+                continue;
+            }
+            std::memcpy(canvas.cellsForWriting(), start.data(), bytes);
+            std::mt19937 dabs(11);
+            for (int round = 0; round < 120; ++round) {
+                s.size = round < 100 ? round + 1 : 100 + int(dabs() % 50);
+                s.hardness = std::array{0, 37, 100}[round % 3];
+                s.texture = round % 5 == 0 ? 0 : 4;
+                s.paintStyle = 2;
+                s.amount = round % 3 == 1 ? kAmounts[dabs() % std::size(kAmounts)]
+                                          : 0.01f + float(dabs() % 100) * 0.01f;
+                s.thickness = float(dabs() % 1000) * 0.1f;
+                offsets.styleOffsetX = float(int(dabs() % 600) - 300) + 0.5f;
+                offsets.textureOffsetX = float(int(dabs() % 600) - 300);
+                s.red = uint8_t(dabs());
+                s.glossLevel = uint8_t(dabs());
+                // Corners and edges, then anywhere on the painting or just off it.
+                const int x =
+                    round < 4 ? int(round % 2 * (width - 1)) : int(dabs() % (width + 30)) - 15;
+                const int y =
+                    round < 4 ? int(round / 2 * (height - 1)) : int(dabs() % (height + 30)) - 15;
+                dab(std::array{PaintBrush, TubePaint, Knife}[round % 3], x, y);
+            }
+            if (expected.empty()) {
+                expected.assign(canvas.cells(), canvas.cells() + canvas.cellCount());
+            } else {
+                EXPECT_EQ(std::memcmp(canvas.cells(), expected.data(), bytes), 0)
+                    << int(level) << " on " << width << " x " << height;
+            }
         }
-        if (expected.empty()) {
-            expected.assign(canvas.cells(), canvas.cells() + canvas.cellCount());
-        } else {
-            EXPECT_EQ(std::memcmp(canvas.cells(), expected.data(), bytes), 0) << int(level);
-        }
+        EXPECT_NE(std::memcmp(expected.data(), start.data(), bytes), 0);
     }
     setSimdLevel(detected);
-    EXPECT_NE(std::memcmp(expected.data(), start.data(), bytes), 0);
 }
 
 }  // namespace
