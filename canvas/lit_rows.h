@@ -26,10 +26,10 @@ struct LitBand {
     // Where a group of eight reads its paint, once its arithmetic is done.
     static constexpr uint8_t kFromBand = 0;
     static constexpr uint8_t kFromGrid = 1;  // wrapped around the edge, or a narrow band
+    static constexpr uint8_t kSkipped = 2;   // a normal that is not a number
     // Up to this many columns of paint, the rows a lookup can reach stay in the processor's
     // second-level cache as they are, and copying them out would cost more than it saves.
     static constexpr uint32_t kNarrowColumns = 512;
-    static constexpr uint8_t kSkipped = 2;  // a normal that is not a number
 
     // The inner columns [x0, x1) shaded in every row of the band: 1 <= x0 < x1 <= width - 1.
     uint32_t x0;
@@ -39,9 +39,10 @@ struct LitBand {
     uint32_t paintColumn0;  // column of the first paint byte of a row
     uint32_t paintStride;   // columns held, and 4 more so that 32-bit reads stay inside
     // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
-    // the paint's offset from the band's or the grid's paint, the gloss map index and the
-    // diffuse term; one kind a group of the row ((x1 - x0 + 7) / 8 groups).
-    float* slopeX;  // the normal, first before and then after its length is divided out
+    // the normal before its length is divided out, the paint's offset from the band's or the
+    // grid's paint, the gloss map index and the diffuse term (the normal's length until the
+    // divisions); one kind a group of the row ((x1 - x0 + 7) / 8 groups).
+    float* slopeX;
     float* slopeZ;
     int32_t* lookup;
     int32_t* glossIndex;

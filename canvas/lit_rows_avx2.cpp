@@ -222,8 +222,8 @@ uint32_t shadeInnerRowAvx2(const LitGrid& grid, LitBand& band, uint32_t y, uint8
     const float* here = band.heights + std::size_t(y % 3) * heightWidth;
     const float* below = band.heights + std::size_t((y + 1) % 3) * heightWidth;
     const CanvasCell* row = grid.cells + std::size_t(y) * grid.width;
-    // The row the next fill of the band's paint reads, asked for ahead, so that its trip from
-    // memory overlaps this row's arithmetic.
+    // The row the next fill of the band's paint reads, or a narrow band's lookups next reach,
+    // asked for ahead, so that its trip from memory overlaps this row's arithmetic.
     const CanvasCell* nextPaintRow =
         grid.cells + std::size_t(std::min<uint32_t>(y + 21, grid.height - 1)) * grid.width;
     // The paint byte of cell 0; those of the others follow every 12 bytes.
