@@ -37,7 +37,7 @@ struct LitBand {
     float* heights;         // 3 rows of x1 - x0 + 2 floats: columns x0 - 1 .. x1
     uint8_t* paint;         // kPaintRows rows of paintStride bytes
     uint32_t paintColumn0;  // column of the first paint byte of a row
-    uint32_t paintStride;   // columns held, and 4 more so that 32-bit reads stay inside
+    uint32_t paintStride;   // columns held
     // Eight entries a group of eight columns, for the kChunkGroups groups worked on at a time:
     // the normal before its length is divided out, the paint's offset from the band's or the
     // grid's paint, the gloss map index and the diffuse term (the normal's length until the
@@ -62,7 +62,7 @@ inline LitBand litBandFor(uint32_t width, uint32_t x0, uint32_t x1) {
             nullptr,
             nullptr,
             column0,
-            column1 - column0 + 4,
+            column1 - column0,
             nullptr,
             nullptr,
             nullptr,

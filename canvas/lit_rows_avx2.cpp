@@ -180,7 +180,7 @@ void fillBand(const LitGrid& grid, LitBand& band, uint32_t y) {
         band.paintLow = low;
         band.paintHigh = low - 1;
     }
-    const uint32_t columns = band.paintStride - 4;
+    const uint32_t columns = band.paintStride;
     // The paint byte of each of four cells to the front of its 128-bit lane.
     const __m256i paintBytes =
         _mm256_setr_epi8(3, 7, 11, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 3, 7, 11, 15,
