@@ -68,6 +68,10 @@ class StoreEntrySource : public ByteSource {
     StoreEntrySource(const StoreFile& store, const StoreEntry& entry)
         : store_(store), entry_(entry) {}
     std::size_t read(void* destination, std::size_t count) override;
+    // A damaged entry's length fields then cannot ask for more memory than the entry holds.
+    uint64_t available() const override {
+        return entry_.size > position_ ? entry_.size - position_ : 0;
+    }
 
   private:
     const StoreFile& store_;
