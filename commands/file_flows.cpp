@@ -76,15 +76,14 @@ SaveOutcome SaveCommand(AppState& state) {
     if (!path) {
         return SaveOutcome::Cancelled;
     }
-    // The document is written from a lit shading; the view goes back to what it showed.
-    const bool lighting = state.painting.lighting;
-    state.painting.lighting = true;
-    state.painting.shadeAll();
-    const bool saved = savePainting(state, *path, SaveFormat::Document);
-    state.painting.lighting = lighting;
-    if (!lighting) {
+    // Saving shows the painting freshly lit. With Lighting off that picture would never be
+    // seen, only replaced by the unlit one, so the main loop shades that one alone.
+    if (state.painting.lighting) {
+        state.painting.shadeAll();
+    } else {
         state.painting.invalidateShading();
     }
+    const bool saved = savePainting(state, *path, SaveFormat::Document);
     if (!saved) {
         return SaveOutcome::Failed;
     }

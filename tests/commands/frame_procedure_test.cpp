@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -243,6 +244,46 @@ TEST_F(FrameProcedureTest, ArrivingPicturesAreImportedByWhatTheyHoldAndOtherFile
     EXPECT_EQ(state.painting.width(), 9u);
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(shell.calls, (Texts{"canvas window 9x4"}));
+}
+
+// Whether the painting's surface shows every cell as a fresh shading with its own switch would.
+bool showsFreshShading(const Canvas& painting) {
+    Canvas fresh;
+    fresh.copyFrom(painting);
+    fresh.lighting = painting.lighting;
+    fresh.shadeAll();
+    const Surface& shown = painting.surface();
+    return std::equal(shown.row(shown.height() - 1), shown.row(0) + shown.stride(),
+                      fresh.surface().row(fresh.surface().height() - 1));
+}
+
+TEST_F(FrameProcedureTest, SaveRefreshesALitViewAndLeavesLightingOffForTheMainLoop) {
+    // A relief whose light moves the paint lookup, changed behind the view's back.
+    for (uint32_t y = 0; y < 600; ++y) {
+        for (uint32_t x = 0; x < 600; ++x) {
+            CanvasCell& cell = state.painting.cellForWriting(x, y);
+            cell.height = float((x * 7 + y * 3) % 11) * 0.4f;
+            cell.paint = uint8_t(x * 13 + y);
+            cell.gloss = uint8_t(y);
+        }
+    }
+    ASSERT_TRUE(state.painting.lighting);
+    state.painting.shaded = true;
+    ASSERT_FALSE(showsFreshShading(state.painting));
+    dialogs.queueAnswer(dir.file("lit.pai"));
+    command(command::kSave);
+    EXPECT_TRUE(showsFreshShading(state.painting));
+
+    command(command::kLighting);
+    state.painting.shadeAll();  // as the main loop does
+    state.painting.cellForWriting(300, 300).height = 50.0f;
+    dialogs.queueAnswer(dir.file("unlit.pai"));
+    command(command::kSave);
+    EXPECT_FALSE(state.painting.lighting);
+    EXPECT_FALSE(state.painting.shaded);
+    state.painting.shadeAll();
+    EXPECT_TRUE(showsFreshShading(state.painting));
+    EXPECT_TRUE(fs::exists(dir.file("lit.pai")) && fs::exists(dir.file("unlit.pai")));
 }
 
 TEST_F(FrameProcedureTest, FileDialogsAreTitledByTheirCommandsAndRememberOnlyWhatServed) {
