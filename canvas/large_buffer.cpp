@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
@@ -17,47 +18,58 @@ std::size_t mappedLength(std::size_t bytes) {
     return (bytes + kHugePage - 1) / kHugePage * kHugePage;
 }
 
-// The last block given back, kept for the next request of its length: a painting replaced by
-// one of the same size (an Open, an Import, a New) then writes into pages already faulted in
-// instead of having the kernel clear fresh ones, which costs more than the work itself. Until
-// then the kernel may take its pages back.
-class RetiredBlock {
+// The last few blocks given back, kept for the next requests of their lengths: a painting
+// replaced by one of the same size (an Open, an Import, a New) then writes into pages already
+// faulted in instead of having the kernel clear fresh ones, which costs more than the work
+// itself. Until then the kernel may take their pages back. A few, because a painting gives
+// back its cells, its picture and its history's copy together.
+class RetiredBlocks {
   public:
     void* take(std::size_t length) {
         const std::lock_guard lock(mutex_);
-        if (!memory_ || length_ != length) {
-            return nullptr;
+        for (std::size_t i = count_; i-- > 0;) {
+            if (blocks_[i].length == length) {
+                void* memory = blocks_[i].memory;
+                std::move(blocks_ + i + 1, blocks_ + count_, blocks_ + i);
+                --count_;
+                return memory;
+            }
         }
-        return std::exchange(memory_, nullptr);
+        return nullptr;
     }
     void keep(void* memory, std::size_t length) {
         madvise(memory, length, MADV_FREE);
         const std::lock_guard lock(mutex_);
-        if (memory_) {
-            munmap(memory_, length_);
+        if (count_ == kKept) {
+            munmap(blocks_[0].memory, blocks_[0].length);
+            std::move(blocks_ + 1, blocks_ + count_, blocks_);
+            --count_;
         }
-        memory_ = memory;
-        length_ = length;
+        blocks_[count_++] = {memory, length};
     }
-    // Gives the block back to the system; false if none was kept.
+    // Gives them all back to the system; false if none was kept.
     bool drop() {
         const std::lock_guard lock(mutex_);
-        if (!memory_) {
-            return false;
+        for (std::size_t i = 0; i < count_; ++i) {
+            munmap(blocks_[i].memory, blocks_[i].length);
         }
-        munmap(std::exchange(memory_, nullptr), length_);
-        return true;
+        return std::exchange(count_, 0) > 0;
     }
 
   private:
+    static constexpr std::size_t kKept = 4;
+    struct Block {
+        void* memory;
+        std::size_t length;
+    };
     std::mutex mutex_;
-    void* memory_ = nullptr;
-    std::size_t length_ = 0;
+    Block blocks_[kKept] = {};
+    std::size_t count_ = 0;
 };
 
-RetiredBlock& retiredBlock() {
-    static RetiredBlock* block = new RetiredBlock;  // outlives every static buffer
-    return *block;
+RetiredBlocks& retiredBlocks() {
+    static RetiredBlocks* blocks = new RetiredBlocks;  // outlives every static buffer
+    return *blocks;
 }
 
 }  // namespace
@@ -71,7 +83,7 @@ void* allocateLarge(std::size_t bytes) {
         return memory;
     }
     const std::size_t length = mappedLength(bytes);
-    if (void* kept = retiredBlock().take(length)) {
+    if (void* kept = retiredBlocks().take(length)) {
         return kept;
     }
     // Over-map by one huge page so that the block can start on a huge-page boundary.
@@ -80,8 +92,8 @@ void* allocateLarge(std::size_t bytes) {
                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     };
     void* raw = map();
-    // A kept block of another length must not be what makes memory run out.
-    if (raw == MAP_FAILED && retiredBlock().drop()) {
+    // Blocks kept for other lengths must not be what makes memory run out.
+    if (raw == MAP_FAILED && retiredBlocks().drop()) {
         raw = map();
     }
     if (raw == MAP_FAILED) {
@@ -105,7 +117,7 @@ void releaseLarge(void* memory, std::size_t bytes) noexcept {
         std::free(memory);
         return;
     }
-    retiredBlock().keep(memory, mappedLength(bytes));
+    retiredBlocks().keep(memory, mappedLength(bytes));
 }
 
 void lendLarge(void* memory, std::size_t bytes) noexcept {
