@@ -1,5 +1,7 @@
 #include "platform/fenced_process.h"
 
+#include "platform/address_space_limit.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -16,25 +18,8 @@
 extern char** environ;
 extern "C" void __sanitizer_set_death_callback(void (*callback)(void)) __attribute__((weak));
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define DAUBWERK_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define DAUBWERK_ADDRESS_SANITIZER 1
-#endif
-
 namespace dw::platform {
 namespace {
-
-// AddressSanitizer maps terabytes of shadow memory at start, so a sanitized child cannot live
-// under an address-space limit; it is held to the same size of resident memory instead.
-#ifdef DAUBWERK_ADDRESS_SANITIZER
-constexpr bool kAddressSpaceLimitable = false;
-#else
-constexpr bool kAddressSpaceLimitable = true;
-#endif
 
 // System calls only: the child may hold none of the parent's locks, and after vfork it shares
 // the parent's memory.
@@ -73,6 +58,7 @@ std::vector<std::string> childEnvironment(const FenceLimits& limits) {
             environment.emplace_back(*entry);
         }
     }
+    // A sanitized child is held to the same size of resident memory instead.
     if (!kAddressSpaceLimitable) {
         environment.push_back(
             "ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1:"

@@ -8,17 +8,15 @@
 #include <fstream>
 #include <optional>
 
+#include "platform/address_space_limit.h"
+
 namespace dw {
 namespace {
 
 TEST(LargeBuffer, ABlockKeptForReuseGivesWayWhenMemoryRunsShort) {
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
-#endif
+    if (!platform::kAddressSpaceLimitable) {
+        GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+    }
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {

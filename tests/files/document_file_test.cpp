@@ -18,6 +18,7 @@
 #include "files/byte_stream.h"
 #include "files/document_file.h"
 #include "files/safe_file_writer.h"
+#include "platform/address_space_limit.h"
 #include "tests/support/file_contents.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/message_texts.h"
@@ -279,13 +280,9 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndNoLitter) {
 }
 
 TEST_F(DocumentFile, ADocumentTooLargeForTheMemoryLeftIsReportedAndLosesNothing) {
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
-#endif
+    if (!platform::kAddressSpaceLimitable) {
+        GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+    }
     // Kept alive, so that its cells are not there to be taken again.
     Canvas large;
     large.create(4000, 4000);
